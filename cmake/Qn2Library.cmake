@@ -1,0 +1,28 @@
+# qn2_add_library(NAME DIR [DEPS ...])
+# Builds every .cpp under src/DIR into the static library qn2_NAME.
+function(qn2_add_library name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp")
+  if(sources)
+    add_library(qn2_${name} STATIC ${sources})
+    target_include_directories(qn2_${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(qn2_${name} PUBLIC ${ARGN})
+  else()
+    # A subsystem with headers only.
+    add_library(qn2_${name} INTERFACE)
+    target_include_directories(qn2_${name} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(qn2_${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# qn2_add_test(NAME DIR [DEPS ...])
+# Builds every .cpp under tests/DIR into one GoogleTest program registered with CTest.
+function(qn2_add_test name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
