@@ -1,0 +1,28 @@
+#include "engine/CarriedItems.h"
+
+namespace qn2 {
+
+tCarriedQueue CarriedItems;
+
+bool tCarriedQueue::QueueAppend(tUnit* unit) {
+  if (QueueFull()) return false;
+  Items[Count++] = unit;
+  return true;
+}
+
+tUnit* tCarriedQueue::QueueTakeFirst() {
+  if (Count == 0) return nullptr;
+  tUnit* first = Items[0];
+  for (std::size_t i = 1; i < Count; ++i) Items[i - 1] = Items[i];
+  --Count;
+  return first;
+}
+
+void tCarriedQueue::Remove(const tUnit* unit) {
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < Count; ++i)
+    if (Items[i] != unit) Items[kept++] = Items[i];
+  Count = kept;
+}
+
+}  // namespace qn2

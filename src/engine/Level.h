@@ -1,0 +1,101 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/OwnerList.h"
+#include "engine/Board.h"
+#include "engine/Unit.h"
+
+namespace qn2 {
+
+// One cell of the board: three tile layers, an overlay tile drawn in front of the
+// units, and the solid flag of walls.
+struct tCell {
+  bool Solid = false;
+  std::int32_t TileBelow = 0;
+  std::int32_t Tile = 0;
+  std::int32_t TileAbove = 0;
+  std::int32_t OverlayTile = 0;
+};
+
+constexpr std::uint32_t DefaultWaterTint = 0x806040;
+
+// One level: the grid of cells, its look and sound settings, and every unit on it.
+class tLevel {
+ public:
+  tLevel() = default;
+  ~tLevel();
+  tLevel(const tLevel&) = delete;
+  tLevel& operator=(const tLevel&) = delete;
+
+  // Units by the row of their rounded position at the last re-indexing.
+  std::array<std::vector<tUnit*>, BoardRows> Rows;
+  std::string BackgroundName;
+  std::string MusicName;
+  std::string TileSetName;
+  std::string OverlayTileSetName;
+  std::string Title;
+  std::string Hint;
+  std::uint32_t WaterTint = DefaultWaterTint;                     // red in the low byte
+  std::array<tCell, BoardColumns * BoardRows> Cells{};            // column-major
+  std::array<std::uint8_t, BoardColumns * BoardRows> Reserved{};  // index x * 15 + y
+  std::vector<tUnit*> DrawList;
+  tOwnerList<tUnit> Units;
+  tUnit* Player = nullptr;  // one of Units, or none
+
+  tCell& Cell(int x, int y) { return Cells[static_cast<std::size_t>(x * BoardRows + y)]; }
+  const tCell& Cell(int x, int y) const {
+    return Cells[static_cast<std::size_t>(x * BoardRows + y)];
+  }
+  bool IsReserved(int x, int y) const;
+  void Reserve(int x, int y);
+  void ClearCells();
+
+  // Takes ownership of a unit and appends it to the unit list.
+  tUnit* AddUnit(std::unique_ptr<tUnit> unit);
+  // Frees every unit (and forgets the player).
+  void FreeUnits();
+
+  // --- Lookups by cell ---------------------------------------------------------
+  tUnit* UnitAt(int x, int y) const;
+  void UnitsAt(int x, int y, std::vector<tUnit*>& list) const;
+  tUnit* UnitHeadingTo(int x, int y) const;
+  void UnitsHeadingTo(int x, int y, std::vector<tUnit*>& list) const;
+  tUnit* UnitOfClassAt(int x, int y, const tUnitClass& unitClass) const;
+  tUnit* UnitStartingAt(int x, int y) const;
+  bool AnyHoldsPlayerTurn() const;
+
+  // --- Passes over the units -----------------------------------------------------
+  void MuteAll();
+  void UnmuteAll();
+  void MoveAll();
+  void DeathAnimAll();
+  void ReindexRows();
+  void TakeTurns();
+  void ResetAll();
+  void ResetUnits();
+  void RemoveTemporary();
+  void RemoveDeadTemporary();
+  // Sets the water colour table from WaterTint.
+  void ApplyWaterTint() const;
+
+  // --- Drawing into the current surface ----------------------------------------------
+  void DrawUnits();
+  void DrawUnitsAtStart();
+  void DrawTiles(int left);
+  void DrawOverlay(int left);
+  void MarkOverlay(int left);
+  void DrawBackgroundUnits();
+  void ShadeSolid();
+
+ private:
+  void RebuildDrawList();
+  // Frees the units the predicate selects and forgets them everywhere.
+  template <class Pred>
+  void FreeUnitsWhere(Pred pred);
+};
+
+}  // namespace qn2

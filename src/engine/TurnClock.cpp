@@ -1,0 +1,8 @@
+#include "engine/TurnClock.h"
+
+namespace qn2 {
+
+tTurnClock TurnClock;
+tLevelCounters LevelCounters;
+
+}  // namespace qn2

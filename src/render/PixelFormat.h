@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qn2 {
+
+// Every picture is held in one 16-bit pixel layout: three channel masks with their shift,
+// bit count and divisor (2^(8 - bits), the step between 8-bit values of one level). The
+// layout starts as 5-6-5 with red in the top bits. SetPixelLayout changes it; setting the
+// display's pixel mode calls it and then rebuilds the colour tables (ColourTables.h) and
+// reloads every loaded picture, which this unit does not do.
+extern std::uint32_t RedMask, GreenMask, BlueMask;
+extern std::int32_t RedShift, GreenShift, BlueShift;
+extern std::int32_t RedBits, GreenBits, BlueBits;
+extern std::int32_t RedDivisor, GreenDivisor, BlueDivisor;
+// True when the masks are exactly 0xF800, 0x07E0, 0x001F. It only selects faster paths
+// that give the same results as the general ones.
+extern bool Is565;
+
+// Sets the masks and derives bit counts, divisors, shifts and Is565 from them. The shifts
+// are found from bit 0 upward: the channel whose mask starts at bit 0, then the channel
+// whose mask holds the next free bit, then the last one.
+void SetPixelLayout(std::uint32_t redMask, std::uint32_t greenMask, std::uint32_t blueMask);
+
+struct tRgb {
+  std::uint8_t R = 0;
+  std::uint8_t G = 0;
+  std::uint8_t B = 0;
+
+  constexpr bool operator==(const tRgb&) const = default;
+};
+
+// Packs 8-bit channels into a pixel; the low bits of each channel are dropped.
+inline std::uint16_t MakePixel(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  return static_cast<std::uint16_t>(((r / RedDivisor) << RedShift) +
+                                    ((g / GreenDivisor) << GreenShift) +
+                                    ((b / BlueDivisor) << BlueShift));
+}
+inline std::uint16_t MakePixel(tRgb c) {
+  return MakePixel(c.R, c.G, c.B);
+}
+
+// Unpacks a pixel into 8-bit channels, each level times its divisor (white in 5-6-5 gives
+// 248, 252, 248).
+inline tRgb SplitPixel(std::uint16_t p) {
+  return {static_cast<std::uint8_t>(((p & RedMask) >> RedShift) * RedDivisor),
+          static_cast<std::uint8_t>(((p & GreenMask) >> GreenShift) * GreenDivisor),
+          static_cast<std::uint8_t>(((p & BlueMask) >> BlueShift) * BlueDivisor)};
+}
+
+// Adds two pixels channel by channel; a channel that overflows stays at its maximum.
+// Works in 32 bits, so a red channel in the top bits is clamped, never wrapped.
+inline std::uint16_t SaturatingSum(std::uint16_t s, std::uint16_t d) {
+  std::uint32_t r = (s & RedMask) + (d & RedMask);
+  std::uint32_t g = (s & GreenMask) + (d & GreenMask);
+  std::uint32_t b = (s & BlueMask) + (d & BlueMask);
+  if (r > RedMask) r = RedMask;
+  if (g > GreenMask) g = GreenMask;
+  if (b > BlueMask) b = BlueMask;
+  return static_cast<std::uint16_t>(r + g + b);
+}
+
+// The same sum for the 5-6-5 layout only, all three channels at once: the pixel is spread
+// to 0000 0GGG GGG0 0000 RRRR R000 0001 1111 so that each channel has a free bit above it
+// for its carry; a carry fills its channel with ones.
+inline std::uint16_t SaturatingSum565(std::uint16_t s, std::uint16_t d) {
+  constexpr std::uint32_t kSpread = 0x07E0F81Fu;
+  std::uint32_t a = (s | (static_cast<std::uint32_t>(s) << 16)) & kSpread;
+  std::uint32_t b = (d | (static_cast<std::uint32_t>(d) << 16)) & kSpread;
+  std::uint32_t sum = a + b;
+  std::uint32_t carryRB = sum & 0x00010020u;  // above red (bit 16) and blue (bit 5)
+  std::uint32_t carryG = sum & 0x08000000u;   // above green (bit 27)
+  sum |= (carryRB - (carryRB >> 5)) | (carryG - (carryG >> 6));
+  sum &= kSpread;
+  return static_cast<std::uint16_t>(sum | (sum >> 16));
+}
+
+// Runs body once with the saturating sum of the current layout as a callable, so a pixel
+// loop in body is compiled once per path and decides the layout only once:
+//   WithSaturatingSum([&](auto sum) { ... d = sum(s, d); ... });
+template <class Body>
+inline void WithSaturatingSum(Body&& body) {
+  if (Is565)
+    body([](std::uint16_t s, std::uint16_t d) { return SaturatingSum565(s, d); });
+  else
+    body([](std::uint16_t s, std::uint16_t d) { return SaturatingSum(s, d); });
+}
+
+}  // namespace qn2

@@ -1,0 +1,195 @@
+#include "render/Sprite.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/Exception.h"
+#include "render/Dib16.h"
+#include "render/DibStack.h"
+
+namespace qn2 {
+
+namespace {
+
+tDib16& Target() {
+  if (CurrentDib == nullptr) throw Exception("Sprite drawn with no CurrentDib");
+  return *CurrentDib;
+}
+
+void RequireSource(const tDib16* source) {
+  if (source == nullptr) throw Exception("Sprite drawn before SetUp");
+}
+
+std::uint8_t* MaskRow(tDib16& target, std::int32_t x, std::int32_t y) {
+  return target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width()) +
+         static_cast<std::size_t>(x);
+}
+
+}  // namespace
+
+void tSprite::SetUp(tDib16* source, std::int32_t x, std::int32_t y, std::int32_t width,
+                    std::int32_t height) {
+  SetUpPair(source, nullptr, x, y, 0, 0, width, height);
+}
+
+void tSprite::SetUpPair(tDib16* sourceA, tDib16* sourceB, std::int32_t ax, std::int32_t ay,
+                        std::int32_t bx, std::int32_t by, std::int32_t width, std::int32_t height) {
+  A = sourceA;
+  B = sourceB;
+  AX = ax;
+  AY = ay;
+  BX = bx;
+  BY = by;
+  SpriteWidth = width;
+  SpriteHeight = height;
+  HotX = width / 2;
+  HotY = height / 2;
+}
+
+tSprite::tPlacement tSprite::Place(const tDib16& target, std::int32_t x, std::int32_t y) const {
+  tPlacement at{x - HotX, y - HotY, AX, AY, BX, BY, SpriteWidth, SpriteHeight};
+  const tRect& clip = target.ClipRect;
+  if (at.DestY < clip.Top) {
+    const std::int32_t cut = clip.Top - at.DestY;
+    at.AY += cut;
+    at.BY += cut;
+    at.Height -= cut;
+    at.DestY = clip.Top;
+  }
+  if (at.DestX < clip.Left) {
+    const std::int32_t cut = clip.Left - at.DestX;
+    at.AX += cut;
+    at.BX += cut;
+    at.Width -= cut;
+    at.DestX = clip.Left;
+  }
+  at.Height = std::min(at.Height, clip.Bottom - at.DestY);
+  at.Width = std::min(at.Width, clip.Right - at.DestX);
+  return at;
+}
+
+void tSprite::Draw(std::int32_t x, std::int32_t y) {
+  tDib16& target = Target();
+  target.BeginDraw();
+  const tPlacement at = Place(target, x, y);
+  target.AddDirtyRect({at.DestX, at.DestY, at.DestX + at.Width, at.DestY + at.Height});
+  if (!at.Empty() && DrawMode != dmNone) {
+    RequireSource(A);
+    if (target.HasMask() && target.MaskActive && target.Mask() != nullptr)
+      DrawMasked(target, at);
+    else
+      DrawPlain(target, at);
+  }
+  target.EndDraw();
+}
+
+void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
+  const std::uint16_t key = MakePixel(KeyColour);
+  const std::int32_t w = at.Width;
+  switch (DrawMode) {
+    case dmKeyed:
+      for (std::int32_t r = 0; r < at.Height; ++r) {
+        std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
+        const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
+        for (std::int32_t i = 0; i < w; ++i)
+          if (s[i] != key) d[i] = s[i];
+      }
+      break;
+    case dmOpaque:
+      for (std::int32_t r = 0; r < at.Height; ++r) {
+        std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
+        std::memmove(d, A->ScanLine(at.AY + r) + at.AX, static_cast<std::size_t>(w) * 2);
+      }
+      break;
+    case dmAdditive:
+      WithSaturatingSum([&](auto sum) {
+        for (std::int32_t r = 0; r < at.Height; ++r) {
+          std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
+          const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
+          for (std::int32_t i = 0; i < w; ++i)
+            if (s[i] != key) d[i] = sum(s[i], d[i]);
+        }
+      });
+      break;
+    case dmAlternate:
+      RequireSource(B);
+      WithSaturatingSum([&](auto sum) {
+        for (std::int32_t r = 0; r < at.Height; ++r) {
+          std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
+          const std::uint16_t* a = A->ScanLine(at.AY + r) + at.AX;
+          const std::uint16_t* b = B->ScanLine(at.BY + r) + at.BX;
+          // The sources for the even and the odd columns of this row.
+          const bool evenRow = r % 2 == 0;
+          const std::uint16_t* onEven = a;
+          const std::uint16_t* onOdd = a;
+          if (AltPattern == 0) {
+            onEven = evenRow ? b : a;
+            onOdd = evenRow ? a : b;
+          } else if (AltPattern == 1) {
+            onOdd = evenRow ? b : a;
+          } else if (AltPattern == 2) {
+            onEven = b;
+            onOdd = evenRow ? a : b;
+          }
+          for (std::int32_t i = 0; i < w; ++i) {
+            const std::uint16_t s = ((i & 1) != 0 ? onOdd : onEven)[i];
+            if (s != key) d[i] = sum(s, d[i]);
+          }
+        }
+      });
+      break;
+    case dmNone:
+      break;
+  }
+}
+
+void tSprite::DrawMasked(tDib16& target, const tPlacement& at) const {
+  const std::uint16_t key = MakePixel(KeyColour);
+  const std::int32_t w = at.Width;
+  switch (DrawMode) {
+    case dmKeyed:
+    case dmOpaque: {
+      const bool keyed = DrawMode == dmKeyed;
+      for (std::int32_t r = 0; r < at.Height; ++r) {
+        std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
+        const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
+        const std::uint8_t* m = MaskRow(target, at.DestX, at.DestY + r);
+        for (std::int32_t i = 0; i < w; ++i)
+          if (m[i] == 0 && (!keyed || s[i] != key)) d[i] = s[i];
+      }
+      break;
+    }
+    case dmAdditive:
+    case dmAlternate:
+      WithSaturatingSum([&](auto sum) {
+        for (std::int32_t r = 0; r < at.Height; ++r) {
+          std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
+          const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
+          const std::uint8_t* m = MaskRow(target, at.DestX, at.DestY + r);
+          for (std::int32_t i = 0; i < w; ++i)
+            if (m[i] == 0 && s[i] != key && s[i] != 0) d[i] = sum(s[i], d[i]);
+        }
+      });
+      break;
+    case dmNone:
+      break;
+  }
+}
+
+void tSprite::StampMask(std::int32_t x, std::int32_t y) {
+  tDib16& target = Target();
+  const tPlacement at = Place(target, x, y);
+  if (!at.Empty() && target.Mask() != nullptr) {
+    RequireSource(A);
+    const std::uint16_t key = MakePixel(KeyColour);
+    for (std::int32_t r = 0; r < at.Height; ++r) {
+      const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
+      std::uint8_t* m = MaskRow(target, at.DestX, at.DestY + r);
+      for (std::int32_t i = 0; i < at.Width; ++i)
+        if (s[i] != key) m[i] = 1;
+    }
+  }
+  target.EndDraw();
+}
+
+}  // namespace qn2
