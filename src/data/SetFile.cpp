@@ -1,0 +1,89 @@
+#include "data/SetFile.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace qn2 {
+
+namespace {
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+tEntryKind KindOf(std::string_view kindText) {
+  const std::string_view trimmed = TrimBlanks(kindText);
+  if (SameIgnoringCase(trimmed, "Level")) return tEntryKind::Level;
+  if (SameIgnoringCase(trimmed, "DummyLevel")) return tEntryKind::DummyLevel;
+  if (kindText == "Video") return tEntryKind::Video;
+  if (kindText.empty()) return tEntryKind::None;
+  return tEntryKind::Other;
+}
+
+}  // namespace
+
+tSetEntry ParseSetLine(const std::string& line) {
+  tSetEntry entry;
+  entry.Line = line;
+  const std::size_t blank = line.find(' ');
+  entry.KindText = line.substr(0, blank);
+  if (blank != std::string::npos) entry.FileName = line.substr(blank + 1);
+  entry.Kind = KindOf(entry.KindText);
+  return entry;
+}
+
+std::vector<tSetEntry> ParseSetLines(const std::vector<std::string>& lines) {
+  std::vector<tSetEntry> entries;
+  entries.reserve(lines.size());
+  for (const std::string& line : lines) entries.push_back(ParseSetLine(line));
+  return entries;
+}
+
+std::string TitleFileName(const std::string& line) {
+  const std::string_view trimmed = TrimBlanks(line);
+  const std::size_t blank = trimmed.find(' ');
+  if (blank == std::string_view::npos) return {};
+  return std::string(trimmed.substr(blank + 1));
+}
+
+std::string ReadTitle(const std::vector<std::string>& fileLines) {
+  for (const std::string& line : fileLines) {
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos &&
+        SameIgnoringCase(std::string_view(line).substr(0, equals), "Title"))
+      return line.substr(equals + 1);
+  }
+  return {};
+}
+
+void ReadTitles(std::vector<tSetEntry>& entries, const tReadFileLines& readLines) {
+  for (tSetEntry& entry : entries) {
+    const std::string fileName = TitleFileName(entry.Line);
+    entry.Title = fileName.empty() ? std::string() : ReadTitle(readLines(fileName));
+  }
+}
+
+std::string EntryLabel(const std::string& setFileName, std::size_t index) {
+  std::string label;
+  if (index >= FirstBonusEntry && SameIgnoringCase(setFileName, BonusSetFileName))
+    label = "B" + std::to_string(index - (FirstBonusEntry - 1));
+  else
+    label = std::to_string(index + 1);
+  if (label.size() <= 1) label.insert(0, " ");
+  return label;
+}
+
+}  // namespace qn2

@@ -1,0 +1,122 @@
+#include "data/ZipFiles.h"
+
+#include "data/FileStream.h"
+#include "data/VoskZlib.h"
+
+namespace qn2 {
+
+namespace {
+
+constexpr std::uint32_t EndOfDirectorySignature = 0x06054B50;
+constexpr std::uint32_t LocalHeaderSignature = 0x04034B50;
+constexpr std::size_t EndOfDirectorySize = 22;
+constexpr std::size_t LocalHeaderSize = 30;
+
+std::uint16_t GetWord(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+std::uint32_t GetLong(const std::uint8_t* p) {
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+         (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string ReadString(tStream& stream, std::size_t length) {
+  std::string text(length, '\0');
+  stream.ReadBuffer(text.data(), length);
+  return text;
+}
+
+}  // namespace
+
+std::uint16_t tZippedFile::Word(std::size_t at) const {
+  return GetWord(Header.data() + at);
+}
+std::uint32_t tZippedFile::Long(std::size_t at) const {
+  return GetLong(Header.data() + at);
+}
+
+void tZip::ReadDirectory(tStream& stream) {
+  // An archive comment is not supported: the end record must be the last 22 bytes.
+  if (stream.Size() < static_cast<std::int64_t>(EndOfDirectorySize))
+    throw ENotZipFile("File is not Zip file.");
+  stream.Seek(-static_cast<std::int64_t>(EndOfDirectorySize), tSeekOrigin::End);
+  std::array<std::uint8_t, EndOfDirectorySize> end;
+  stream.ReadBuffer(end.data(), end.size());
+  if (GetLong(end.data()) != EndOfDirectorySignature) throw ENotZipFile("File is not Zip file.");
+  const std::uint16_t count = GetWord(end.data() + 8);
+  stream.Seek(GetLong(end.data() + 16), tSeekOrigin::Beginning);
+  for (std::uint16_t i = 0; i < count; ++i) {
+    tZippedFile* entry = Entries.Add(std::make_unique<tZippedFile>(*this));
+    stream.ReadBuffer(entry->Header.data(), entry->Header.size());
+    entry->Name = ReadString(stream, entry->NameLength());
+    stream.Seek(entry->ExtraLength(), tSeekOrigin::Current);
+    entry->Comment = ReadString(stream, entry->CommentLength());
+  }
+}
+
+tZipFile::tZipFile(std::string fileName) : Name(std::move(fileName)) {
+  std::unique_ptr<tStream> archive = OpenArchive();
+  ReadDirectory(*archive);
+}
+
+std::unique_ptr<tStream> tZipFile::OpenArchive() {
+  return std::make_unique<tFileStream>(Name, tFileStream::tMode::OpenRead);
+}
+
+tZippedFile* FindEntry(const tZip& zip, std::string_view name) {
+  for (std::size_t i = 0; i < zip.Entries.Count(); ++i) {
+    const tZippedFile* entry = zip.Entries[i];
+    const std::string& entryName = entry->Name;
+    if (entryName.size() != name.size()) continue;
+    bool same = true;
+    for (std::size_t k = 0; same && k < name.size(); ++k) {
+      const char wanted = name[k] == '\\' ? '/' : name[k];
+      same = LowerAscii(entryName[k]) == LowerAscii(wanted);
+    }
+    if (same) return zip.Entries[i];
+  }
+  return nullptr;
+}
+
+tZippedStream::tZippedStream(const tZippedFile& entry) : FileSize(entry.UncompressedSize()) {
+  const std::uint16_t method = entry.CompressionMethod();
+  if (method != 0 && method != 8)
+    throw EZipError("Compression method " + std::to_string(method) + " not supported");
+  {
+    std::unique_ptr<tStream> archive = entry.Owner->OpenArchive();
+    archive->Seek(entry.LocalHeaderOffset(), tSeekOrigin::Beginning);
+    std::array<std::uint8_t, LocalHeaderSize> local;
+    archive->ReadBuffer(local.data(), local.size());
+    if (GetLong(local.data()) != LocalHeaderSignature)
+      throw EZipError("LocalFile Signature not found");
+    archive->Seek(GetWord(local.data() + 26) + GetWord(local.data() + 28), tSeekOrigin::Current);
+    Compressed = std::make_unique<tMemoryStream>();
+    Compressed->CopyFrom(*archive, entry.CompressedSize());
+    Compressed->SetPosition(0);
+  }
+  if (method == 0) {
+    Data = Compressed.get();
+  } else {
+    Inflater = std::make_unique<TPKDecompressionStream>(*Compressed);
+    Data = Inflater.get();
+  }
+}
+
+std::size_t tZippedStream::Read(void* buffer, std::size_t count) {
+  return Data->Read(buffer, count);
+}
+
+std::size_t tZippedStream::Write(const void* buffer, std::size_t count) {
+  return Data->Write(buffer, count);
+}
+
+std::int64_t tZippedStream::Seek(std::int64_t offset, tSeekOrigin origin) {
+  return Data->Seek(offset, origin);
+}
+
+}  // namespace qn2
