@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "data/DiskFiles.h"
-#include "data/ProgressFile.h"
 #include "data/TextLines.h"
 
 namespace qn2 {

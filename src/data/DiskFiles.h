@@ -27,4 +27,9 @@ bool DiskFileExists(std::string_view name);
 // the first part that does not exist on, the parts are used as given.
 std::filesystem::path DiskPathForWriting(std::string_view name);
 
+// Replaces a file with the bytes, creating missing folders on the way. The bytes go to a
+// temporary file beside it first, so a failed write never leaves a half-written file.
+// Raises EFileError when the file cannot be written.
+void WriteDiskFile(const std::string& fileName, std::string_view bytes);
+
 }  // namespace qn2

@@ -50,9 +50,4 @@ bool ForceDirectories(const std::string& path);
 // True when the path exists and is a folder.
 bool DirectoryExists(const std::string& path);
 
-// Replaces a file with the bytes, creating missing folders on the way. The bytes go to a
-// temporary file beside it first, so a failed write never leaves a half-written file.
-// Raises EFileError when the file cannot be written.
-void WriteDiskFile(const std::string& fileName, std::string_view bytes);
-
 }  // namespace qn2
