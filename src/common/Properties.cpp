@@ -1,8 +1,9 @@
 #include "common/Properties.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
+
+#include "common/Text.h"
 
 namespace qn2 {
 
@@ -86,15 +87,8 @@ std::string FormatFloatText(float value) {
 
 std::optional<std::size_t> FindIdentifier(const std::vector<std::string>& identifiers,
                                           std::string_view text) {
-  for (std::size_t i = 0; i < identifiers.size(); ++i) {
-    const std::string& id = identifiers[i];
-    if (id.size() != text.size()) continue;
-    bool same = std::equal(id.begin(), id.end(), text.begin(), [](char a, char b) {
-      return std::tolower(static_cast<unsigned char>(a)) ==
-             std::tolower(static_cast<unsigned char>(b));
-    });
-    if (same) return i;
-  }
+  for (std::size_t i = 0; i < identifiers.size(); ++i)
+    if (SameTextIgnoringCase(identifiers[i], text)) return i;
   return std::nullopt;
 }
 

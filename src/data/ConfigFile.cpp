@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/Text.h"
 #include "data/DiskFiles.h"
 #include "data/TextLines.h"
 
@@ -20,25 +21,6 @@ constexpr float MinBrightness = 0.5f;
 constexpr float MaxBrightness = 2.7f;
 // A brightness this close outside the range is still accepted as it stands.
 constexpr double BrightnessTolerance = 0.01;
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-std::string Lower(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = LowerAscii(c);
-  return result;
-}
-
-std::string Upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = UpperAscii(c);
-  return result;
-}
 
 const char* BoolText(bool value) {
   return value ? "True" : "False";
@@ -139,8 +121,8 @@ void ApplyConfigLine(const std::string& line, tSettings& settings, tMessageSink&
   const std::size_t equals = text.find('=');
   if (equals == std::string::npos) return;
   const std::string keyAsWritten = text.substr(0, equals);
-  const std::string key = Lower(keyAsWritten);
-  const std::string value = Lower(std::string_view(text).substr(equals + 1));
+  const std::string key = LowerCase(keyAsWritten);
+  const std::string value = LowerCase(std::string_view(text).substr(equals + 1));
 
   for (const tBoolSetting& setting : BoolSettings) {
     if (key != setting.Key) continue;
@@ -220,16 +202,16 @@ void SaveConfig(const tSettings& settings, const std::string& fileName) {
 }
 
 bool IsSwitch(const std::vector<std::string>& args, const std::string& name) {
-  const std::string wanted = Lower(name);
+  const std::string wanted = LowerCase(name);
   for (const std::string& argument : args)
-    if (Lower(SwitchText(argument)) == wanted) return true;
+    if (LowerCase(SwitchText(argument)) == wanted) return true;
   return false;
 }
 
 std::string SwitchValue(const std::vector<std::string>& args, const std::string& name) {
-  const std::string wanted = Upper(name);
+  const std::string wanted = UpperCase(name);
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string argument = Upper(SwitchText(args[i]));
+    const std::string argument = UpperCase(SwitchText(args[i]));
     if (!argument.starts_with(wanted)) continue;
     if (argument.size() > wanted.size()) {
       std::string value = argument.substr(wanted.size());

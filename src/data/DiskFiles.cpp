@@ -6,22 +6,13 @@
 #include <vector>
 
 #include "common/Exception.h"
+#include "common/Text.h"
 
 namespace qn2 {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
 
 bool Exists(const fs::path& path) {
   std::error_code ec;
@@ -54,7 +45,7 @@ std::vector<std::string> CaseVariants(const fs::path& folder, const std::string&
   fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string candidate = it->path().filename().string();
-    if (candidate != part && SameIgnoringCase(candidate, part))
+    if (candidate != part && SameTextIgnoringCase(candidate, part))
       variants.push_back(std::move(candidate));
   }
   std::sort(variants.begin(), variants.end());

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/Text.h"
 #include "data/DiskFiles.h"
 #include "data/PackageFiles.h"
 #include "data/TextLines.h"
@@ -17,14 +18,6 @@ constexpr const char* DefaultMusic = "AncientStories2.xm";
 constexpr const char* DefaultTileSet = "BasicTiles.jpg";
 constexpr const char* DefaultOverlayTileSet = "BasicOverlay.jpg";
 constexpr std::size_t TileLineLength = 63;
-
-// Only the space character counts as a blank in level files.
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -195,7 +188,7 @@ void WriteTileRows(const tLevel& level, std::vector<std::string>& lines, Field f
 }  // namespace
 
 std::uint32_t ReadHexValue(const std::string& text) {
-  const std::string trimmed = TrimBlanks(text);
+  const std::string_view trimmed = TrimBlanks(text);
   std::size_t start = trimmed.size();
   while (start > 0 && IsHexDigit(trimmed[start - 1])) --start;
   std::uint32_t value = 0;
@@ -218,7 +211,7 @@ void ReadLevelFromLines(tLevel& level, const std::vector<std::string>& lines) {
     if (inSection && !sectionLines.empty()) ProcessSection(level, name, sectionLines);
   };
   for (const std::string& raw : lines) {
-    const std::string line = TrimBlanks(raw);
+    const std::string line(TrimBlanks(raw));
     if (IsSectionHeader(line)) {
       closeSection();
       inSection = true;

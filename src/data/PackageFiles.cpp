@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/Text.h"
 #include "data/DiskFiles.h"
 #include "data/FileStream.h"
 
@@ -17,17 +18,6 @@ std::string Trim(const std::string& text) {
   const auto first = std::find_if(text.begin(), text.end(), keep);
   const auto last = std::find_if(text.rbegin(), text.rend(), keep).base();
   return first < last ? std::string(first, last) : std::string();
-}
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EndsWithIgnoringCase(const std::string& text, const std::string& suffix) {
-  if (suffix.size() > text.size()) return false;
-  return std::equal(suffix.begin(), suffix.end(),
-                    text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                    [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
 }
 
 // The file name without its extension (the folders stay).

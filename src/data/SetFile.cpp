@@ -3,31 +3,16 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/Text.h"
+
 namespace qn2 {
 
 namespace {
 
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
 tEntryKind KindOf(std::string_view kindText) {
   const std::string_view trimmed = TrimBlanks(kindText);
-  if (SameIgnoringCase(trimmed, "Level")) return tEntryKind::Level;
-  if (SameIgnoringCase(trimmed, "DummyLevel")) return tEntryKind::DummyLevel;
+  if (SameTextIgnoringCase(trimmed, "Level")) return tEntryKind::Level;
+  if (SameTextIgnoringCase(trimmed, "DummyLevel")) return tEntryKind::DummyLevel;
   if (kindText == "Video") return tEntryKind::Video;
   if (kindText.empty()) return tEntryKind::None;
   return tEntryKind::Other;
@@ -63,7 +48,7 @@ std::string ReadTitle(const std::vector<std::string>& fileLines) {
   for (const std::string& line : fileLines) {
     const std::size_t equals = line.find('=');
     if (equals != std::string::npos &&
-        SameIgnoringCase(std::string_view(line).substr(0, equals), "Title"))
+        SameTextIgnoringCase(std::string_view(line).substr(0, equals), "Title"))
       return line.substr(equals + 1);
   }
   return {};
@@ -78,7 +63,7 @@ void ReadTitles(std::vector<tSetEntry>& entries, const tReadFileLines& readLines
 
 std::string EntryLabel(const std::string& setFileName, std::size_t index) {
   std::string label;
-  if (index >= FirstBonusEntry && SameIgnoringCase(setFileName, BonusSetFileName))
+  if (index >= FirstBonusEntry && SameTextIgnoringCase(setFileName, BonusSetFileName))
     label = "B" + std::to_string(index - (FirstBonusEntry - 1));
   else
     label = std::to_string(index + 1);

@@ -1,5 +1,6 @@
 #include "data/ZipFiles.h"
 
+#include "common/Text.h"
 #include "data/FileStream.h"
 #include "data/VoskZlib.h"
 
@@ -19,10 +20,6 @@ std::uint16_t GetWord(const std::uint8_t* p) {
 std::uint32_t GetLong(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 std::string ReadString(tStream& stream, std::size_t length) {

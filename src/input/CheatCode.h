@@ -4,12 +4,14 @@
 #include <functional>
 #include <string>
 
+#include "common/Text.h"
+
 namespace qn2 {
 
 // Folds a typed character for cheat-code matching: only 'A'..'Z' change; every other
 // byte passes as it is.
 constexpr char CheatLowerCase(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+  return LowerAscii(c);
 }
 
 // A string that, when typed anywhere, calls an operation of the engine.

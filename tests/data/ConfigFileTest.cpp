@@ -7,6 +7,7 @@
 
 #include "common/Exception.h"
 #include "data/ConfigFile.h"
+#include "support/ScratchFolder.h"
 
 namespace qn2 {
 namespace {
@@ -38,17 +39,7 @@ tReadResult Read(const tLines& lines) {
 
 class ConfigFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    Folder = fs::temp_directory_path() /
-             ("qn2-" + std::string(info->name()) + "-" + std::to_string(std::random_device()()));
-    fs::create_directories(Folder);
-    FileName = (Folder / "Config.cfg").string();
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(Folder, ec);
-  }
+  void SetUp() override { FileName = (Folder / "Config.cfg").string(); }
 
   void WriteText(const std::string& text) const {
     std::ofstream(FileName, std::ios::binary) << text;
@@ -58,7 +49,8 @@ class ConfigFileTest : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
-  fs::path Folder;
+  testing::tScratchFolder Scratch;
+  fs::path Folder = Scratch.path();
   std::string FileName;
 };
 

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 #include "data/LevelFile.h"
 #include "data/TextLines.h"
 #include "engine/Level.h"
 #include "engine/UnitRegistry.h"
+#include "support/ScratchFolder.h"
 
 namespace qn2 {
 namespace {
@@ -230,10 +229,7 @@ TEST_F(LevelFileTest, ReadingFreesThePreviousUnitsAndForgetsThePlayer) {
 }
 
 TEST_F(LevelFileTest, FilesAreWrittenWithCrLfAndReadBackFromDisk) {
-  namespace fs = std::filesystem;
-  const fs::path folder =
-      fs::temp_directory_path() / ("qn2-level-" + std::to_string(std::random_device()()));
-  fs::create_directories(folder);
+  testing::tScratchFolder folder;
   const std::string name = (folder / "Test.map").string();
   Level.Cell(3, 4).Solid = true;
   Level.Cell(3, 4).Tile = 0x21;
@@ -253,7 +249,6 @@ TEST_F(LevelFileTest, FilesAreWrittenWithCrLfAndReadBackFromDisk) {
   EXPECT_EQ(loaded.Cell(3, 4).Tile, 0x21);
   EXPECT_EQ(loaded.Cell(5, 6).OverlayTile, 9);
   EXPECT_NE(loaded.Player, nullptr);
-  fs::remove_all(folder);
 }
 
 }  // namespace

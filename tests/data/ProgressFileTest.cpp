@@ -7,6 +7,7 @@
 
 #include "common/Exception.h"
 #include "data/ProgressFile.h"
+#include "support/ScratchFolder.h"
 
 namespace qn2 {
 namespace {
@@ -17,17 +18,6 @@ using tValues = std::vector<std::int32_t>;
 
 class ProgressFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    Folder = fs::temp_directory_path() /
-             ("qn2-" + std::string(info->name()) + "-" + std::to_string(std::random_device()()));
-    fs::create_directories(Folder);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(Folder, ec);
-  }
-
   std::string PathOf(const std::string& name) const { return (Folder / name).string(); }
 
   void WriteBytes(const std::string& name, const std::string& bytes) const {
@@ -47,7 +37,8 @@ class ProgressFileTest : public ::testing::Test {
     return bytes;
   }
 
-  fs::path Folder;
+  testing::tScratchFolder Scratch;
+  fs::path Folder = Scratch.path();
 };
 
 TEST(ProgressFileNameTest, ExtensionOfTheSetFileBecomesProgress) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ScratchFolder.h"
+
 // Helpers for the package tests: scratch folders and zip archives built byte by byte
 // from the published zip layout, independently of the game's own writer.
 
@@ -17,6 +19,7 @@
 namespace qn2::test {
 
 namespace fs = std::filesystem;
+using qn2::testing::tScratchFolder;
 
 using tBytes = std::vector<std::uint8_t>;
 
@@ -64,29 +67,6 @@ inline void WriteFile(const fs::path& path, std::span<const std::uint8_t> bytes)
 inline void WriteFile(const fs::path& path, std::string_view text) {
   WriteFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class tScratchFolder {
- public:
-  tScratchFolder() {
-    std::random_device seed;
-    Path = fs::temp_directory_path() /
-           ("qn2-data-" + std::to_string(seed()) + "-" + std::to_string(seed()));
-    fs::create_directories(Path);
-  }
-  ~tScratchFolder() {
-    std::error_code ec;
-    fs::remove_all(Path, ec);
-  }
-  tScratchFolder(const tScratchFolder&) = delete;
-  tScratchFolder& operator=(const tScratchFolder&) = delete;
-
-  fs::path operator/(const fs::path& name) const { return Path / name; }
-  const fs::path& path() const { return Path; }
-
- private:
-  fs::path Path;
-};
 
 // "[Misc]\r\nName=Quibnar test\r\n" eight times, and its raw deflate stream as another
 // zip tool produced it.
