@@ -1,7 +1,7 @@
 # qn2_add_library(NAME DIR [DEPS ...])
 # Builds every .cpp under src/DIR into the static library qn2_NAME.
 function(qn2_add_library name dir)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp")
+  file(GLOB sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp")
   if(sources)
     add_library(qn2_${name} STATIC ${sources})
     target_include_directories(qn2_${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")

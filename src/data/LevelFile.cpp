@@ -6,8 +6,8 @@
 #include "data/DiskFiles.h"
 #include "data/PackageFiles.h"
 #include "data/TextLines.h"
-#include "engine/Level.h"
-#include "engine/UnitRegistry.h"
+#include "engine/board/Level.h"
+#include "engine/board/UnitRegistry.h"
 
 namespace qn2 {
 

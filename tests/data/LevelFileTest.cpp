@@ -5,8 +5,8 @@
 
 #include "data/LevelFile.h"
 #include "data/TextLines.h"
-#include "engine/Level.h"
-#include "engine/UnitRegistry.h"
+#include "engine/board/Level.h"
+#include "engine/board/UnitRegistry.h"
 #include "support/ScratchFolder.h"
 
 namespace qn2 {

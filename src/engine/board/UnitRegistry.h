@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/OwnerList.h"
-#include "engine/UnitClass.h"
+#include "engine/board/UnitClass.h"
 
 namespace qn2 {
 

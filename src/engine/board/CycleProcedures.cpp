@@ -1,4 +1,4 @@
-#include "engine/CycleProcedures.h"
+#include "engine/board/CycleProcedures.h"
 
 #include "common/Exception.h"
 

@@ -1,4 +1,4 @@
-#include "engine/TurnClock.h"
+#include "engine/board/TurnClock.h"
 
 namespace qn2 {
 

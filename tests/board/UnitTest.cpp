@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ProbeUnit.h"
-#include "engine/CarriedItems.h"
-#include "engine/UnitRegistry.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/UnitRegistry.h"
 
 namespace qn2 {
 namespace {

@@ -1,10 +1,10 @@
-#include "engine/Unit.h"
+#include "engine/board/Unit.h"
 
 #include "common/Rounding.h"
-#include "engine/Board.h"
-#include "engine/CarriedItems.h"
-#include "engine/Level.h"
-#include "engine/TurnClock.h"
+#include "engine/board/Board.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/Level.h"
+#include "engine/board/TurnClock.h"
 
 namespace qn2 {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/OwnerList.h"
-#include "engine/Board.h"
-#include "engine/Unit.h"
+#include "engine/board/Board.h"
+#include "engine/board/Unit.h"
 
 namespace qn2 {
 

@@ -1,5 +1,5 @@
-#include "engine/Level.h"
-#include "engine/TurnClock.h"
+#include "engine/board/Level.h"
+#include "engine/board/TurnClock.h"
 #include "render/ColourTables.h"
 #include "render/Dib16.h"
 #include "render/DibStack.h"

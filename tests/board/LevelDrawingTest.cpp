@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "ProbeUnit.h"
-#include "engine/CarriedItems.h"
+#include "engine/board/CarriedItems.h"
 #include "render/Dib16.h"
 #include "render/DibStack.h"
 #include "render/Sprite.h"

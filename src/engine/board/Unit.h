@@ -6,7 +6,7 @@
 #include "common/Direction.h"
 #include "common/Properties.h"
 #include "common/SnapshotStream.h"
-#include "engine/UnitClass.h"
+#include "engine/board/UnitClass.h"
 
 namespace qn2 {
 

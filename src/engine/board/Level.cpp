@@ -1,11 +1,11 @@
-#include "engine/Level.h"
+#include "engine/board/Level.h"
 
 #include <algorithm>
 
 #include "common/Rounding.h"
-#include "engine/CarriedItems.h"
-#include "engine/CycleProcedures.h"
-#include "engine/TurnClock.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/CycleProcedures.h"
+#include "engine/board/TurnClock.h"
 
 namespace qn2 {
 

@@ -1,6 +1,6 @@
-#include "engine/UnitRegistry.h"
+#include "engine/board/UnitRegistry.h"
 
-#include "engine/Unit.h"
+#include "engine/board/Unit.h"
 
 namespace qn2 {
 

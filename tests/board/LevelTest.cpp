@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ProbeUnit.h"
-#include "engine/CarriedItems.h"
-#include "engine/CycleProcedures.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/CycleProcedures.h"
 
 namespace qn2 {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "engine/Level.h"
-#include "engine/TurnClock.h"
-#include "engine/Unit.h"
+#include "engine/board/Level.h"
+#include "engine/board/TurnClock.h"
+#include "engine/board/Unit.h"
 
 namespace qn2::testing {
 

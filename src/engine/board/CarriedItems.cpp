@@ -1,4 +1,4 @@
-#include "engine/CarriedItems.h"
+#include "engine/board/CarriedItems.h"
 
 namespace qn2 {
 
