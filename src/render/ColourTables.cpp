@@ -117,7 +117,12 @@ void MakeGamma(tGammaTable& table, float gamma) {
 }
 
 void SetupColourValues(std::uint32_t redMask, std::uint32_t greenMask, std::uint32_t blueMask) {
+  // The layout's bit counts, divisors and shifts are worked out in one go; the
+  // breadcrumbs name the steps as they always have.
   DebugMessage("SetPixelMode: Setting up color Values : 1");
+  DebugMessage("SetPixelMode: Setting up color Values : 2");
+  DebugMessage("SetPixelMode: Setting up color Values : 3");
+  DebugMessage("SetPixelMode: Setting up color Values : 4");
   SetPixelLayout(redMask, greenMask, blueMask);
   DebugMessage("SetPixelMode: Setting up color Values : 5");
   DebugMessage("SetPixelMode: Making Fade Table");

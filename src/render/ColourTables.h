@@ -5,6 +5,8 @@
 
 namespace qn2 {
 
+struct tPicture;
+
 // A look-up table from one 16-bit pixel to another, indexed by the pixel itself.
 using tPixelTable = std::array<std::uint16_t, 65536>;
 using tGammaTable = std::array<std::uint8_t, 256>;
@@ -28,8 +30,16 @@ constexpr std::uint32_t DefaultWaterColour = 255 | (128 << 8) | (160 << 16);
 
 // Sets the pixel layout from the three channel masks and rebuilds every table.
 void SetupColourValues(std::uint32_t redMask, std::uint32_t greenMask, std::uint32_t blueMask);
+// Switches the game to the display's pixel layout: SetupColourValues, then every loaded
+// registered picture (DibRegistry.h) is loaded again, so its pixels are in the new layout
+// and brightness. Registered pictures that are not loaded stay unloaded.
+void SetPixelMode(std::uint32_t redMask, std::uint32_t greenMask, std::uint32_t blueMask);
 // Fills a brightness table; gammas below 0.1 count as 0.1.
 void MakeGamma(tGammaTable& table, float gamma);
+// Applies the brightness table to a 24-bit picture in place, snapping near-magenta to the
+// exact key colour and near-blue to pure blue. Raises "Non-24bit bitmap encountered in
+// DoBrightnessChange" for any other depth.
+void DoBrightnessChange(tPicture& picture, const tGammaTable& table);
 // Stores the colour and rebuilds WaterTable with the current GammaTable.
 void SetWaterColour(std::uint32_t colour);
 // Maps each byte of a packed 24-bit colour through GammaTable (text colours, so drawn

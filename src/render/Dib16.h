@@ -34,8 +34,17 @@ class tDib16 {
   static constexpr std::int32_t kMaxRows = 4097;
   static constexpr std::int32_t kDirtySlots = 1024;  // at most kDirtySlots - 1 are filled
 
-  // A blank surface in system memory, every pixel 0, ClipRect the whole surface.
+  // A blank surface in system memory, every pixel 0, ClipRect the whole surface. It counts
+  // as loaded and is not registered.
   tDib16(std::int32_t width, std::int32_t height);
+  // The picture file of that name, loaded at once (raising if that fails); FileName keeps
+  // the name's case. Not registered: the caller owns it.
+  explicit tDib16(const std::string& name);
+  // A picture in the named-picture registry (DibRegistry.h), which owns it: FileName is
+  // the name lower-cased, MaskFileName the name as given + ".mask". Raises "Dib16 name
+  // 'NAME' Registered twice" when the name is taken. Loaded at once when loadNow is set;
+  // if that fails the picture stays registered, unloaded, and the failure is raised.
+  static tDib16* CreateNamed(const std::string& name, bool loadNow);
   virtual ~tDib16();
   tDib16(const tDib16&) = delete;
   tDib16& operator=(const tDib16&) = delete;
@@ -110,8 +119,25 @@ class tDib16 {
   // Outline of the rectangle (right and bottom excluded), listed as one dirty rectangle.
   void FrameRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom);
 
-  // Lower-cased name of the image inside the package; empty for blank surfaces.
+  // Picture files. Load reads FileName through PictureFiles (PictureSource.h): a ".bmp"
+  // name (any case) as a Windows bitmap, any other as a JPEG; runs DoBrightnessChange with
+  // GammaTable unless NoBrightness is set; converts it to the current pixel layout; makes
+  // ClipRect the whole picture; and, when a file named MaskFileName exists, reads it as a
+  // bitmap of the same size whose white pixels turn the picture's pixels into the key
+  // colour (magenta). LastMessage becomes "Loading " + FileName and KeepAlive runs between
+  // the steps. Does nothing when already loaded. A missing or damaged file raises and
+  // leaves the surface unloaded, so a later Load tries again.
+  void Load();
+  // Frees the pixels of a loaded surface; it can be loaded again.
+  void Unload();
+  bool Loaded() const { return IsLoaded; }
+
+  // Name of the picture file: lower-cased for registered pictures; empty for blank surfaces.
   std::string FileName;
+  // Name of the companion mask file: the picture's name as given + ".mask".
+  std::string MaskFileName;
+  // Loading skips the brightness pass.
+  bool NoBrightness = false;
   // Drawing limit: Left and Top are the first drawable column and row, Right and Bottom
   // the first excluded ones. It must lie inside the surface.
   tRect ClipRect;
@@ -143,6 +169,11 @@ class tDib16 {
  private:
   void Resize(std::int32_t width, std::int32_t height);
 
+  // A registered picture, not yet loaded.
+  struct tNamedPicture {};
+  tDib16(tNamedPicture, const std::string& name);
+
+  bool IsLoaded = true;
   std::int32_t PixelsWide = 0;
   std::int32_t PixelsHigh = 0;
   std::array<tRect, kDirtySlots> DirtySlots{};

@@ -5,6 +5,7 @@
 
 #include "common/Exception.h"
 #include "render/Dib16.h"
+#include "render/DibRegistry.h"
 #include "render/DibStack.h"
 
 namespace qn2 {
@@ -18,6 +19,16 @@ tDib16& Target() {
 
 void RequireSource(const tDib16* source) {
   if (source == nullptr) throw Exception("Sprite drawn before SetUp");
+}
+
+tDib16* Registered(const std::string& name) {
+  tDib16* dib = FindDib(name);
+  if (dib == nullptr) throw Exception("Sprite picture '" + name + "' is not registered");
+  return dib;
+}
+
+void LoadSource(tDib16* source) {
+  if (source != nullptr) source->Load();
 }
 
 std::uint8_t* MaskRow(tDib16& target, std::int32_t x, std::int32_t y) {
@@ -46,6 +57,17 @@ void tSprite::SetUpPair(tDib16* sourceA, tDib16* sourceB, std::int32_t ax, std::
   HotY = height / 2;
 }
 
+void tSprite::SetUp(const std::string& name, std::int32_t x, std::int32_t y, std::int32_t width,
+                    std::int32_t height) {
+  SetUp(Registered(name), x, y, width, height);
+}
+
+void tSprite::SetUpPair(const std::string& nameA, const std::string& nameB, std::int32_t ax,
+                        std::int32_t ay, std::int32_t bx, std::int32_t by, std::int32_t width,
+                        std::int32_t height) {
+  SetUpPair(Registered(nameA), Registered(nameB), ax, ay, bx, by, width, height);
+}
+
 tSprite::tPlacement tSprite::Place(const tDib16& target, std::int32_t x, std::int32_t y) const {
   tPlacement at{x - HotX, y - HotY, AX, AY, BX, BY, SpriteWidth, SpriteHeight};
   const tRect& clip = target.ClipRect;
@@ -65,11 +87,38 @@ tSprite::tPlacement tSprite::Place(const tDib16& target, std::int32_t x, std::in
   }
   at.Height = std::min(at.Height, clip.Bottom - at.DestY);
   at.Width = std::min(at.Width, clip.Right - at.DestX);
+  // A rectangle reaching outside its picture (a picture file smaller than the game
+  // expects) is cut to the picture, so no pixel is read from outside it.
+  auto keepInside = [&at](const tDib16* source, std::int32_t tPlacement::*sourceX,
+                          std::int32_t tPlacement::*sourceY) {
+    if (source == nullptr) return;
+    if (at.*sourceX < 0) {
+      const std::int32_t cut = -(at.*sourceX);
+      at.AX += cut;
+      at.BX += cut;
+      at.DestX += cut;
+      at.Width -= cut;
+    }
+    if (at.*sourceY < 0) {
+      const std::int32_t cut = -(at.*sourceY);
+      at.AY += cut;
+      at.BY += cut;
+      at.DestY += cut;
+      at.Height -= cut;
+    }
+    at.Width = std::min(at.Width, source->Width() - at.*sourceX);
+    at.Height = std::min(at.Height, source->Height() - at.*sourceY);
+  };
+  keepInside(A, &tPlacement::AX, &tPlacement::AY);
+  if (DrawMode == dmAlternate) keepInside(B, &tPlacement::BX, &tPlacement::BY);
   return at;
 }
 
 void tSprite::Draw(std::int32_t x, std::int32_t y) {
   tDib16& target = Target();
+  // Loaded before the target is opened for drawing, so a failed load leaves it closed.
+  LoadSource(A);
+  LoadSource(B);
   target.BeginDraw();
   const tPlacement at = Place(target, x, y);
   target.AddDirtyRect({at.DestX, at.DestY, at.DestX + at.Width, at.DestY + at.Height});
@@ -178,6 +227,7 @@ void tSprite::DrawMasked(tDib16& target, const tPlacement& at) const {
 
 void tSprite::StampMask(std::int32_t x, std::int32_t y) {
   tDib16& target = Target();
+  LoadSource(A);
   const tPlacement at = Place(target, x, y);
   if (!at.Empty() && target.Mask() != nullptr) {
     RequireSource(A);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "render/PixelFormat.h"
 
@@ -18,9 +19,16 @@ enum tDrawMode : std::uint8_t {
 };
 
 // A rectangle of a picture with a hot spot, drawn into CurrentDib (DibStack.h). The
-// pictures are not owned.
+// pictures are not owned; those not yet loaded load on the first draw.
 class tSprite {
  public:
+  // The same, with pictures of the named-picture registry (DibRegistry.h). The names must
+  // be registered already (normally by GetDib); an unregistered name raises.
+  void SetUp(const std::string& name, std::int32_t x, std::int32_t y, std::int32_t width,
+             std::int32_t height);
+  void SetUpPair(const std::string& nameA, const std::string& nameB, std::int32_t ax,
+                 std::int32_t ay, std::int32_t bx, std::int32_t by, std::int32_t width,
+                 std::int32_t height);
   // Source A is the picture's rectangle at (x, y); the hot spot is its centre.
   void SetUp(tDib16* source, std::int32_t x, std::int32_t y, std::int32_t width,
              std::int32_t height);
@@ -28,13 +36,14 @@ class tSprite {
   void SetUpPair(tDib16* sourceA, tDib16* sourceB, std::int32_t ax, std::int32_t ay,
                  std::int32_t bx, std::int32_t by, std::int32_t width, std::int32_t height);
 
-  // Draws with the hot spot at (x, y), cut to the target's ClipRect; the cut rectangle is
-  // listed as dirty even when nothing of the sprite is inside. While the target's mask is
-  // active, covered pixels are left alone and the additive modes draw source A only,
-  // skipping black as well as the key colour.
+  // Loads the sources if needed, then draws with the hot spot at (x, y), cut to the
+  // target's ClipRect and to the sources' own size; the cut rectangle is listed as dirty
+  // even when nothing of the sprite is inside. While the target's mask is active, covered
+  // pixels are left alone and the additive modes draw source A only, skipping black as
+  // well as the key colour.
   void Draw(std::int32_t x, std::int32_t y);
   // Covers the target's mask under every pixel of source A that is not the key colour,
-  // with the clipping of Draw.
+  // with the clipping of Draw (loading source A first if needed).
   void StampMask(std::int32_t x, std::int32_t y);
 
   tDib16* SourceA() const { return A; }
