@@ -13,6 +13,8 @@
 
 namespace qn2 {
 
+tSettings Settings;
+
 namespace {
 
 constexpr std::int32_t DefaultVolume = 5;

@@ -27,6 +27,9 @@ struct tSettings {
   bool SystemMemoryBackBuffer = true;
 };
 
+// The settings in force: read from "Config.cfg" at start-up, changed by the menus.
+extern tSettings Settings;
+
 inline constexpr const char* ConfigFileName = "Config.cfg";
 
 // Applies "Config.cfg" lines to the settings, in order, so later lines win. Spaces are

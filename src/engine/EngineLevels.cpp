@@ -1,0 +1,92 @@
+#include "audio/SoundPort.h"
+#include "data/LevelFile.h"
+#include "data/PackageFiles.h"
+#include "data/Recorder.h"
+#include "engine/GameEngine.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/TurnClock.h"
+#include "render/DibRegistry.h"
+#include "render/TileSheets.h"
+
+namespace qn2 {
+
+void tGameEngine::LoadLevel(const std::string& fileName) {
+  LevelFileName = fileName;
+  Recorder.Clear();
+  LoadLevelFromFile(Level, fileName);
+  ResetLevel(false);
+  ApplyLevelLook();
+  FullRedraw = true;
+  Frame->ClearDirty();
+}
+
+void tGameEngine::NewLevel() {
+  LoadLevel("Blank.map");
+  LevelFileName = "Untitled";
+}
+
+void tGameEngine::LoadLevelWithMusic(const std::string& fileName) {
+  Menus->SetStartCaption("PICK A LEVEL");
+  LoadLevel(fileName);
+  FullRedraw = true;
+  SetMusic(Level.MusicName);
+  if (!MusicFileName.empty()) Sound().PlayMusic();
+}
+
+void tGameEngine::ApplyLevelLook() {
+  TileSheet.SetPicture(Level.TileSetName, GetDib(Level.TileSetName, true));
+  OverlaySheet.SetPicture(Level.OverlayTileSetName, GetDib(Level.OverlayTileSetName, true));
+  SetBackground(Level.BackgroundName);
+  if (OnLevelLoaded) OnLevelLoaded(*this);
+}
+
+// A level whose music module is missing plays in silence.
+void tGameEngine::SetMusic(const std::string& fileName) {
+  Sound().UnloadMusic();
+  MusicFileName.clear();
+  if (!fileName.empty() && PackagedFileExists("Music\\" + fileName) && Sound().LoadMusic(fileName))
+    MusicFileName = fileName;
+}
+
+void tGameEngine::SetBackground(const std::string& fileName) {
+  Background.reset();
+  Background = std::make_unique<tDib16>(fileName);
+  FullRedraw = true;
+  if (!Editing) Frames->PaintLevelBackground(*this);
+}
+
+void tGameEngine::SetEditing(bool editing) {
+  Editing = editing;
+  SetBackground(Background ? Background->FileName : Level.BackgroundName);
+}
+
+tUnit* tGameEngine::EditorUnitAt(int x, int y) const {
+  return Editing ? Level.UnitStartingAt(x, y) : Level.UnitAt(x, y);
+}
+
+void tGameEngine::ResetLevel(bool withFade) {
+  CarriedItems.QueueClear();
+  TurnClock.DrawOOTPlayer = false;
+  TickCount = 0;
+  TurnCount = 0;
+  AnimCounter = 0;
+  FrameCount = 0;
+  Paused = false;
+  Level.ResetAll();
+  Level.MoveAll();
+  if (GameMode != gmEditing) {
+    if (withFade)
+      FadeToGameMode(gmIntro);
+    else
+      SetGameMode(gmIntro);
+  }
+  RestartRequested = false;
+  Frames->ResetPanelButton();
+}
+
+void tGameEngine::RestartLevel() {
+  ResetLevel(true);
+  if (!MusicFileName.empty()) Sound().PlayMusic();
+}
+
+}  // namespace qn2

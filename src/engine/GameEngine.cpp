@@ -1,0 +1,350 @@
+#include "engine/GameEngine.h"
+
+#include <algorithm>
+
+#include "audio/SoundPort.h"
+#include "common/Exception.h"
+#include "data/ConfigFile.h"
+#include "data/Recorder.h"
+#include "engine/PackagePictures.h"
+#include "engine/board/TurnClock.h"
+#include "render/DibStack.h"
+
+namespace qn2 {
+
+tGameEngine* GameEngine = nullptr;
+
+namespace {
+
+tFixedPointer RestingPointer;
+tMenuHooks NoMenus;
+tFrameHooks NoFrames;
+
+// The directions and the action key, restart and the speed keys: what one turn uses up.
+bool AnyDirectionPressed(const tInputDevice& input) {
+  return input.WasPressed(iaUp) || input.WasPressed(iaDown) || input.WasPressed(iaLeft) ||
+         input.WasPressed(iaRight);
+}
+
+}  // namespace
+
+tGameEngine::tGameEngine()
+    : Pointer(&RestingPointer),
+      Menus(&NoMenus),
+      Frames(&NoFrames),
+      PointerUnder(std::make_unique<tDib16>(32, 32)),
+      CurrentInput(&LiveInput),
+      OwnFrame(std::make_unique<tDib16>(FrameWidth, FrameHeight)),
+      Frame(OwnFrame.get()) {
+  if (PictureFiles == nullptr) PictureFiles = &PackagePictures;
+  TurnClock.OOTEnabled = true;
+  Frame->SetHasMask(true);
+  Frame->TrackDirty = true;
+  BindDefaultKeys(LiveInput);
+  LiveInput.AddCheatCode("tarnwickholm", [this] { StartRecordingSolution(); });
+  LiveInput.AddCheatCode("fenlark", [this] { PlayStoredSolution(); });
+  PointerEnabled = true;
+  MenuItem = 1;
+}
+
+tGameEngine::~tGameEngine() {
+  Sound().UnloadMusic();
+}
+
+void tGameEngine::SetFrameSurface(tDib16* frame) {
+  Frame = frame != nullptr ? frame : OwnFrame.get();
+}
+
+// --- The engine tick ----------------------------------------------------------------------
+
+void tGameEngine::Update() {
+  ReadMouse();
+  if (MessageTicks > 0) --MessageTicks;
+  const tGameMode modeAtStart = GameMode;
+
+  if (GameMode != gmEditing) {
+    ++TickCount;
+    if (GameMode == gmDying || (GameMode == gmPlaying && !Paused)) GameFrame();
+  }
+
+  if (!IsSlabMenuMode(GameMode) && !IsPopupMode(GameMode) && GameInProgress &&
+      LiveInput.WasPressed(iaBack)) {
+    if (GameMode == gmMainMenu) {
+      CloseMenuWithSound();
+      CurrentInput->AnyKey = false;
+    } else {
+      OpenMenuWithSound();
+    }
+  }
+
+  ModeWork();
+  SidePanelClicks();
+  LiveInput.Consume(modeAtStart == gmPlaying && GameMode == gmPlaying ? ActionMask(iaClick)
+                                                                      : AllActionsMask);
+  if (WarpFinished) ActOnFinishedWarp();
+  if (RestartRequested) RestartLevel();
+}
+
+// The cursor in frame-surface pixels.
+void tGameEngine::ReadMouse() {
+  const tPoint cursor = Pointer->CursorPosition();
+  const tPoint client = Pointer->ClientSize();
+  std::int32_t x = cursor.X, y = cursor.Y;
+  if (client.X > 0 && client.Y > 0) {
+    x = cursor.X * Frame->Width() / client.X;
+    y = cursor.Y * Frame->Height() / client.Y;
+  }
+  MouseMoved = x != MouseX || y != MouseY;
+  MouseX = x;
+  MouseY = y;
+}
+
+void tGameEngine::GameFrame() {
+  ++FrameCount;
+  ++TurnClock.OOTFrames;
+  TurnClock.TurnPhase = FrameCount % TurnClock.FramesPerTurn;
+  TurnClock.PrevTurnFraction = TurnClock.TurnFraction;
+  TurnClock.TurnFraction =
+      static_cast<float>(TurnClock.TurnPhase) / static_cast<float>(TurnClock.FramesPerTurn);
+  if (GameMode != gmDying && TurnClock.OOTEnabled)
+    OutOfTurnCheck();
+  else
+    SpeedKeys();
+  if (OOTStepActive) {
+    TurnClock.OOTFraction =
+        static_cast<float>(TurnClock.OOTFrames) / static_cast<float>(TurnClock.OOTLength);
+    if (TurnClock.OOTFrames == TurnClock.OOTLength) {
+      OOTStepActive = false;
+      CurrentInput = &LiveInput;
+      TurnClock.DrawOOTPlayer = false;
+    }
+  }
+}
+
+// Holding a direction lets the player start its next step before the turn ends, so that
+// walking is continuous. The ghost walks ahead; the real turns follow from OlderInput.
+void tGameEngine::OutOfTurnCheck() {
+  const tRecorderState recording = Recorder.State();
+  const bool recorderFree = recording == rsIdle || recording == rsStopped;
+  if (!recorderFree || OOTStepActive || !AnyDirectionPressed(LiveInput) || OOTPlayer == nullptr) {
+    SpeedKeys();
+    return;
+  }
+  tUnit* player = Level.Player;
+  if (player == nullptr || !player->HasArrived() || TurnClock.TurnFraction <= 0.3f ||
+      Level.AnyHoldsPlayerTurn())
+    return;
+
+  OOTPlayer->Level = &Level;
+  OOTPlayer->GridX = OOTPlayer->TargetX = player->GridX;
+  OOTPlayer->GridY = OOTPlayer->TargetY = player->GridY;
+  OOTPlayer->X = static_cast<float>(player->GridX);
+  OOTPlayer->Y = static_cast<float>(player->GridY);
+  OOTPlayer->TakeTurn();
+  TurnClock.OOTFromX = player->GridX;
+  TurnClock.OOTFromY = player->GridY;
+  TurnClock.OOTToX = OOTPlayer->TargetX;
+  TurnClock.OOTToY = OOTPlayer->TargetY;
+  if (TurnClock.OOTFromX == TurnClock.OOTToX && TurnClock.OOTFromY == TurnClock.OOTToY) return;
+
+  OOTStepActive = true;
+  TurnClock.OOTLength = 2 * TurnClock.FramesPerTurn - TurnClock.TurnPhase;
+  TurnClock.OOTFrames = 0;
+  CurrentInput = &OlderInput;
+  PreviousInput.CopyFrom(LiveInput);
+  LiveInput.Consume(TurnActionsMask);
+}
+
+// Numeric plus and minus change the length of a turn at a turn boundary; the number of
+// whole turns played stays.
+void tGameEngine::SpeedKeys() {
+  if (OOTStepActive || TurnClock.TurnPhase != 0 || GameMode != gmPlaying) return;
+  auto apply = [this](int change) {
+    const std::int32_t turns = FrameCount / TurnClock.FramesPerTurn;
+    TurnClock.SpeedAdjust = std::clamp(TurnClock.SpeedAdjust + change, -6, 6);
+    TurnClock.FramesPerTurn = TurnClock.SpeedAdjust + 12;
+    FrameCount = turns * TurnClock.FramesPerTurn;
+    MessageTicks = 80;
+    const std::int32_t shown = -TurnClock.SpeedAdjust;
+    MessageText = (shown >= 0 ? "Game Speed +" : "Game Speed ") + std::to_string(shown);
+  };
+  if (CurrentInput->WasPressed(iaSlower)) apply(+1);
+  if (CurrentInput->WasPressed(iaFaster)) apply(-1);
+}
+
+void tGameEngine::ModeWork() {
+  switch (GameMode) {
+    case gmPlaying:
+      if (Paused) {
+        LiveInput.Consume(AllActionsMask);
+        return;
+      }
+      if ((CurrentInput->IsHeld(iaSkipA) && CurrentInput->WasPressed(iaSkipB)) ||
+          (CurrentInput->IsHeld(iaSkipB) && CurrentInput->WasPressed(iaSkipA)))
+        SetGameMode(gmLevelDone);
+      GameStep();
+      break;
+    case gmDying:
+    case gmDead:
+    case gmPopupClosed:
+    case gmWarping:
+      GameStep();
+      break;
+    case gmIntro:
+      IntroStep();
+      break;
+    case gmSkipEntry:
+      NextEntry();
+      break;
+    case gmLevelDone:
+      LevelFinishedStep();
+      break;
+    case gmAllSolved:
+      if (LiveInput.AnyKey || AllSolvedAtLoad) {
+        GameInProgress = false;
+        Frame->MaskActive = false;
+        FadeToGameMode(gmMainMenu);
+      }
+      break;
+    case gmMainMenu:
+      Menus->MainMenuTick(*this);
+      break;
+    case gmOptions:
+    case gmVideoOptions:
+    case gmAdvancedVideo:
+    case gmSoundOptions:
+    case gmSoundDevice:
+    case gmInstructions:
+    case gmCredits:
+      Menus->SlabMenuTick(*this, GameMode);
+      break;
+    case gmNextUnsolved:
+      NextUnsolvedEntry();
+      break;
+    case gmSolvedPopup:
+    case gmPartlySolvedPopup:
+    case gmDeathPopup:
+      Menus->PopupTick(*this, GameMode);
+      break;
+    default:
+      break;
+  }
+}
+
+// One game frame of the board: the turn boundary, then the units' movement.
+void tGameEngine::GameStep() {
+  if (RestartRequested) return;
+  if (TurnClock.TurnPhase == 0) {
+    Level.ReindexRows();
+    OlderInput.CopyFrom(PreviousInput);
+    PreviousInput.CopyFrom(LiveInput);
+    if (GameMode == gmPlaying) Level.TakeTurns();
+    TurnTicked = true;
+    CurrentInput->Consume(TurnActionsMask);
+    ++TurnCount;
+  }
+  if (GameMode == gmDying || GameMode == gmDead || GameMode == gmPopupClosed ||
+      GameMode == gmWarping) {
+    Level.DeathAnimAll();
+    if (GameMode == gmDead) {
+      ++DeadTicks;
+      if (Settings.Dialogs && DeadTicks == 50) {
+        OpenMenu();
+        SetGameMode(gmDeathPopup);
+      }
+    }
+  } else if (GameMode == gmPlaying) {
+    Level.MoveAll();
+  }
+  Level.RemoveDeadTemporary();
+}
+
+// The level fades in over 100 ticks from a picture of its first frame.
+void tGameEngine::IntroStep() {
+  if (IntroTicks == 0) {
+    IntroSnapshot = std::make_unique<tDib16>(Frame->Width(), Frame->Height());
+    Level.MoveAll();
+    FullRedraw = true;
+    AnimCounter = 1;
+    {
+      tDibTarget target(IntroSnapshot.get());
+      Frames->DrawGamePicture(*this);
+    }
+    Frame->FillSurface(0);
+  }
+  if (IntroTicks == 100) {
+    if (IntroSnapshot) {
+      Frame->CopyRectFrom(*IntroSnapshot, 0, 0, 0, 0, Frame->Width(), Frame->Height());
+      IntroSnapshot.reset();
+    }
+    SetGameMode(gmPlaying);
+    TickCount = 0;
+    AnimCounter = 0;
+    FrameCount = 0;
+  }
+  ++IntroTicks;
+}
+
+void tGameEngine::SidePanelClicks() {
+  if (GameMode != gmPlaying && GameMode != gmDying && GameMode != gmDead &&
+      GameMode != gmLevelDone && GameMode != gmAllSolved)
+    return;
+  Frames->UpdatePanelButton(MouseX, MouseY, LiveInput.WasPressed(iaClick),
+                            LiveInput.IsHeld(iaClick));
+  if (Frames->TakePanelButtonClick()) {
+    OpenMenuWithSound();
+    LiveInput.Consume(AllActionsMask);
+  }
+}
+
+void tGameEngine::ActOnFinishedWarp() {
+  WarpFinished = false;
+  if (WarpAction == WarpToMenu || WarpAction == WarpToLevelPick) {
+    GameInProgress = false;
+    Frame->MaskActive = false;
+    Level.MuteAll();
+    FadeToGameMode(WarpAction == WarpToMenu ? gmMainMenu : gmPickLevel);
+  } else {
+    RestartRequested = true;
+  }
+}
+
+// --- Modes ----------------------------------------------------------------------------------
+
+void tGameEngine::SetGameMode(tGameMode mode) {
+  GameMode = mode;
+  switch (mode) {
+    case gmIntro:
+      IntroTicks = 0;
+      break;
+    case gmDead:
+      Sound().StopMusic();
+      if (Recorder.State() == rsPlaying) Recorder.Stop();
+      DeadTicks = 0;
+      break;
+    case gmLevelDone:
+      Sound().StopMusic();
+      break;
+    default:
+      break;
+  }
+  PointerEnabled = mode != gmFadeOut && mode != gmIntro;
+  if (IsMenuMode(mode)) {
+    MenuDrag = 0;
+    Menus->ZeroGlows();
+    MenuGlow.fill(0);
+  }
+}
+
+void tGameEngine::PushGameMode() {
+  if (ModeStackDepth > ModeStackSize - 1) throw Exception("GameMode Stack overflow");
+  ModeStack[static_cast<std::size_t>(ModeStackDepth++)] = GameMode;
+}
+
+void tGameEngine::PopGameMode() {
+  if (ModeStackDepth < 1) throw Exception("GameMode Stack underflow");
+  --ModeStackDepth;
+  SetGameMode(ModeStack[static_cast<std::size_t>(ModeStackDepth)]);
+}
+
+}  // namespace qn2

@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/SetFile.h"
+#include "engine/EngineHooks.h"
+#include "engine/GameModes.h"
+#include "engine/board/Level.h"
+#include "input/InputDevice.h"
+#include "render/Dib16.h"
+
+namespace qn2 {
+
+class tSprite;
+
+// The one object that runs the game. Whoever owns it (the main window, a test, the
+// simulator) calls Update once per engine tick and DrawFrame once per frame; the engine
+// never reads a clock. Everything on the logic side happens inside those two calls.
+class tGameEngine {
+ public:
+  static constexpr int ModeStackSize = 11;
+
+  tGameEngine();
+  ~tGameEngine();
+  tGameEngine(const tGameEngine&) = delete;
+  tGameEngine& operator=(const tGameEngine&) = delete;
+
+  // --- Services the owner plugs in ----------------------------------------------
+  tPointerSource* Pointer;
+  tMenuHooks* Menus;
+  tFrameHooks* Frames;
+  // The surface frames are composed in (the screen surface of the display); the engine
+  // keeps a blank 640 x 480 one of its own until the owner sets another.
+  void SetFrameSurface(tDib16* frame);
+  tDib16& FrameSurface() const { return *Frame; }
+
+  // --- State ---------------------------------------------------------------------
+  std::function<void(tGameEngine&)> OnLevelLoaded;
+  bool Editing = false;
+  std::string LevelFileName;
+  std::array<tGameMode, ModeStackSize + 1> ModeStack{};
+  std::int32_t ModeStackDepth = 0;
+  tGameMode GameMode = gmNone;
+  std::int32_t FadeTicks = 0;
+  std::unique_ptr<tDib16> FadeSnapshot;
+  std::int32_t IntroTicks = 0;
+  std::unique_ptr<tDib16> IntroSnapshot;
+  tGameMode FadeTarget = gmNone;
+  std::string EpisodeFileName;
+  std::unique_ptr<tDib16> PointerUnder;
+  std::int32_t PointerSaveX = 0, PointerSaveY = 0;
+  bool PointerEnabled = true;
+  bool PointerDrawn = false;
+  std::int32_t MouseX = 0, MouseY = 0;
+  bool MouseMoved = false;
+  std::int32_t MenuDrag = 0;
+  bool TurnTicked = false;
+  std::string MessageText;
+  std::int32_t WarpAction = 0;
+  tUnit* OOTPlayer = nullptr;  // the ghost of the early step; owned by the player module
+  std::int32_t MessageTicks = 0;
+  bool WebLinkRequested = false;
+  bool BuildingBackground = false;
+  std::array<std::int32_t, 7> MenuGlow{};
+  std::uint8_t MenuItem = 1;
+  std::int32_t TickCount = 0;
+  std::int32_t TurnCount = 0;
+  std::int32_t FrameCount = 0;
+  std::int32_t AnimCounter = 0;
+  std::int32_t DeadTicks = 0;
+  bool WarpFinished = false;
+  std::int32_t TimerTicks = 0;
+  std::unique_ptr<tDib16> Background;
+  std::unique_ptr<tDib16> MenuBackdrop;
+  tLevel Level;
+  std::string MusicFileName;  // the level's music module, empty when it has none
+  // The episode: one entry per set-file line, each with its progress value.
+  std::vector<tSetEntry> Episode;
+  std::vector<std::int32_t> EpisodeProgress;
+  bool ShowSolid = false;
+  bool ShowCursor = false;
+  tSprite* CursorSprite = nullptr;
+  std::int32_t CursorX = -1, CursorY = -1;
+  tInputDevice LiveInput;
+  tInputDevice PreviousInput;
+  tInputDevice OlderInput;
+  tInputDevice* CurrentInput;
+  std::int32_t EntryIndex = 0;
+  bool FullRedraw = false;
+  std::string VideoFileName;
+  bool GameInProgress = false;
+  bool RestartRequested = false;
+  bool ShowOOTDiagnostics = false;
+  bool OOTStepActive = false;
+  bool Paused = false;
+
+  // The episode's state shown beside the level.
+  bool AllSolvedAtLoad = false;
+  std::string LevelLabel;
+  std::string LevelTitleText;
+
+  // --- The tick and the frame -----------------------------------------------------------
+  void Update();
+  void DrawFrame();
+
+  // --- Modes ------------------------------------------------------------------------------
+  void SetGameMode(tGameMode mode);
+  void FadeToGameMode(tGameMode mode);
+  void PushGameMode();
+  void PopGameMode();
+  void OpenMenu();
+  void OpenMenuWithSound();
+  void CloseMenu();
+  void CloseMenuWithSound();
+  // Puts back what lay under the mouse pointer, when the pointer was drawn.
+  void RestorePointerBackground();
+
+  // --- Levels -----------------------------------------------------------------------------
+  void LoadLevel(const std::string& fileName);
+  void NewLevel();
+  void LoadLevelWithMusic(const std::string& fileName);
+  void ApplyLevelLook();
+  void SetMusic(const std::string& fileName);
+  void SetBackground(const std::string& fileName);
+  void SetEditing(bool editing);
+  tUnit* EditorUnitAt(int x, int y) const;
+  void ResetLevel(bool withFade);
+  void RestartLevel();
+
+  // --- Episodes -----------------------------------------------------------------------------
+  void LoadEpisode(const std::string& setFileName);
+  void StartEntry(const tSetEntry& entry);
+  void StartCurrentEntry();
+  void GoToEntry(std::int32_t index);
+  void NextEntry();
+  void NextUnsolvedEntry();
+  std::int32_t GetProgress(std::int32_t index) const;
+  void SetProgress(std::int32_t index, std::int32_t value);
+  void LoadProgress();
+  void SaveProgress();
+  void ClearProgress();
+  bool IsLevelEntry(std::int32_t index) const;
+  bool IsDummyEntry(std::int32_t index) const;
+  bool AllSolved() const;
+  std::string EntryTitle(std::int32_t index) const;
+  // The two typed codes.
+  void StartRecordingSolution();
+  void PlayStoredSolution();
+
+ private:
+  void ReadMouse();
+  void GameFrame();
+  void OutOfTurnCheck();
+  void SpeedKeys();
+  void ModeWork();
+  void GameStep();
+  void IntroStep();
+  void LevelFinishedStep();
+  void SidePanelClicks();
+  void ActOnFinishedWarp();
+  void FadeStep();
+  void IntroReveal();
+  bool EntryInRange(std::int32_t index) const;
+
+  std::unique_ptr<tDib16> OwnFrame;
+  tDib16* Frame;
+};
+
+// The one engine of the program, set by whoever creates it; units reach the game through it.
+extern tGameEngine* GameEngine;
+
+}  // namespace qn2

@@ -1,0 +1,202 @@
+#include "EngineFixture.h"
+#include "data/ProgressFile.h"
+
+namespace qn2 {
+namespace {
+
+// A jewel that counts itself in the level; the test collects it by hand.
+class tGem : public tUnit {
+  QN2_UNIT_CLASS(tGem)
+ public:
+  void Reset() override {
+    tUnit::Reset();
+    ++LevelCounters.JewelsInLevel;
+  }
+};
+
+class EpisodeTest : public testing::EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    UnitRegistry.Add("Player", tUnit::Class, nullptr);
+    UnitRegistry.Add("Jewel", tGem::Class, nullptr);
+    const std::vector<std::string> units{"Begin Player", "End Player", "Begin Jewel",
+                                         "InitialX = 5", "End Jewel"};
+    WriteLevel("A.map", "Alpha", units);
+    WriteLevel("B.map", "", units);
+    WriteLevel("C.map", "Gamma", units);
+    Write("Test.set",
+          JoinLines({"Level A.map", "level B.map", "Video Intro.avi", "DummyLevel C.map"}));
+    Write("Intro.avi", "not a video");  // every file of the set must exist for its title
+    Settings.Dialogs = false;
+  }
+
+  void LoadEpisode() { Engine->LoadEpisode("Test.set"); }
+  // Finishes the running level, collecting the jewel or not.
+  void Finish(bool allJewels) {
+    ASSERT_EQ(Engine->GameMode, gmPlaying);
+    if (allJewels) LevelCounters.JewelsCollected = LevelCounters.JewelsInLevel;
+    Engine->SetGameMode(gmLevelDone);
+    Tick();
+  }
+  // Plays a fade-out through to its target mode.
+  void DrawFade() {
+    while (Engine->GameMode == gmFadeOut) Engine->DrawFrame();
+  }
+  std::vector<std::int32_t> Progress() const { return Engine->EpisodeProgress; }
+};
+
+TEST_F(EpisodeTest, LoadingReadsEntriesTitlesAndWritesAMissingProgressFile) {
+  LoadEpisode();
+  ASSERT_EQ(Engine->Episode.size(), 4u);
+  EXPECT_EQ(Engine->EntryTitle(0), "Alpha");
+  EXPECT_EQ(Engine->EntryTitle(1), "");
+  EXPECT_TRUE(Engine->IsLevelEntry(1));
+  EXPECT_FALSE(Engine->IsLevelEntry(2));
+  EXPECT_TRUE(Engine->IsDummyEntry(3));
+  EXPECT_FALSE(Engine->IsLevelEntry(4));
+  EXPECT_EQ(Read("Test.Progress"), std::string(16, '\0'));
+  EXPECT_FALSE(Engine->AllSolvedAtLoad);
+  EXPECT_EQ(Engine->GetProgress(7), 0);
+  Engine->SetProgress(7, 2);
+  EXPECT_EQ(Progress().size(), 4u);
+}
+
+TEST_F(EpisodeTest, StartingAnEntryLoadsItsLevelWithLabelAndTitle) {
+  LoadEpisode();
+  Engine->GoToEntry(1);
+  EXPECT_TRUE(Engine->GameInProgress);
+  EXPECT_EQ(Engine->LevelFileName, "B.map");
+  EXPECT_EQ(Engine->LevelLabel, " 2");
+  EXPECT_EQ(Engine->LevelTitleText, "Untitled Level");
+  EXPECT_EQ(Engine->GameMode, gmIntro);
+  std::filesystem::remove(Scratch / "Intro.avi");
+  Engine->GoToEntry(2);
+  EXPECT_EQ(Engine->GameMode, gmSkipEntry) << "the video file is missing";
+  Tick();
+  EXPECT_EQ(Engine->EntryIndex, 3);
+  EXPECT_EQ(Engine->LevelTitleText, "Gamma");
+  Engine->NextEntry();
+  EXPECT_EQ(Engine->GameMode, gmAllSolved) << "past the last entry";
+}
+
+TEST_F(EpisodeTest, WithoutDialogsAFinishedLevelMovesToTheNextUnsolvedEntry) {
+  LoadEpisode();
+  Engine->SetProgress(1, 2);
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(true);
+  EXPECT_EQ(Progress(), (std::vector<std::int32_t>{2, 2, 0, 0}));
+  EXPECT_EQ(Read("Test.Progress").substr(0, 8), std::string("\2\0\0\0\2\0\0\0", 8));
+  EXPECT_EQ(Engine->FadeTarget, gmNextUnsolved);
+  DrawFade();
+  Tick();
+  EXPECT_EQ(Engine->EntryIndex, 2) << "entry 1 was already solved with every jewel";
+  EXPECT_EQ(Engine->GameMode, gmVideo);
+}
+
+TEST_F(EpisodeTest, NextUnsolvedWrapsPastTheLastEntry) {
+  LoadEpisode();
+  Engine->SetProgress(0, 1);
+  Engine->SetProgress(1, 2);
+  Engine->SetProgress(2, 2);
+  Engine->EntryIndex = 3;
+  Engine->SetProgress(3, 2);
+  Engine->NextUnsolvedEntry();
+  EXPECT_EQ(Engine->EntryIndex, 0);
+  EXPECT_EQ(Engine->LevelFileName, "A.map");
+}
+
+TEST_F(EpisodeTest, ProgressOnlyRises) {
+  LoadEpisode();
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(false);
+  EXPECT_EQ(Engine->GetProgress(0), 1);
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(true);
+  EXPECT_EQ(Engine->GetProgress(0), 2);
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(false);
+  EXPECT_EQ(Engine->GetProgress(0), 2);
+}
+
+TEST_F(EpisodeTest, FinishingTheLastUnsolvedEntryShowsTheAllSolvedScreen) {
+  LoadEpisode();
+  for (int i : {1, 2, 3}) Engine->SetProgress(i, 2);
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(true);
+  EXPECT_EQ(Engine->FadeTarget, gmAllSolved);
+}
+
+TEST_F(EpisodeTest, WhenAllWereSolvedAtLoadFinishingGoesToTheLevelPick) {
+  Write("Test.Progress", std::string("\2\0\0\0\2\0\0\0\2\0\0\0\2\0\0\0", 16));
+  LoadEpisode();
+  EXPECT_TRUE(Engine->AllSolvedAtLoad);
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(true);
+  EXPECT_EQ(Engine->FadeTarget, gmPickLevel);
+  EXPECT_FALSE(Engine->GameInProgress);
+}
+
+TEST_F(EpisodeTest, WithDialogsTheSolvedPopUpOpensOverTheGame) {
+  Settings.Dialogs = true;
+  LoadEpisode();
+  Engine->GoToEntry(0);
+  Tick(101);
+  Finish(false);
+  EXPECT_EQ(Engine->GameMode, gmPartlySolvedPopup);
+  EXPECT_EQ(Engine->ModeStackDepth, 1);
+  EXPECT_NE(Engine->MenuBackdrop, nullptr);
+}
+
+TEST_F(EpisodeTest, FinishingWhileRecordingSavesTheSolutionAndRestarts) {
+  LoadEpisode();
+  Engine->GoToEntry(0);
+  Tick(101);
+  Recorder.StartRecording();
+  Recorder.RecordValue(11);
+  Recorder.RecordValue(4);
+  Finish(true);
+  EXPECT_EQ(Read("A.Solution"), std::string("MorvRecord\2\0\0\0\x0B\0\0\0\4\0\0\0", 22));
+  EXPECT_EQ(Recorder.State(), rsStopped);
+  EXPECT_EQ(Engine->GetProgress(0), 0) << "no progress is recorded";
+  EXPECT_EQ(Engine->FadeTarget, gmIntro);
+}
+
+TEST_F(EpisodeTest, TheStoredSolutionPlaysBackAndFinishingEndsThePlayback) {
+  LoadEpisode();
+  Engine->GoToEntry(0);
+  Tick(101);
+  for (char c : std::string("fenlark")) Engine->LiveInput.CharTyped(c);
+  EXPECT_EQ(Recorder.State(), rsIdle) << "no stored solution yet";
+  std::filesystem::create_directory(Scratch / "Solutions");
+  Write("Solutions/A.Solution", std::string("MorvRecord\1\0\0\0\x0B\0\0\0", 18));
+  for (char c : std::string("fenlark")) Engine->LiveInput.CharTyped(c);
+  EXPECT_EQ(Recorder.State(), rsPlaying);
+  EXPECT_EQ(Recorder.PlayBackValue(), 11);
+  Tick();
+  DrawFade();
+  Tick(101);
+  Finish(true);
+  EXPECT_EQ(Recorder.State(), rsStopped);
+  EXPECT_EQ(Engine->GetProgress(0), 0);
+}
+
+TEST_F(EpisodeTest, ALongerProgressFileIsIgnoredAndAShorterOneFillsTheFirstEntries) {
+  Write("Test.Progress", std::string(20, '\2'));
+  LoadEpisode();
+  EXPECT_EQ(Progress(), (std::vector<std::int32_t>(4, 0)));
+  Write("Test.Progress", std::string("\1\0\0\0", 4));
+  LoadEpisode();
+  EXPECT_EQ(Progress(), (std::vector<std::int32_t>{1, 0, 0, 0}));
+  Engine->ClearProgress();
+  EXPECT_EQ(Read("Test.Progress"), std::string(16, '\0'));
+}
+
+}  // namespace
+}  // namespace qn2
