@@ -192,6 +192,42 @@ TEST_F(LevelTest, HoldsPlayerTurnIsAskedOfEveryUnit) {
   EXPECT_TRUE(Level.AnyHoldsPlayerTurn());
 }
 
+// A unit that adds a shimmer at (x, y) to its level whenever it is reset or moved.
+class tSpawner : public tProbe {
+ public:
+  tProbe* Spawned = nullptr;
+  void Spawn() {
+    auto shimmer = std::make_unique<tProbe>();
+    shimmer->Temporary = true;
+    shimmer->X = 7.5f;
+    shimmer->StepX = 1;
+    Spawned = static_cast<tProbe*>(Level->AddUnit(std::move(shimmer)));
+  }
+  void Reset() override {
+    tProbe::Reset();
+    Spawn();
+  }
+  void Move() override {
+    tProbe::Move();
+    if (Spawned == nullptr) Spawn();
+  }
+};
+
+TEST_F(LevelTest, UnitsAddedDuringAResetOrMovePassJoinFromTheNextPass) {
+  auto owned = std::make_unique<tSpawner>();
+  tSpawner* spawner = owned.get();
+  Level.AddUnit(std::move(owned));
+  Level.ResetUnits();
+  ASSERT_NE(spawner->Spawned, nullptr);
+  EXPECT_EQ(spawner->Spawned->X, 7.5f) << "a unit made by a reset keeps the place it was given";
+  spawner->Spawned = nullptr;
+  Level.MoveAll();
+  ASSERT_NE(spawner->Spawned, nullptr);
+  EXPECT_EQ(spawner->Spawned->X, 7.5f) << "not moved in the pass that made it";
+  Level.MoveAll();
+  EXPECT_EQ(spawner->Spawned->X, 8.5f);
+}
+
 TEST(CycleProceduresTable, RefusesTheEighteenth) {
   tCycleProcedures table;
   for (int i = 0; i < 17; ++i) table.Add([] {});

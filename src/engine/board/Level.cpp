@@ -101,14 +101,18 @@ void tLevel::UnmuteAll() {
   for (const auto& unit : Units) unit->UnmuteSounds();
 }
 
+// Each pass takes the number of units before it starts, so a unit created during the pass
+// (a warp, a shot) joins in from the next pass on.
 void tLevel::MoveAll() {
   Reserved.fill(0);
-  for (std::size_t i = 0; i < Units.Count(); ++i) Units[i]->Move();
+  const std::size_t count = Units.Count();
+  for (std::size_t i = 0; i < count; ++i) Units[i]->Move();
   RebuildDrawList();
 }
 
 void tLevel::DeathAnimAll() {
-  for (std::size_t i = 0; i < Units.Count(); ++i) {
+  const std::size_t count = Units.Count();
+  for (std::size_t i = 0; i < count; ++i) {
     tUnit* unit = Units[i];
     unit->DeathAnimMove();
     unit->GridX = unit->RoundX();
@@ -158,7 +162,9 @@ void tLevel::ResetAll() {
 void tLevel::ResetUnits() {
   RemoveTemporary();
   CycleProcedures.Run();
-  for (std::size_t i = 0; i < Units.Count(); ++i) Units[i]->Reset();
+  // The player's reset adds its warp-in shimmer, which starts where it was put.
+  const std::size_t count = Units.Count();
+  for (std::size_t i = 0; i < count; ++i) Units[i]->Reset();
   RebuildDrawList();
 }
 
