@@ -114,16 +114,21 @@ void ReadMoreTilesField(tCell& cell, std::string field) {
 
 // Blanks are removed from the whole line first, so "   InitialX = 5" reads as
 // "InitialX=5" (and blanks inside text values are lost).
-void ApplyPropertyLine(tUnit& unit, const std::string& line) {
+void ApplyPropertyLine(tUnit& unit, const std::string& line, const tPropertyProblems& problems) {
   std::string compact;
   for (char c : line)
     if (c != ' ') compact += c;
   const auto equals = compact.find('=');
   if (equals == std::string::npos) return;
-  SetPropertyText(unit, compact.substr(0, equals), compact.substr(equals + 1));
+  try {
+    SetPropertyText(unit, compact.substr(0, equals), compact.substr(equals + 1));
+  } catch (const Exception& e) {
+    if (problems) problems(e.what());
+  }
 }
 
-void ReadUnits(tLevel& level, const std::vector<std::string>& lines) {
+void ReadUnits(tLevel& level, const std::vector<std::string>& lines,
+               const tPropertyProblems& problems) {
   const tUnitClass* current = nullptr;
   std::string currentName;
   std::vector<std::string> pending;
@@ -137,7 +142,7 @@ void ReadUnits(tLevel& level, const std::vector<std::string>& lines) {
     } else if (line.compare(0, 3, "End") == 0) {
       if (current != nullptr) {
         std::unique_ptr<tUnit> unit = current->Create();
-        for (const std::string& property : pending) ApplyPropertyLine(*unit, property);
+        for (const std::string& property : pending) ApplyPropertyLine(*unit, property, problems);
         unit->Reset();
         tUnit* added = level.AddUnit(std::move(unit));
         if (currentName == "Player") level.Player = added;
@@ -149,7 +154,8 @@ void ReadUnits(tLevel& level, const std::vector<std::string>& lines) {
   }
 }
 
-void ProcessSection(tLevel& level, const std::string& name, const std::vector<std::string>& lines) {
+void ProcessSection(tLevel& level, const std::string& name, const std::vector<std::string>& lines,
+                    const tPropertyProblems& problems) {
   if (name == "Misc") {
     ReadMisc(level, lines);
   } else if (name == "Tiles") {
@@ -165,7 +171,7 @@ void ProcessSection(tLevel& level, const std::string& name, const std::vector<st
       cell.OverlayTile = static_cast<std::int32_t>(ReadHexValue(field) & 255);
     });
   } else if (name == "Units") {
-    ReadUnits(level, lines);
+    ReadUnits(level, lines, problems);
   }
 }
 
@@ -201,14 +207,15 @@ std::uint32_t ReadHexValue(const std::string& text) {
   return value;
 }
 
-void ReadLevelFromLines(tLevel& level, const std::vector<std::string>& lines) {
+void ReadLevelFromLines(tLevel& level, const std::vector<std::string>& lines,
+                        const tPropertyProblems& problems) {
   level.FreeUnits();
   level.ClearCells();
   bool inSection = false;
   std::string name;
   std::vector<std::string> sectionLines;
   auto closeSection = [&] {
-    if (inSection && !sectionLines.empty()) ProcessSection(level, name, sectionLines);
+    if (inSection && !sectionLines.empty()) ProcessSection(level, name, sectionLines, problems);
   };
   for (const std::string& raw : lines) {
     const std::string line(TrimBlanks(raw));
@@ -259,12 +266,13 @@ void WriteLevelToLines(const tLevel& level, std::vector<std::string>& lines) {
   }
 }
 
-void LoadLevelFromFile(tLevel& level, const std::string& fileName) {
+void LoadLevelFromFile(tLevel& level, const std::string& fileName,
+                       const tPropertyProblems& problems) {
   auto stream = OpenPackagedFile(fileName);
   const auto bytes = stream->Data();
   const std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   ClosePackagedFile(stream);
-  ReadLevelFromLines(level, SplitLines(text));
+  ReadLevelFromLines(level, SplitLines(text), problems);
 }
 
 void SaveLevelToFile(const tLevel& level, const std::string& fileName) {

@@ -13,7 +13,9 @@ namespace qn2 {
 void tGameEngine::LoadLevel(const std::string& fileName) {
   LevelFileName = fileName;
   Recorder.Clear();
-  LoadLevelFromFile(Level, fileName);
+  LevelLoadProblems.clear();
+  LoadLevelFromFile(Level, fileName,
+                    [this](const std::string& message) { LevelLoadProblems.push_back(message); });
   ResetLevel(false);
   ApplyLevelLook();
   FullRedraw = true;

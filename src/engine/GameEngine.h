@@ -43,6 +43,9 @@ class tGameEngine {
   std::function<void(tGameEngine&)> OnLevelLoaded;
   bool Editing = false;
   std::string LevelFileName;
+  // Property values the units of the last loaded level refused (a trigger that does not
+  // parse, say), for the program to report.
+  std::vector<std::string> LevelLoadProblems;
   std::array<tGameMode, ModeStackSize + 1> ModeStack{};
   std::int32_t ModeStackDepth = 0;
   tGameMode GameMode = gmNone;

@@ -31,6 +31,27 @@ class tSign : public tUnit {
   const tPropertyList& PublishedProperties() const override { return Properties(); }
 };
 
+// A unit whose "Code" refuses values that do not start with "#", as a trigger expression
+// refuses one it cannot parse.
+class tCoded : public tUnit {
+  QN2_UNIT_CLASS(tCoded)
+ public:
+  std::string Code;
+  void SetCode(const std::string& code) {
+    if (code.empty() || code.front() != '#') throw Exception("Bad code " + code);
+    Code = code;
+  }
+  static const tPropertyList& Properties() {
+    static const tPropertyList list = [] {
+      tPropertyList l = tUnit::Properties();
+      Publish<tCoded>(l).String("Code", &tCoded::Code, &tCoded::SetCode);
+      return l;
+    }();
+    return list;
+  }
+  const tPropertyList& PublishedProperties() const override { return Properties(); }
+};
+
 class tWalker : public tSign {
   QN2_UNIT_CLASS(tWalker)
 };
@@ -218,6 +239,19 @@ TEST_F(LevelFileTest, BlocksNameThePlayerSkipUnknownUnitsAndIgnoreBadValues) {
   EXPECT_EQ(Level.Units[1]->InitialDirection, tDirection::Up);
   // "Endless = 3" ends the Sign block, so its InitialX line is never applied.
   EXPECT_EQ(Level.Units[2]->InitialX, 0);
+}
+
+TEST_F(LevelFileTest, ARefusedPropertyIsReportedAndTheRestOfTheLevelIsRead) {
+  UnitRegistry.Add("Coded", tCoded::Class, nullptr);
+  const auto lines = Section("Units", {"Begin Coded", "Code = nope", "InitialX = 4", "End Coded",
+                                       "Begin Coded", "Code = #7", "End Coded"});
+  std::vector<std::string> problems;
+  ReadLevelFromLines(Level, lines, [&](const std::string& m) { problems.push_back(m); });
+  ASSERT_EQ(Level.Units.Count(), 2u);
+  EXPECT_EQ(Level.Units[0]->InitialX, 4);
+  EXPECT_EQ(static_cast<tCoded*>(Level.Units[1])->Code, "#7");
+  EXPECT_EQ(problems, std::vector<std::string>{"Bad code nope"});
+  EXPECT_NO_THROW(ReadLevelFromLines(Level, lines)) << "without a listener they pass silently";
 }
 
 TEST_F(LevelFileTest, ReadingFreesThePreviousUnitsAndForgetsThePlayer) {

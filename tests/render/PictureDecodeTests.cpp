@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PictureTestFiles.h"
+#include "support/PictureTestFiles.h"
 #include "common/Exception.h"
 #include "render/PictureSource.h"
 

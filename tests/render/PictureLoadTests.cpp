@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PictureTestFiles.h"
+#include "support/PictureTestFiles.h"
 #include "RenderTestSupport.h"
 #include "common/Exception.h"
 #include "common/KeepAlive.h"

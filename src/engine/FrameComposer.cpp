@@ -1,0 +1,229 @@
+#include "engine/FrameComposer.h"
+
+#include "engine/GameEngine.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/TurnClock.h"
+#include "render/ColourTables.h"
+#include "render/DibRegistry.h"
+#include "render/DibStack.h"
+#include "render/PixelFormat.h"
+#include "render/SidePanel.h"
+#include "render/TextService.h"
+#include "render/TileSheets.h"
+
+namespace qn2 {
+
+namespace {
+
+tSprite Pointer;
+
+const tRect PlayArea{SidePanelWidth, 0, FrameWidth, FrameHeight};
+
+void CopyPlayAreaRow(tDib16& frame, tDib16& background, std::int32_t row) {
+  const std::uint16_t* from = background.ScanLine(row);
+  std::uint16_t* to = frame.ScanLine(row) + SidePanelWidth;
+  std::copy(from, from + std::min(background.Width(), frame.Width() - SidePanelWidth), to);
+}
+
+}  // namespace
+
+void LoadGameEngineGraphicsData() {
+  GetDib("BaseGfx.bmp", false);
+  Pointer.SetUp("BaseGfx.bmp", 32, 192, 32, 32);
+  Pointer.HotX = 2;
+  Pointer.HotY = 2;
+}
+
+tSprite& PointerSprite() {
+  return Pointer;
+}
+
+// --- The game picture ------------------------------------------------------------------------
+
+void tFrameComposer::DrawGamePicture(tGameEngine& engine) {
+  tDib16& frame = *CurrentDib;
+  if (engine.FullRedraw || !engine.Background)
+    FullRepaint(engine, frame);
+  else
+    IncrementalRepaint(engine, frame);
+}
+
+void tFrameComposer::FullRepaint(tGameEngine& engine, tDib16& frame) {
+  engine.FullRedraw = false;
+  DrawSidePanelBackground();
+  frame.MaskActive = false;
+  if (engine.Background) {
+    for (std::int32_t row = 0; row < std::min(frame.Height(), engine.Background->Height()); ++row)
+      CopyPlayAreaRow(frame, *engine.Background, row);
+  }
+  frame.ClearTouchedRows();
+  if (frame.TrackDirty) frame.ClearDirty();
+  if (engine.Editing) DrawLiveTiles(engine);
+  frame.MaskActive = true;
+  DrawUnits(engine, frame);
+  engine.Level.DrawOverlay(SidePanelWidth);
+  ForgetSidePanel();
+  DrawPanelAndCursor(engine, frame);
+}
+
+// Puts back what was drawn over last frame, then draws the moving picture on top.
+void tFrameComposer::IncrementalRepaint(tGameEngine& engine, tDib16& frame) {
+  frame.MaskActive = false;
+  if (frame.TrackDirty) {
+    frame.RestoreDirtyFrom(*engine.Background, -SidePanelWidth, 0);
+  } else {
+    for (std::int32_t row = 0; row < std::min(frame.Height(), engine.Background->Height()); ++row)
+      if (frame.RowTouched[static_cast<std::size_t>(row)])
+        CopyPlayAreaRow(frame, *engine.Background, row);
+  }
+  frame.ClearTouchedRows();
+  if (engine.Editing) DrawLiveTiles(engine);
+  frame.MaskActive = true;
+  frame.BeginDraw();
+  DrawUnits(engine, frame);
+  frame.EndDraw();
+  DrawPanelAndCursor(engine, frame);
+}
+
+// While editing, the background holds the picture alone: tiles and overlay are drawn live.
+void tFrameComposer::DrawLiveTiles(tGameEngine& engine) {
+  engine.Level.DrawTiles(SidePanelWidth);
+  engine.Level.DrawOverlay(SidePanelWidth);
+}
+
+void tFrameComposer::DrawUnits(tGameEngine& engine, tDib16& frame) {
+  frame.ClipRect = tRect{PlayAreaOffset, 0, frame.Width(), frame.Height()};
+  if (engine.Editing)
+    engine.Level.DrawUnitsAtStart();
+  else
+    engine.Level.DrawUnits();
+  PlaceOOTPlayer(engine);
+}
+
+// The ghost of an early step walks between its two cells; from the next frame on the
+// level draws it in the player's place.
+void tFrameComposer::PlaceOOTPlayer(tGameEngine& engine) {
+  if (!engine.OOTStepActive || engine.OOTPlayer == nullptr) return;
+  const float f = TurnClock.OOTFraction;
+  engine.OOTPlayer->X =
+      (1 - f) * static_cast<float>(TurnClock.OOTFromX) + f * static_cast<float>(TurnClock.OOTToX);
+  engine.OOTPlayer->Y =
+      (1 - f) * static_cast<float>(TurnClock.OOTFromY) + f * static_cast<float>(TurnClock.OOTToY);
+  engine.OOTPlayer->Move();
+  TurnClock.DrawOOTPlayer = true;
+}
+
+void tFrameComposer::DrawPanelAndCursor(tGameEngine& engine, tDib16& frame) {
+  tSidePanel& panel = SidePanel;
+  panel.LevelCode = engine.LevelLabel;
+  panel.KeysCollected = LevelCounters.KeysCollected;
+  panel.KeysInLevel = LevelCounters.KeysInLevel;
+  panel.JewelsCollected = LevelCounters.JewelsCollected;
+  panel.JewelsInLevel = LevelCounters.JewelsInLevel;
+  panel.HintText = engine.Level.Hint;
+  DrawSidePanel();
+  DrawCarriedItems(GetDib("SidePanel.jpg", true));
+  if (engine.ShowCursor && engine.CursorX >= 0) {
+    const int left = engine.CursorX * 32 + SidePanelWidth;
+    const int top = engine.CursorY * 32;
+    if (engine.CursorSprite != nullptr) {
+      engine.CursorSprite->Draw(left + 16, top + 16);
+    } else {
+      frame.PenColour = MakePixel(255, 255, 255);
+      frame.FrameRect(left, top, left + 32, top + 32);
+    }
+  }
+  if (engine.ShowSolid) engine.Level.ShadeSolid();
+}
+
+// --- Menus, message and pointer ------------------------------------------------------------------
+
+void tFrameComposer::DrawMenuScreen(tGameEngine&) {
+  // The menu and pop-up screens draw themselves once they exist; the menu backdrop the
+  // engine copied stays on screen meanwhile.
+}
+
+void tFrameComposer::DrawMessageAndPointer(tGameEngine& engine) {
+  tDib16& frame = engine.FrameSurface();
+  if (engine.GameMode == gmPlaying && (engine.MessageTicks > 0 || engine.Paused))
+    DrawMessage(engine, frame);
+  DrawPointer(engine, frame);
+}
+
+// The game-speed message (or "Paused"), white with a black outline, centred near the top.
+void tFrameComposer::DrawMessage(tGameEngine& engine, tDib16& frame) {
+  if (TextService == nullptr) return;
+  const std::string text = engine.Paused ? "Paused" : engine.MessageText;
+  const tPoint extent = TextService->TextExtent(text);
+  const int x = 320 - extent.X / 2;
+  const tRect clip = frame.ClipRect;
+  frame.ClipRect = tRect{0, 0, frame.Width(), frame.Height()};
+  for (auto [dx, dy] : {std::pair{1, 99}, std::pair{-1, 99}, std::pair{-1, 101}, std::pair{1, 101}})
+    TextService->DrawText(frame, x + dx, dy, text, 0x000000);
+  TextService->DrawText(frame, x, 100, text, 0xFFFFFF);
+  frame.ClipRect = clip;
+  frame.AddDirtyRect(tRect{x - 1, 99, 321 + extent.X / 2, 121});
+}
+
+void tFrameComposer::DrawPointer(tGameEngine& engine, tDib16& frame) {
+  if (!engine.PointerEnabled) {
+    engine.PointerDrawn = false;
+    return;
+  }
+  const tRect clip = frame.ClipRect;
+  const bool tracking = frame.TrackDirty;
+  frame.ClipRect = tRect{0, 0, frame.Width(), frame.Height()};
+  frame.TrackDirty = false;
+  engine.PointerSaveX = engine.MouseX - 14;
+  engine.PointerSaveY = engine.MouseY - 12;
+  engine.PointerUnder->BlitFrom(frame, engine.PointerSaveX, engine.PointerSaveY, 0, 0, 32, 32);
+  {
+    tDibTarget target(&frame);
+    Pointer.Draw(engine.MouseX - 12, engine.MouseY - 10);
+  }
+  frame.TrackDirty = tracking;
+  frame.ClipRect = clip;
+  engine.PointerDrawn = true;
+}
+
+// --- The background picture ------------------------------------------------------------------
+
+// Tiles, the units that never change and the overlay are painted once into the level's
+// background picture; the frame's mask then keeps units behind the overlay's pixels.
+void tFrameComposer::PaintLevelBackground(tGameEngine& engine) {
+  if (!engine.Background) return;
+  tDib16& frame = engine.FrameSurface();
+  {
+    tDibTarget target(engine.Background.get());
+    engine.BuildingBackground = true;
+    PlayAreaOffset = 0;
+    engine.Background->ClipRect =
+        tRect{0, 0, engine.Background->Width(), engine.Background->Height()};
+    engine.Level.DrawTiles(0);
+    engine.Level.DrawBackgroundUnits();
+    engine.Level.DrawOverlay(0);
+    engine.BuildingBackground = false;
+  }
+  frame.ClearMask();
+  tDibTarget target(&frame);
+  const tRect clip = frame.ClipRect;
+  frame.ClipRect = PlayArea;
+  engine.Level.MarkOverlay(SidePanelWidth);
+  frame.ClipRect = clip;
+}
+
+// --- The side panel's button -------------------------------------------------------------------
+
+void tFrameComposer::UpdatePanelButton(std::int32_t x, std::int32_t y, bool clickNow, bool held) {
+  qn2::UpdatePanelButton(x, y, clickNow, held);
+}
+
+bool tFrameComposer::TakePanelButtonClick() {
+  return qn2::TakePanelButtonClick();
+}
+
+void tFrameComposer::ResetPanelButton() {
+  qn2::ResetPanelButton();
+}
+
+}  // namespace qn2
