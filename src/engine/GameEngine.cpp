@@ -51,6 +51,11 @@ tGameEngine::~tGameEngine() {
   Sound().UnloadMusic();
 }
 
+void tGameEngine::SetOOTPlayer(tUnit* ghost) {
+  OOTPlayer = ghost;
+  TurnClock.OOTPlayer = ghost;
+}
+
 void tGameEngine::SetFrameSurface(tDib16* frame) {
   Frame = frame != nullptr ? frame : OwnFrame.get();
 }

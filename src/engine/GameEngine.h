@@ -66,6 +66,8 @@ class tGameEngine {
   std::string MessageText;
   std::int32_t WarpAction = 0;
   tUnit* OOTPlayer = nullptr;  // the ghost of the early step; owned by the player module
+  // Hands the engine its ghost; the level draws it in the player's place during a step.
+  void SetOOTPlayer(tUnit* ghost);
   std::int32_t MessageTicks = 0;
   bool WebLinkRequested = false;
   bool BuildingBackground = false;

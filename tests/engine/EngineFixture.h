@@ -67,6 +67,7 @@ class EngineTest : public ::testing::Test {
   void TearDown() override {
     GameEngine = nullptr;
     Engine.reset();
+    TurnClock = tTurnClock();
     UnitRegistry.Clear();
     std::filesystem::current_path(Previous);
   }

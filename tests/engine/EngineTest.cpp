@@ -244,7 +244,7 @@ class OutOfTurnTest : public EngineTickTest {
  protected:
   void SetUp() override {
     EngineTickTest::SetUp();
-    Engine->OOTPlayer = &Ghost;
+    Engine->SetOOTPlayer(&Ghost);
     StartPlaying("One.map");
   }
   // Presses Right once the given share of the turn has passed.

@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/PictureTestFiles.h"
 #include "RenderTestSupport.h"
 #include "render/Dib16.h"
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
+#include "support/PictureTestFiles.h"
 
 namespace qn2 {
 namespace {

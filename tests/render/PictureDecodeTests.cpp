@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/PictureTestFiles.h"
 #include "common/Exception.h"
 #include "render/PictureSource.h"
+#include "support/PictureTestFiles.h"
 
 namespace qn2 {
 namespace {

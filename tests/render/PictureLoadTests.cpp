@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/PictureTestFiles.h"
 #include "RenderTestSupport.h"
 #include "common/Exception.h"
 #include "common/KeepAlive.h"
@@ -13,6 +12,7 @@
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
 #include "render/Sprite.h"
+#include "support/PictureTestFiles.h"
 
 namespace qn2 {
 namespace {

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "support/PictureTestFiles.h"
 #include "RenderTestSupport.h"
 #include "render/ColourTables.h"
 #include "render/Dib16.h"
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
 #include "render/TextService.h"
+#include "support/PictureTestFiles.h"
 
 namespace qn2 {
 namespace {

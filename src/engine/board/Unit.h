@@ -104,6 +104,12 @@ class tUnit : public tPersistent {
   int RoundY() const;
 
  protected:
+  // For a unit that lives outside every level and is made once for the whole run (the
+  // ghost of the early step): every field keeps its initial value and no serial number
+  // is taken from the counter.
+  struct tNoSerialNumber {};
+  explicit tUnit(tNoSerialNumber) {}
+
   // Draws the sprite centred on a pixel of the frame.
   void DrawSpriteAt(int centreX, int centreY) const;
 };

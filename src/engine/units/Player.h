@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "engine/board/Board.h"
 #include "engine/board/Unit.h"
+#include "input/InputDevice.h"
 
 namespace qn2 {
 
@@ -19,10 +21,19 @@ extern tPlayerCounters PlayerCounters;
 
 enum class tPlayerState : std::uint8_t { psGone = 0, psDying = 1, psWarpingIn = 2, psPlaying = 3 };
 
+// The direction a move action walks in: iaUp, iaRight, iaDown, iaLeft; none for any other
+// action number.
+std::optional<tDirection> DirectionOfAction(std::int32_t action);
+
+// The walking frame 0..15 shown at the walk fraction f (0 at the start of a step).
+std::int32_t WalkFrameAt(float f);
+
 // The common base of the two player-shaped units: the character the user steers and the
 // ghost of the early step. Keeps the visited cells, the walk cycle and the life state.
 class tPlayer : public tUnit {
  public:
+  tPlayer() = default;
+
   std::int32_t WarpInTurns = 0;
   std::array<bool, BoardColumns * BoardRows> BeenTo{};  // index x * 15 + y
   bool WalkPhase = false;
@@ -46,6 +57,21 @@ class tPlayer : public tUnit {
   // Kills the player: kind 0 for most deaths, 1 for a spider's; the killer's class picks
   // the death picture. Ignored while dying or after death.
   virtual void Kill(std::uint8_t kind, const tUnitClass* killer) = 0;
+
+  // The move action the player takes this turn, read from the engine's current input
+  // device: a held last key that can be walked keeps the lead; otherwise the axis across
+  // the last key's axis wins over the key's own axis, and an axis with both or neither
+  // key active gives nothing. iaNone when nothing is active.
+  tInputAction ChooseDirectionAction();
+
+ protected:
+  explicit tPlayer(tNoSerialNumber none) : tUnit(none) {}
+
+  // The input device the units read this turn; none outside an engine.
+  static const tInputDevice* CurrentInput();
+  // May the player move one cell that way, pushing what stands there? Asked as a move in
+  // that direction, whatever way the player faces now.
+  bool CanStepTowards(tDirection direction);
 };
 
 }  // namespace qn2

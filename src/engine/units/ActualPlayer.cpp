@@ -1,0 +1,202 @@
+#include "engine/units/ActualPlayer.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "common/LookRandom.h"
+#include "data/Recorder.h"
+#include "engine/GameEngine.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/Level.h"
+#include "engine/board/TurnClock.h"
+#include "engine/units/PlayerGraphics.h"
+#include "engine/units/Warp.h"
+#include "ui/DeathPictures.h"
+
+namespace qn2 {
+
+namespace {
+
+constexpr std::int32_t WarpInTurnCount = 2;
+constexpr std::int32_t IdleDelay = 50;  // frames after a step before the idle pictures vary
+constexpr std::int32_t LastDyingFrame = PlayerDyingFrames - 1;
+constexpr std::int32_t DeathAnimationFrames = 40;
+constexpr float ResetWarpBelowBody = 0.2f;
+
+bool Editing() {
+  return GameEngine != nullptr && GameEngine->GameMode == gmEditing;
+}
+
+}  // namespace
+
+tActualPlayer::tActualPlayer() {
+  Layer = 2;
+  ReservesCell = false;  // the player never reserves the cell it walks into
+}
+
+void tActualPlayer::Reset() {
+  tPlayer::Reset();
+  MoveCount = 0;
+  DeathFrame = 0;
+  Dead = false;
+  if (Level != nullptr) Level->Player = this;
+  if (Editing()) {
+    Sprite = WalkingSprite(tDirection::Down, 0);
+    return;
+  }
+  Sprite = nullptr;
+  PlayerCounters.PlayerFrameSteps = 0;
+  PlayerCounters.PlayerDraws = 0;
+  if (Level != nullptr) {
+    auto warp = std::make_unique<tWarp>();
+    warp->X = X;
+    warp->Y = Y;
+    Level->AddUnit(std::move(warp));
+  }
+  PlayerState = tPlayerState::psWarpingIn;
+  WarpInTurns = WarpInTurnCount;
+}
+
+void tActualPlayer::TakeTurn() {
+  tPlayer::TakeTurn();
+  switch (PlayerState) {
+    case tPlayerState::psWarpingIn:
+      if (WarpInTurns > 0) --WarpInTurns;
+      if (WarpInTurns == 0) {
+        PlayerState = tPlayerState::psPlaying;
+        Sprite = WalkingSprite(Direction, 0);
+        // More game frames than player pictures drawn: the display cannot keep up, and
+        // each walk cycle is spread over two steps. With nothing drawn at all there is
+        // nothing to go by, and the display counts as keeping up.
+        const std::int32_t draws = PlayerCounters.PlayerDraws;
+        PlayerCounters.SlowDisplay = draws > 0 && PlayerCounters.PlayerFrameSteps / draws > 1;
+      }
+      break;
+    case tPlayerState::psPlaying:
+      PlayTurn();
+      break;
+    case tPlayerState::psGone:
+    case tPlayerState::psDying:
+      break;
+  }
+}
+
+void tActualPlayer::ReadDecision(std::int32_t& action, bool& drop) {
+  if (Recorder.State() == rsPlaying) {
+    const std::int32_t code = Recorder.PlayBackValue();
+    action = DecodedDirection(code);
+    drop = DecodedActionFlag(code);
+    return;
+  }
+  const tInputDevice* input = CurrentInput();
+  drop = input != nullptr && (input->WasPressed(iaAction) || input->WasPressed(iaSelect));
+  action = ChooseDirectionAction();
+  if (Recorder.State() == rsRecording) Recorder.RecordValue(EncodeDecision(action, drop));
+}
+
+void tActualPlayer::DropOldestItem() {
+  tUnit* item = CarriedItems.QueueTakeFirst();
+  if (item == nullptr) return;
+  item->GridX = item->TargetX = GridX;
+  item->GridY = item->TargetY = GridY;
+  item->X = X;
+  item->Y = Y;
+  item->Drop();
+}
+
+void tActualPlayer::PlayTurn() {
+  std::int32_t action = iaNone;
+  bool drop = false;
+  ReadDecision(action, drop);
+  if (drop) DropOldestItem();
+
+  const tDirection facing = Direction;
+  const std::optional<tDirection> step = DirectionOfAction(action);
+  if (step) Direction = *step;
+  if (Moved) WalkPhase = !WalkPhase;
+  Moved = false;
+  if (step && Level != nullptr) {
+    const tCellOffset offset = DirectionOffset(*step);
+    const int x = GridX + offset.DX;
+    const int y = GridY + offset.DY;
+    if (CanPushInto(x, y)) {
+      PushInto(x, y);
+      StartMove(Direction);
+      Moved = true;
+    }
+  }
+  // A blocked key does not turn the player.
+  if (!Moved) Direction = facing;
+}
+
+void tActualPlayer::Move() {
+  tPlayer::Move();
+  ++MoveCount;
+  ++PlayerCounters.PlayerFrameSteps;
+  if (PlayerState != tPlayerState::psPlaying) return;
+
+  // Where in its walk cycle the character is; on a slow display one cycle spans two steps.
+  float f = TurnClock.TurnFraction;
+  if (PlayerCounters.SlowDisplay) {
+    f = static_cast<float>(TurnClock.TurnPhase) / static_cast<float>(2 * TurnClock.FramesPerTurn);
+    if (WalkPhase) f += 0.5f;
+  }
+  if (Direction == tDirection::Up || Direction == tDirection::Left) f = 1 - f;
+
+  if (Moved) {
+    Sprite = WalkingSprite(Direction, WalkFrameAt(f));
+    IdleCountdown = IdleDelay;
+    IdleVariant = 0;
+  } else {
+    if (--IdleCountdown < 0) {
+      IdleCountdown = LookRandom.Below(IdleDelay) + IdleDelay;
+      IdleVariant = LookRandom.Below(PlayerIdleVariants);
+    }
+    Sprite = StandingSprite(Direction, IdleVariant);
+  }
+
+  const tInputDevice* input = CurrentInput();
+  if (input != nullptr && input->IsActive(iaRestart)) {
+    StopPlaying();
+    StartResetWarp(0);
+    GameEngine->WarpAction = WarpRestart;
+  }
+}
+
+void tActualPlayer::DeathAnimMove() {
+  if (PlayerState == tPlayerState::psDying) {
+    ++DeathFrame;
+    Sprite = DyingSprite(std::min(LastDyingFrame, DeathFrame / 3));
+    if (DeathFrame >= DeathAnimationFrames) StopPlaying();
+  }
+  if (GameEngine == nullptr) return;
+  const tInputDevice* input = CurrentInput();
+  const bool dead = GameEngine->GameMode == gmDead;
+  const bool keyForWarp =
+      input != nullptr && (input->IsActive(iaAction) || input->IsActive(iaRestart));
+  if (GameEngine->GameMode == gmPopupClosed || (dead && keyForWarp)) {
+    // After the pop-up its choice has set the warp's action already.
+    if (dead) GameEngine->WarpAction = WarpRestart;
+    StartResetWarp(ResetWarpBelowBody);
+  }
+}
+
+// Making the warp switches the engine to its warping mode, so only one is made.
+void tActualPlayer::StartResetWarp(float below) {
+  auto warp = std::make_unique<tResetWarp>();
+  warp->X = X;
+  warp->Y = Y + below;
+  if (Level != nullptr) Level->AddUnit(std::move(warp));
+}
+
+void tActualPlayer::Kill(std::uint8_t kind, const tUnitClass* killer) {
+  if (PlayerState != tPlayerState::psWarpingIn && PlayerState != tPlayerState::psPlaying) return;
+  DeathFrame = 0;
+  DeathKind = kind;
+  PlayerState = tPlayerState::psDying;
+  Killer = killer;
+  if (GameEngine != nullptr) GameEngine->SetGameMode(gmDying);
+  ChooseDeathPicture(killer != nullptr ? killer->ClassName : "");
+}
+
+}  // namespace qn2

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/units/PlayerAwareUnit.h"
+
+namespace qn2 {
+
+// The snake's shot: flies along its row a quarter of a cell per frame while the player
+// dies, and bursts on the player.
+class tFireBall : public tPlayerAwareUnit {
+  QN2_UNIT_CLASS(tFireBall)
+ public:
+  tFireBall();
+
+  bool Hit = false;
+  float HitTime = 0;
+
+  void DeathAnimMove() override;
+};
+
+}  // namespace qn2

@@ -1,0 +1,121 @@
+#include "engine/units/Info.h"
+
+#include "common/Text.h"
+#include "data/PackageFiles.h"
+#include "data/Recorder.h"
+#include "engine/board/Board.h"
+#include "engine/board/TurnClock.h"
+#include "engine/units/HintDisplay.h"
+#include "engine/units/Player.h"
+#include "render/DibRegistry.h"
+#include "render/Sprite.h"
+
+namespace qn2 {
+namespace {
+
+tSprite InfoIconSprite;
+
+const std::vector<std::string>& BooleanNames() {
+  static const std::vector<std::string> names{"False", "True"};
+  return names;
+}
+
+}  // namespace
+
+tSprite* InfoIcon() {
+  return &InfoIconSprite;
+}
+
+void LoadInfoGraphicsData() {
+  GetDib("BaseGfx.bmp", false);
+  InfoIconSprite.SetUp("BaseGfx.bmp", 64, 224, 32, 32);
+  InfoIconSprite.DrawMode = dmAdditive;
+}
+
+tInfo::tInfo() {
+  Present = false;
+}
+
+const tPropertyList& tInfo::Properties() {
+  static const tPropertyList list = [] {
+    tPropertyList l = tUnit::Properties();
+    Publish<tInfo>(l)
+        .Integer("CaptionYOffset", &tInfo::CaptionYOffset, &tInfo::CaptionYOffset)
+        .String("ImageName", &tInfo::ImageName, &tInfo::ImageName)
+        .String("Trigger", &tInfo::Trigger, &tInfo::SetTrigger)
+        .Integer("TriggerDelay", &tInfo::TriggerDelay, &tInfo::TriggerDelay)
+        .String("Caption", &tInfo::Caption, &tInfo::SetCaption)
+        .Enumeration("PopupOnce", BooleanNames(), &tInfo::PopupOnce, &tInfo::PopupOnce);
+    return l;
+  }();
+  return list;
+}
+
+void tInfo::SetTrigger(const std::string& text) {
+  Conditions.clear();
+  Trigger = text;
+  Conditions = ParseTrigger(text);
+}
+
+void tInfo::SetCaption(const std::string& text) {
+  Caption = UpperCase(text);
+}
+
+void tInfo::Reset() {
+  tUnit::Reset();
+  Triggered = false;
+  Present = false;
+}
+
+void tInfo::SaveState(tSnapshotStream& stream) {
+  tUnit::SaveState(stream);
+  stream.Write<std::uint8_t>(Triggered);
+}
+
+void tInfo::LoadState(tSnapshotStream& stream) {
+  tUnit::LoadState(stream);
+  Triggered = stream.Read<std::uint8_t>() != 0;
+}
+
+// The editor shows the marker; editing the level lets its hint be seen again.
+void tInfo::DrawAtInitialPosition() {
+  PoppedUp = false;
+  Sprite = InfoIcon();
+  tUnit::DrawAtInitialPosition();
+}
+
+void tInfo::TakeTurn() {
+  if (PopupOnce && PoppedUp) return;
+  // Hints would stop a recording or its playback with a window.
+  if (Recorder.State() == rsRecording || Recorder.State() == rsPlaying) return;
+
+  if (Triggered && DelayLeft > 0) --DelayLeft;
+
+  // The delay starts on the turn the condition is first met; a condition that goes on
+  // holding does not start it again.
+  if (!Triggered) {
+    const tPlayer* player = Player();
+    const bool met = Conditions.empty()
+                         ? player != nullptr && player->GridX == GridX && player->GridY == GridY
+                         : ExpressionHolds(Conditions, LevelCounters, player);
+    if (met) {
+      Triggered = true;
+      DelayLeft = TriggerDelay;
+    }
+  }
+
+  // A negative delay counts as none.
+  if (Triggered && DelayLeft <= 0) Fire();
+}
+
+void tInfo::Fire() {
+  Dead = true;
+  if (ImageName.empty() || !PackagedFileExists(ImageName)) return;
+  PoppedUp = true;
+  if (HintDisplay == nullptr) return;
+  const tPoint anchor{CellSize * GridX + CellSize / 2 + PlayAreaOffset,
+                      CellSize * GridY + CellSize / 2};
+  HintDisplay->ShowHint(ImageName, anchor, CaptionYOffset, Caption);
+}
+
+}  // namespace qn2

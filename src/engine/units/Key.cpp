@@ -1,0 +1,43 @@
+#include "engine/units/Key.h"
+
+#include "audio/SoundPort.h"
+#include "common/LookRandom.h"
+#include "engine/board/TurnClock.h"
+#include "engine/units/Player.h"
+#include "engine/units/TerrainGraphics.h"
+
+namespace qn2 {
+
+tKey::tKey() {
+  Sprite = &TerrainSprites().KeyCell;
+  SpinFrame = LookRandom.Below(LastSpinStep);
+}
+
+bool tKey::QueryPush(tUnit* pusher, tDirection /*direction*/) {
+  return dynamic_cast<tPlayer*>(pusher) != nullptr;
+}
+
+void tKey::Reset() {
+  tUnit::Reset();
+  ++LevelCounters.KeysInLevel;
+}
+
+void tKey::TakeTurn() {
+  const tPlayer* player = Player();
+  if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
+  Dead = true;
+  ++LevelCounters.KeysCollected;
+  Sound().PlaySample("CollectKey.Wav");
+}
+
+void tKey::Move() {
+  tUnit::Move();
+  if (++SpinFrame > LastSpinStep) SpinFrame = 0;
+  Sprite = &TerrainSprites().KeySpin[static_cast<std::size_t>(SpinFrame / 3)];
+}
+
+tSprite* KeyIcon() {
+  return &TerrainSprites().KeySpin[0];
+}
+
+}  // namespace qn2

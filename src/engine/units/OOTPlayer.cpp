@@ -1,0 +1,51 @@
+#include "engine/units/OOTPlayer.h"
+
+#include "engine/board/TurnClock.h"
+#include "engine/units/PlayerGraphics.h"
+
+namespace qn2 {
+
+tOOTPlayer::tOOTPlayer() : tPlayer(tNoSerialNumber{}) {
+  Layer = 0;
+  ReservesCell = false;
+}
+
+std::unique_ptr<tOOTPlayer> CreateOOTPlayer() {
+  return std::make_unique<tOOTPlayer>();
+}
+
+void tOOTPlayer::TakeTurn() {
+  tPlayer::TakeTurn();
+  const tInputAction action = ChooseDirectionAction();
+  const tDirection facing = Direction;
+  const std::optional<tDirection> step = DirectionOfAction(action);
+  if (step) Direction = *step;
+  if (Moved) WalkPhase = !WalkPhase;
+  Moved = false;
+  if (step && Level != nullptr) {
+    const tCellOffset offset = DirectionOffset(*step);
+    if (CanPushInto(GridX + offset.DX, GridY + offset.DY)) {
+      StartMove(Direction);
+      Moved = true;
+    }
+  }
+  if (!Moved) {
+    TargetX = GridX;
+    TargetY = GridY;
+    Direction = facing;
+  }
+}
+
+void tOOTPlayer::Move() {
+  float f = TurnClock.OOTFraction;
+  if (PlayerCounters.SlowDisplay) {
+    f = TurnClock.OOTLength > 0
+            ? static_cast<float>(TurnClock.OOTFrames) / static_cast<float>(2 * TurnClock.OOTLength)
+            : 0.0f;
+    if (WalkPhase) f += 0.5f;
+  }
+  if (Direction == tDirection::Up || Direction == tDirection::Left) f = 1 - f;
+  Sprite = WalkingSprite(Direction, WalkFrameAt(f));
+}
+
+}  // namespace qn2

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "common/Direction.h"
+
+namespace qn2 {
+
+class tSprite;
+
+inline constexpr std::int32_t PlayerWalkFrames = 16;
+inline constexpr std::int32_t PlayerIdleVariants = 3;
+inline constexpr std::int32_t PlayerDyingFrames = 14;
+inline constexpr std::int32_t WarpFrameCount = 71;  // frames 0..70
+
+// Registers the player's pictures ("BaseGfx.bmp", the three character pictures, loaded at
+// once, and "Warp.jpg", which skips the brightness pass) and cuts the sprite tables below.
+// Runs once at start-up and again after the pictures were freed.
+void LoadPlayerGraphicsData();
+
+// The sprite tables. They exist from the start (units may point at them before the
+// pictures are registered); drawing one needs LoadPlayerGraphicsData first. Numbers out of
+// range are brought into range.
+tSprite* WalkingSprite(tDirection facing, std::int32_t frame);
+tSprite* StandingSprite(tDirection facing, std::int32_t variant);
+tSprite* DyingSprite(std::int32_t frame);
+tSprite* WarpSprite(std::int32_t frame);
+
+// The editor's palette picture of "Player": walking, facing down, frame 1.
+tSprite* PlayerIcon();
+
+}  // namespace qn2

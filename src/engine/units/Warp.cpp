@@ -1,0 +1,51 @@
+#include "engine/units/Warp.h"
+
+#include "audio/SoundPort.h"
+#include "engine/GameEngine.h"
+#include "engine/board/Level.h"
+#include "engine/units/PlayerGraphics.h"
+
+namespace qn2 {
+
+namespace {
+
+constexpr std::int32_t LastWarpFrame = WarpFrameCount - 1;  // 70
+constexpr std::int32_t SoundFrame = 5;
+constexpr std::int32_t VanishFrame = 35;  // the character is gone half way through
+
+}  // namespace
+
+tWarp::tWarp() {
+  Temporary = true;
+  Layer = 3;
+}
+
+// Forwards the shimmer shows frames 1..70, backwards 69..0.
+void tWarp::WarpStep() {
+  ++WarpFrame;
+  if (WarpFrame == SoundFrame) Sound().PlaySample(Reverse ? "TelePortOut.wav" : "TeleportIn.wav");
+  if (WarpFrame > LastWarpFrame)
+    Dead = true;
+  else
+    Sprite = WarpSprite(Reverse ? LastWarpFrame - WarpFrame : WarpFrame);
+}
+
+tResetWarp::tResetWarp() {
+  if (GameEngine != nullptr) {
+    GameEngine->SetGameMode(gmWarping);
+    if (const tUnit* player = GameEngine->Level.Player) {
+      X = player->X;
+      Y = player->Y;
+    }
+  }
+  Reverse = true;
+}
+
+void tResetWarp::ResetWarpStep() {
+  WarpStep();
+  if (WarpFrame > VanishFrame && Level != nullptr && Level->Player != nullptr)
+    Level->Player->Sprite = nullptr;
+  if (WarpFrame > LastWarpFrame && GameEngine != nullptr) GameEngine->WarpFinished = true;
+}
+
+}  // namespace qn2

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "audio/SoundPort.h"
+#include "common/LookRandom.h"
+#include "engine/EngineFixture.h"
+#include "engine/units/ActualPlayer.h"
+#include "engine/units/OOTPlayer.h"
+#include "engine/units/Warp.h"
+
+namespace qn2::testing {
+
+// Remembers the samples played.
+class tSampleLog : public tSilentSound {
+ public:
+  int PlaySample(const std::string& name) override {
+    Samples.push_back(name);
+    return 0;
+  }
+  std::vector<std::string> Samples;
+};
+
+// Levels drawn as pictures of the board: "#" a wall, "@" the player's start, anything
+// else open floor; rows and columns not given are open floor.
+class PlayerLevelTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    UnitRegistry.Add("Player", tActualPlayer::Class, nullptr);
+    PlayerCounters = tPlayerCounters();
+    LookRandom.Seed(1234);
+    Settings.Dialogs = false;
+    SetSound(&Sounds);
+  }
+  void TearDown() override {
+    SetSound(nullptr);
+    EngineTest::TearDown();
+  }
+
+  void WriteBoard(const std::string& name, const std::vector<std::string>& board,
+                  const std::vector<std::string>& moreUnits = {}) const {
+    std::vector<std::string> lines{
+        "[Misc]", "Background=Back.bmp", "TileSet=Tiles.bmp", "OverlayTileSet=Over.bmp", "Music=",
+        "[Tiles]"};
+    std::vector<std::string> units;
+    for (int y = 0; y < BoardRows; ++y) {
+      std::string row;
+      for (int x = 0; x < BoardColumns; ++x) {
+        const char c = y < static_cast<int>(board.size()) &&
+                               x < static_cast<int>(board[static_cast<std::size_t>(y)].size())
+                           ? board[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]
+                           : '.';
+        row += (x > 0 ? "," : "") + std::string(c == '#' ? "100" : "000");
+        if (c == '@') {
+          units.insert(units.end(), {"Begin Player", "InitialX = " + std::to_string(x),
+                                     "InitialY = " + std::to_string(y), "End Player"});
+        }
+      }
+      lines.push_back(row);
+    }
+    lines.push_back("[Units]");
+    lines.insert(lines.end(), units.begin(), units.end());
+    lines.insert(lines.end(), moreUnits.begin(), moreUnits.end());
+    Write(name, JoinLines(lines));
+  }
+
+  tActualPlayer* Player() const { return dynamic_cast<tActualPlayer*>(Engine->Level.Player); }
+
+  // Loads the board and plays until the player has warped in (two turns after the intro).
+  void StartOn(const std::vector<std::string>& board,
+               const std::vector<std::string>& moreUnits = {}) {
+    WriteBoard("Test.map", board, moreUnits);
+    StartPlaying("Test.map");
+    for (int turn = 0; turn < 2; ++turn) TickToTurnBoundary();
+    ASSERT_NE(Player(), nullptr);
+    ASSERT_EQ(Player()->PlayerState, tPlayerState::psPlaying);
+  }
+
+  // Plays frames until the next turn boundary has been handled.
+  void TickToTurnBoundary() {
+    do Tick();
+    while (TurnClock.TurnPhase != 0);
+  }
+
+  void Press(std::uint16_t key) { Engine->LiveInput.KeyDown(key); }
+  void Release(std::uint16_t key) { Engine->LiveInput.KeyUp(key); }
+
+  // The step the player started at the last turn boundary: "U", "R", "D", "L" or ".".
+  std::string StepTaken() const {
+    const tActualPlayer& p = *Player();
+    const int dx = p.TargetX - p.GridX;
+    const int dy = p.TargetY - p.GridY;
+    if (dx == 1) return "R";
+    if (dx == -1) return "L";
+    if (dy == 1) return "D";
+    if (dy == -1) return "U";
+    return ".";
+  }
+
+  // Taps one key per turn ("U", "R", "D", "L"; "." for none) and gives the steps taken.
+  std::string Walk(const std::string& keys) {
+    std::string steps;
+    for (char k : keys) {
+      const std::uint16_t key = KeyOf(k);
+      if (key != 0) Press(key);
+      TickToTurnBoundary();
+      if (key != 0) Release(key);
+      steps += StepTaken();
+    }
+    return steps;
+  }
+
+  static std::uint16_t KeyOf(char k) {
+    switch (k) {
+      case 'U':
+        return vk::Up;
+      case 'R':
+        return vk::Right;
+      case 'D':
+        return vk::Down;
+      case 'L':
+        return vk::Left;
+      default:
+        return 0;
+    }
+  }
+
+  // The units of the level of one class.
+  template <class T>
+  std::vector<T*> UnitsOf() const {
+    std::vector<T*> found;
+    for (const auto& unit : Engine->Level.Units)
+      if (&unit->ClassType() == &T::Class) found.push_back(static_cast<T*>(unit.get()));
+    return found;
+  }
+
+  tSampleLog Sounds;
+};
+
+}  // namespace qn2::testing

@@ -1,0 +1,262 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "audio/SoundPort.h"
+#include "data/ConfigFile.h"
+#include "engine/board/CarriedItems.h"
+#include "engine/board/CycleProcedures.h"
+#include "engine/board/Level.h"
+#include "engine/board/TurnClock.h"
+#include "engine/units/Boulder.h"
+#include "engine/units/Dirt.h"
+#include "engine/units/Exit.h"
+#include "engine/units/ForceField.h"
+#include "engine/units/Jewel.h"
+#include "engine/units/Key.h"
+#include "engine/units/Pillar.h"
+#include "engine/units/Player.h"
+#include "engine/units/PushButton.h"
+#include "engine/units/Water.h"
+
+namespace qn2::terrain_test {
+
+inline std::optional<tDirection> DirectionOf(char c) {
+  switch (c) {
+    case 'U':
+      return tDirection::Up;
+    case 'R':
+      return tDirection::Right;
+    case 'D':
+      return tDirection::Down;
+    case 'L':
+      return tDirection::Left;
+    default:
+      return std::nullopt;
+  }
+}
+
+// A player that walks a script, one letter per turn ("U", "R", "D", "L", or "." to stand),
+// pushing into the cell ahead as the real player does: it faces the way it wants to go,
+// asks CanPushInto, pushes and steps. Level files give the script as "Moves".
+class tScriptPlayer : public tPlayer {
+  QN2_UNIT_CLASS(tScriptPlayer)
+ public:
+  tScriptPlayer() {
+    Layer = 2;
+    ReservesCell = false;
+  }
+
+  static const tPropertyList& Properties() {
+    static const tPropertyList list = [] {
+      tPropertyList l = tUnit::Properties();
+      Publish<tScriptPlayer>(l).String("Moves", &tScriptPlayer::Moves, &tScriptPlayer::Moves);
+      return l;
+    }();
+    return list;
+  }
+  const tPropertyList& PublishedProperties() const override { return Properties(); }
+
+  std::string Moves;
+  std::size_t NextMove = 0;
+  int Kills = 0;
+  int Refused = 0;  // steps the script wanted that could not be taken
+
+  void Reset() override {
+    tPlayer::Reset();
+    NextMove = 0;
+    PlayerState = tPlayerState::psPlaying;
+    if (Level != nullptr) Level->Player = this;
+  }
+  void TakeTurn() override {
+    tPlayer::TakeTurn();
+    Moved = false;
+    if (NextMove >= Moves.size()) return;
+    const std::optional<tDirection> d = DirectionOf(Moves[NextMove++]);
+    if (!d) return;
+    const tDirection previous = Direction;
+    Direction = *d;
+    const tCellOffset o = DirectionOffset(*d);
+    if (CanPushInto(GridX + o.DX, GridY + o.DY)) {
+      PushInto(GridX + o.DX, GridY + o.DY);
+      StartMove(*d);
+      Moved = true;
+    } else {
+      Direction = previous;
+      ++Refused;
+    }
+  }
+  void Kill(std::uint8_t, const tUnitClass*) override { ++Kills; }
+};
+
+// A unit that is neither the player nor a boulder: it walks where it is told, pushing like
+// the player would but without being one.
+class tWalkerProbe : public tUnit {
+  QN2_UNIT_CLASS(tWalkerProbe)
+ public:
+  bool CanGo(tDirection d) {
+    Direction = d;
+    const tCellOffset o = DirectionOffset(d);
+    return CanPushInto(GridX + o.DX, GridY + o.DY);
+  }
+  bool CanWalk(tDirection d) {
+    const tCellOffset o = DirectionOffset(d);
+    return CanEnter(GridX + o.DX, GridY + o.DY);
+  }
+};
+
+// Every sample played, in order.
+class tSoundLog : public tSoundPort {
+ public:
+  int PlaySample(const std::string& name) override {
+    Played.push_back(name);
+    return static_cast<int>(Played.size());
+  }
+  void SetChannelVolume(int, int) override {}
+  void StopChannel(int) override {}
+  bool LoadMusic(const std::string&) override { return false; }
+  void PlayMusic() override {}
+  void StopMusic() override {}
+  void UnloadMusic() override {}
+
+  int Count(const std::string& name) const {
+    return static_cast<int>(std::count(Played.begin(), Played.end(), name));
+  }
+  std::vector<std::string> Played;
+};
+
+// Units on a level, played turn by turn as the engine plays them. A level is drawn as rows
+// of characters:
+//   '#' wall   'P' player   'B' boulder   'K' key   'J' jewel   'E' exit   'D' dirt
+//   'W' water  'w' water with a sunk boulder   'F' blue force field   'b' blue button
+//   'I' pillar   '.' or ' ' open floor
+class TerrainTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TurnClock = tTurnClock();
+    LevelCounters.Clear();
+    CarriedItems.QueueClear();
+    CycleProcedures.Clear();
+    AddTerrainCycleProcedure();
+    ClearButtonsUp();
+    Settings = tSettings();
+    SetSound(&Sounds);
+  }
+  void TearDown() override {
+    SetSound(nullptr);
+    CycleProcedures.Clear();
+    ClearButtonsUp();
+  }
+
+  template <class T>
+  T* Put(int x, int y) {
+    auto unit = std::make_unique<T>();
+    unit->SetInitialX(x);
+    unit->SetInitialY(y);
+    return static_cast<T*>(Level.AddUnit(std::move(unit)));
+  }
+
+  tScriptPlayer* PutPlayer(int x, int y, const std::string& moves = "") {
+    tScriptPlayer* p = Put<tScriptPlayer>(x, y);
+    p->Moves = moves;
+    Level.Player = p;
+    return p;
+  }
+
+  // Builds the level from its rows; the player (if any) gets the moves.
+  void Build(const std::vector<std::string>& rows, const std::string& moves = "") {
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
+      for (int x = 0; x < static_cast<int>(rows[static_cast<std::size_t>(y)].size()); ++x) {
+        switch (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]) {
+          case '#':
+            Level.Cell(x, y).Solid = true;
+            break;
+          case 'P':
+            PutPlayer(x, y, moves);
+            break;
+          case 'B':
+            Put<tBoulder>(x, y);
+            break;
+          case 'K':
+            Put<tKey>(x, y);
+            break;
+          case 'J':
+            Put<tJewel>(x, y);
+            break;
+          case 'E':
+            Put<tExit>(x, y);
+            break;
+          case 'D':
+            Put<tDirt>(x, y);
+            break;
+          case 'W':
+            Put<tWater>(x, y);
+            break;
+          case 'w':
+            Put<tWater>(x, y)->Boulder = true;
+            break;
+          case 'F':
+            Put<tForceField>(x, y);
+            break;
+          case 'b':
+            Put<tPushButton>(x, y);
+            break;
+          case 'I':
+            Put<tPillar>(x, y);
+            break;
+          default:
+            break;
+        }
+      }
+    }
+  }
+
+  // The level's start: counters cleared, units reset, and one frame of movement.
+  void Start() {
+    Level.ResetAll();
+    Level.MoveAll();
+  }
+
+  // One turn: the boundary (rows re-indexed, every unit's decision), then the turn's frames,
+  // with the turn clock advancing as the engine advances it.
+  void PlayTurn() {
+    const int frames = TurnClock.FramesPerTurn;
+    for (int phase = 0; phase < frames; ++phase) {
+      TurnClock.TurnPhase = phase;
+      TurnClock.TurnFraction = static_cast<float>(phase) / static_cast<float>(frames);
+      if (phase == 0) {
+        Level.ReindexRows();
+        Level.TakeTurns();
+      }
+      Level.MoveAll();
+    }
+  }
+  void PlayTurns(int count) {
+    for (int i = 0; i < count; ++i) PlayTurn();
+  }
+  // Every move of the script, then one more turn so that the last move is settled.
+  void PlayScript() {
+    const auto* player = static_cast<tScriptPlayer*>(Level.Player);
+    PlayTurns(static_cast<int>(player->Moves.size()) + 1);
+  }
+
+  tScriptPlayer* Player() const { return static_cast<tScriptPlayer*>(Level.Player); }
+
+  template <class T>
+  T* Find(int index = 0) const {
+    for (const auto& unit : Level.Units)
+      if (auto* t = dynamic_cast<T*>(unit.get()); t != nullptr && index-- == 0) return t;
+    return nullptr;
+  }
+
+  tLevel Level;
+  tSoundLog Sounds;
+};
+
+}  // namespace qn2::terrain_test

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qn2::sim {
+
+struct tSimOptions {
+  std::string Level;
+  std::string Package;  // empty: "Quibnar2.VexPak" in the current folder when it exists
+  std::optional<std::string> Moves;
+  std::optional<std::string> SolutionFile;
+  int MaxTurns = 2000;
+  bool Trace = false;
+  std::optional<std::string> SaveTo;
+};
+
+// Reads the command line (without the program name); raises std::invalid_argument with a
+// message for anything it cannot take.
+tSimOptions ParseSimOptions(const std::vector<std::string>& args);
+
+// The player's decisions as the recorder stores them: one value per character of
+// "UDLR." (a step, or none), "udlr" (a step dropping the oldest carried item) and "!"
+// (a drop without a step). Raises std::invalid_argument naming a character it cannot take.
+std::vector<int> DecisionsFromMoves(const std::string& moves);
+
+extern const char* SimUsage;
+
+}  // namespace qn2::sim

@@ -1,0 +1,158 @@
+// qn2-sim: plays one level through the game's engine, tick by tick, with no window and
+// no sound, and prints how it ended. For level designers, the tests and CI.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+
+#include "BlankPictures.h"
+#include "SimOptions.h"
+#include "common/Exception.h"
+#include "data/LevelFile.h"
+#include "data/MemoryStream.h"
+#include "data/PackageFiles.h"
+#include "data/Recorder.h"
+#include "engine/GameEngine.h"
+#include "engine/PackagePictures.h"
+#include "engine/board/TurnClock.h"
+#include "engine/units/OOTPlayer.h"
+#include "engine/units/Player.h"
+#include "engine/units/UnitClasses.h"
+
+namespace qn2::sim {
+namespace {
+
+constexpr const char* DefaultPackage = "Quibnar2.VexPak";
+
+enum class tOutcome { Solved, Dead, Timeout };
+
+void MountGameFiles(const tSimOptions& options) {
+  if (!options.Package.empty())
+    MountPackage(options.Package);
+  else if (std::filesystem::exists(DefaultPackage))
+    MountPackage(DefaultPackage);
+  for (const char* folder : GameDataFolders) AddSearchFolder(folder);
+}
+
+// The decisions reach the player exactly as a stored solution's do: through the recorder
+// playing back, so the early step of the live game is off.
+void PlayDecisions(const tSimOptions& options) {
+  if (options.SolutionFile) {
+    Recorder.LoadFromFile(*options.SolutionFile);
+  } else if (options.Moves) {
+    const std::vector<int> decisions = DecisionsFromMoves(*options.Moves);
+    tMemoryStream stream;
+    stream.WriteBuffer(RecordSignature, RecordSignatureSize);
+    const auto count = static_cast<std::int32_t>(decisions.size());
+    stream.WriteBuffer(&count, 4);
+    for (std::int32_t value : decisions) stream.WriteBuffer(&value, 4);
+    stream.SetPosition(0);
+    Recorder.LoadFromStream(stream);
+  } else {
+    return;
+  }
+  Recorder.StartPlayback();
+}
+
+std::string Cell(const tUnit* unit) {
+  if (unit == nullptr) return "null";
+  return "[" + std::to_string(unit->GridX) + ", " + std::to_string(unit->GridY) + "]";
+}
+
+const char* OutcomeName(tOutcome outcome) {
+  switch (outcome) {
+    case tOutcome::Solved:
+      return "solved";
+    case tOutcome::Dead:
+      return "dead";
+    default:
+      return "timeout";
+  }
+}
+
+tOutcome Play(tGameEngine& engine, const tSimOptions& options) {
+  // A level takes a little over a turn per FramesPerTurn ticks; fades and the intro add
+  // a few hundred ticks at most.
+  const long tickLimit = 1000L + 20L * (static_cast<long>(options.MaxTurns) + 1);
+  std::int32_t tracedTurn = -1;
+  for (long tick = 0; tick < tickLimit; ++tick) {
+    engine.Update();
+    engine.DrawFrame();
+    if (options.Trace && engine.TurnCount != tracedTurn && engine.GameMode != gmIntro) {
+      tracedTurn = engine.TurnCount;
+      std::cout << "{\"turn\": " << engine.TurnCount
+                << ", \"player\": " << Cell(engine.Level.Player)
+                << ", \"mode\": " << static_cast<int>(engine.GameMode) << "}\n";
+    }
+    if (engine.GameMode == gmLevelDone) return tOutcome::Solved;
+    if (engine.GameMode == gmDead) return tOutcome::Dead;
+    if (engine.TurnCount >= options.MaxTurns) return tOutcome::Timeout;
+  }
+  return tOutcome::Timeout;
+}
+
+void Report(const tGameEngine& engine, tOutcome outcome) {
+  const auto* player = dynamic_cast<const tPlayer*>(engine.Level.Player);
+  std::string killer = "null";
+  if (outcome == tOutcome::Dead && player != nullptr && player->Killer != nullptr)
+    killer = std::string("\"") + player->Killer->ClassName + "\"";
+  std::cout << "{\"outcome\": \"" << OutcomeName(outcome) << "\", \"turns\": " << engine.TurnCount
+            << ", \"keys\": [" << LevelCounters.KeysCollected << ", " << LevelCounters.KeysInLevel
+            << "], \"jewels\": [" << LevelCounters.JewelsCollected << ", "
+            << LevelCounters.JewelsInLevel << "], \"killer\": " << killer
+            << ", \"player\": " << Cell(engine.Level.Player) << "}" << std::endl;
+}
+
+int Run(const tSimOptions& options) {
+  MountGameFiles(options);
+  tBlankPictures pictures(PackagePictures);
+  PictureFiles = &pictures;
+  SetUpUnits();
+
+  tGameEngine engine;
+  GameEngine = &engine;
+  auto ghost = CreateOOTPlayer();
+  engine.SetOOTPlayer(ghost.get());
+
+  try {
+    if (options.SaveTo) {
+      LoadLevelFromFile(engine.Level, options.Level);
+      SaveLevelToFile(engine.Level, *options.SaveTo);
+      GameEngine = nullptr;
+      return 0;
+    }
+    engine.LoadLevel(options.Level);
+    for (const std::string& problem : engine.LevelLoadProblems)
+      std::cerr << "qn2-sim: warning: " << problem << std::endl;
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << std::endl;
+    GameEngine = nullptr;
+    return 2;
+  }
+  PlayDecisions(options);
+  const tOutcome outcome = Play(engine, options);
+  Report(engine, outcome);
+  GameEngine = nullptr;
+  return outcome == tOutcome::Solved ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace qn2::sim
+
+int main(int argc, char** argv) {
+  using namespace qn2::sim;
+  tSimOptions options;
+  try {
+    options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::invalid_argument& e) {
+    std::cerr << "qn2-sim: " << e.what() << "\n" << SimUsage;
+    return 2;
+  }
+  try {
+    return Run(options);
+  } catch (const std::exception& e) {
+    std::cerr << "qn2-sim: " << e.what() << std::endl;
+    return 2;
+  }
+}
