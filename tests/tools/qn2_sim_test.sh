@@ -100,6 +100,10 @@ grep -q $'^Begin Key\r$' "$WORK/Saved.map" || fail "--save wrote no key"
 grep -q $'^Title=Keyed\r$' "$WORK/Saved.map" || fail "--save lost the title"
 expect 0 '"outcome": "solved"' -- Saved.map --moves RRR
 
+# A screenshot needs the game's pictures; without them the simulator says which is missing.
+expect 2 -- Door.map --screenshot Door.png
+grep -q "File Missing '" "$WORK/err" || fail "screenshot without pictures said '$(cat "$WORK/err")'"
+
 # Wrong arguments.
 expect 2 -- Door.map --moves 'RX'
 grep -q "cannot read the move 'X'" "$WORK/err" || fail "bad move not named"

@@ -10,7 +10,7 @@ namespace qn2::sim {
 
 const char* SimUsage =
     "usage: qn2-sim LEVEL [--package PAK] [--moves TEXT | --solution FILE] [--max-turns N]\n"
-    "               [--trace] [--save OUT]\n"
+    "               [--trace] [--save OUT] [--screenshot PNG]\n"
     "  Plays LEVEL through the game's engine without a window or sound and prints the\n"
     "  outcome as one JSON object. LEVEL and FILE are found as the game finds files: on\n"
     "  disk first, then in PAK (by default Quibnar2.VexPak in this folder, when present).\n"
@@ -20,6 +20,8 @@ const char* SimUsage =
     "  --max-turns N   give up after N turns (default 2000)\n"
     "  --trace         one JSON line per turn first: turn, player cell, game mode\n"
     "  --save OUT      write the level as read to OUT and stop\n"
+    "  --screenshot PNG  draw the level's first frame of play with the game's pictures\n"
+    "                  (as the game composes it, without the hint text) and stop\n"
     "exit status: 0 solved (or saved), 1 dead or out of turns, 2 the level cannot be loaded\n"
     "             or the command line is wrong\n";
 
@@ -45,6 +47,8 @@ tSimOptions ParseSimOptions(const std::vector<std::string>& args) {
       options.Trace = true;
     } else if (a == "--save") {
       options.SaveTo = value(i);
+    } else if (a == "--screenshot") {
+      options.Screenshot = value(i);
     } else if (a.starts_with("--")) {
       throw std::invalid_argument("unknown option " + a);
     } else if (options.Level.empty()) {

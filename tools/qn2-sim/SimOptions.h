@@ -14,6 +14,7 @@ struct tSimOptions {
   int MaxTurns = 2000;
   bool Trace = false;
   std::optional<std::string> SaveTo;
+  std::optional<std::string> Screenshot;  // a PNG of the level's first frame of play
 };
 
 // Reads the command line (without the program name); raises std::invalid_argument with a

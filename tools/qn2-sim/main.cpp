@@ -13,12 +13,15 @@
 #include "data/MemoryStream.h"
 #include "data/PackageFiles.h"
 #include "data/Recorder.h"
+#include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
 #include "engine/PackagePictures.h"
 #include "engine/board/TurnClock.h"
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/Player.h"
 #include "engine/units/UnitClasses.h"
+#include "render/PngWriter.h"
+#include "render/SidePanel.h"
 
 namespace qn2::sim {
 namespace {
@@ -104,14 +107,36 @@ void Report(const tGameEngine& engine, tOutcome outcome) {
             << ", \"player\": " << Cell(engine.Level.Player) << "}" << std::endl;
 }
 
+// Plays the intro and saves the first frame of play, composed as the game composes it.
+int Screenshot(tGameEngine& engine, const std::string& pngFile) {
+  engine.LevelLabel = " 1";
+  while (engine.GameMode != gmPlaying) {
+    engine.Update();
+    engine.DrawFrame();
+  }
+  engine.FullRedraw = true;
+  engine.PointerEnabled = false;
+  engine.DrawFrame();
+  SavePng(engine.FrameSurface(), pngFile);
+  GameEngine = nullptr;
+  return 0;
+}
+
 int Run(const tSimOptions& options) {
   MountGameFiles(options);
+  // A screenshot needs the real pictures; a play-through only needs something to load.
   tBlankPictures pictures(PackagePictures);
-  PictureFiles = &pictures;
+  PictureFiles = options.Screenshot ? static_cast<tPictureFiles*>(&PackagePictures) : &pictures;
   SetUpUnits();
 
   tGameEngine engine;
   GameEngine = &engine;
+  tFrameComposer composer;
+  if (options.Screenshot) {
+    engine.Frames = &composer;
+    LoadGameEngineGraphicsData();
+    LoadSidePanel();
+  }
   auto ghost = CreateOOTPlayer();
   engine.SetOOTPlayer(ghost.get());
 
@@ -130,6 +155,7 @@ int Run(const tSimOptions& options) {
     GameEngine = nullptr;
     return 2;
   }
+  if (options.Screenshot) return Screenshot(engine, *options.Screenshot);
   PlayDecisions(options);
   const tOutcome outcome = Play(engine, options);
   Report(engine, outcome);

@@ -1,0 +1,152 @@
+W16 = "#" * 16
+def B(*rows):
+    rows = list(rows)
+    rows = [W16] + rows
+    while len(rows) < 15: rows.append(W16)
+    return rows
+
+level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 32),
+      hint="Walk with the arrow keys. Walk against the door to leave.",
+      board=B(W16,
+              "##P?....########",
+              "#######.########",
+              "#######.########",
+              "###.....########",
+              "###.############",
+              "###.......E#####",
+              W16),
+      props={(3, 4): {'Caption': 'WALK'}},
+      plan=lambda p: p.go(9, 7).m("R"))
+
+level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(3, 2, 34),
+      hint="A door opens only when every key in the level is carried.",
+      board=B(W16,
+              "##K.####.....###",
+              "##..####.###.###",
+              "##P.......#K.###",
+              "########.#######",
+              "#####E...#######",
+              W16),
+      plan=lambda p: p.go(2, 2).go(11, 4).go(6, 6).m("L"))
+
+level(name="Glitter", title="Glittering Hall", bg="Lanternhall.jpg", tiles=(129, 143, 160),
+      hint="Jewels are not needed to leave, but a true explorer takes every one.",
+      music="AncientStories2.xm",
+      board=B(W16,
+              "##J.....M...Y.##",
+              "##.####.###.#.##",
+              "##.#G.....#.#.##",
+              "##.#.####.#...##",
+              "##P..K.......E##",
+              W16),
+      plan=lambda p: p.go(2, 2).go(8, 2).go(12, 2).go(4, 4).go(5, 6).go(12, 6).m("R"))
+
+level(name="HeavyLifting", title="Heavy Lifting", bg="Hollowmere.jpg", tiles=(8, 9, 33),
+      hint="Boulders can be pushed, one at a time, into empty floor.",
+      board=B(W16,
+              "#######.....####",
+              "#######...BJ####",
+              "##P..B......E###",
+              "#######.....####",
+              W16),
+      plan=lambda p: p.m("RRRRR").go(10, 2).m("D").go(11, 3).go(11, 4).m("R"))
+
+level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 29),
+      hint="Dig through dirt by walking into it. Boulders cannot be pushed into dirt.",
+      board=B(W16,
+              "##..DDDD.J######",
+              "##.####D#.######",
+              "##P.B..D..D.E###",
+              "######.#########",
+              "######M#########",
+              W16),
+      plan=lambda p: p.m("RR").go(6, 6).go(9, 2).go(11, 4).m("R"))
+
+level(name="SteppingStones", title="Stepping Stones", bg="Cistern.jpg", tiles=(65, 66, 96),
+      music="DeepCistern.xm", tint="A08050",
+      hint="Push a boulder into water and it sinks, leaving a path across.",
+      board=B(W16,
+              "###.....########",
+              "###P.B.WW..J####",
+              "###..B.##..#####",
+              "###....##..E####",
+              W16),
+      plan=lambda p: p.m("RRR").go(5, 5).m("U").go(4, 3).m("RRR.R").go(11, 3).go(10, 5).m("R"))
+
+level(name="BlueCurrent", title="Blue Current", bg="Lanternhall.jpg", tiles=(130, 131, 161),
+      hint="A force field is off while every button of its colour is held down.",
+      board=B(W16,
+              "##.......#######",
+              "##P.B.f..F..E###",
+              "##.......#.J####",
+              W16),
+      plan=lambda p: p.m("RRR").set(9, 3, '.').go(11, 4).go(11, 3).m("R"))
+
+level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 30),
+      music="MossGateWaltz.xm",
+      hint="A pillar rises behind you: each can be crossed only once.",
+      board=B(W16,
+              "##P..IIII...K.##",
+              "##.######.###.##",
+              "##J..IIII.....##",
+              "#############E##",
+              W16),
+      plan=lambda p: p.go(2, 4).go(9, 4).go(12, 2).go(13, 4).m("D"))
+
+level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
+      hint="Snakes spit fire along their row. Put something solid in the way.",
+      board=B(W16,
+              "##P....#########",
+              "##.B...#########",
+              "##.?.....S######",
+              "##.....#########",
+              "##..J..E########",
+              W16),
+      props={(3, 4): {'Caption': 'CAREFUL'}},
+      plan=lambda p: p.m("RDLDD").go(4, 6).go(6, 6).m("R"))
+
+level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
+      hint="Walk over a cherry bomb to carry it, press the action key to drop it lit, then run.",
+      board=B(W16,
+              "##P.C...BBB..E##",
+              "##.........#####",
+              "##..D....D.#####",
+              "##J.D....DG#####",
+              W16),
+      plan=lambda p: p.go(4, 2).go(9, 3).m("l").go(5, 3).m("." * 26)
+                      .set(8, 2, '.').set(9, 2, '.').set(10, 2, '.').set(9, 4, '.').set(10, 5, 'G')
+                      .go(2, 5).go(10, 5).go(12, 2).m("R"))
+
+SPIDER_WAIT = (0, 0)
+level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97),
+      music="DeepCistern.xm",
+      hint="Spiders creep along the walls and pounce on anyone beside them. Keep to the middle.",
+      board=B(W16,
+              "##X...........##",
+              "##............##",
+              "##............##",
+              "##...J....M...##",
+              "##............##",
+              "##.....P...K..##",
+              "##............##",
+              "##...Y........##",
+              "##............##",
+              "##......E..G..##",
+              "##............##",
+              W16),
+      props={(2, 2): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
+             (8, 11): {'Kind': 'ExitHatch'}},
+      plan=lambda p: p.go(5, 5).go(10, 5).go(11, 7).go(5, 9).go(10, 10).m("." * SPIDER_WAIT[0])
+                      .go(11, 11).m("." * SPIDER_WAIT[1]).go(9, 11).m("L"))
+
+level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=(129, 140, 167),
+      music="DeepCistern.xm",
+      hint="Every boulder has a job. Use them in the right order.",
+      board=B(W16,
+              "###.....########",
+              "###P.B.WW.BhY###",
+              "###..B.##..H.###",
+              "###....##.KH.E##",
+              W16),
+      plan=lambda p: p.m("RRR").go(5, 5).m("U").go(4, 3).m("RRR.RRR").set(11, 4, '.').set(11, 5, '.')
+                      .go(10, 5).go(12, 3).go(12, 5).m("R"))
