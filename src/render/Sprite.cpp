@@ -57,15 +57,26 @@ void tSprite::SetUpPair(tDib16* sourceA, tDib16* sourceB, std::int32_t ax, std::
   HotY = height / 2;
 }
 
+namespace {
+std::set<tSpriteCut> Cuts;
+}  // namespace
+
+const std::set<tSpriteCut>& SpriteCuts() {
+  return Cuts;
+}
+
 void tSprite::SetUp(const std::string& name, std::int32_t x, std::int32_t y, std::int32_t width,
                     std::int32_t height) {
   SetUp(Registered(name), x, y, width, height);
+  Cuts.insert({A->FileName, x, y, width, height});
 }
 
 void tSprite::SetUpPair(const std::string& nameA, const std::string& nameB, std::int32_t ax,
                         std::int32_t ay, std::int32_t bx, std::int32_t by, std::int32_t width,
                         std::int32_t height) {
   SetUpPair(Registered(nameA), Registered(nameB), ax, ay, bx, by, width, height);
+  Cuts.insert({A->FileName, ax, ay, width, height});
+  Cuts.insert({B->FileName, bx, by, width, height});
 }
 
 tSprite::tPlacement tSprite::Place(const tDib16& target, std::int32_t x, std::int32_t y) const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "render/PixelFormat.h"
@@ -20,6 +22,15 @@ enum tDrawMode : std::uint8_t {
 
 // A rectangle of a picture with a hot spot, drawn into CurrentDib (DibStack.h). The
 // pictures are not owned; those not yet loaded load on the first draw.
+// A rectangle some sprite cuts from a named picture. Every cut by name is remembered, so
+// the game's data can be checked against what the code takes from each picture.
+struct tSpriteCut {
+  std::string Picture;  // lower case, as registered
+  std::int32_t X, Y, Width, Height;
+  auto operator<=>(const tSpriteCut&) const = default;
+};
+const std::set<tSpriteCut>& SpriteCuts();
+
 class tSprite {
  public:
   // The same, with pictures of the named-picture registry (DibRegistry.h). The names must

@@ -83,7 +83,7 @@ level(name="BlueCurrent", title="Blue Current", bg="Lanternhall.jpg", tiles=(130
       plan=lambda p: p.m("RRR").set(9, 3, '.').go(11, 4).go(11, 3).m("R"))
 
 level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 30),
-      music="MossGateWaltz.xm",
+      music="LanternHall.xm",
       hint="A pillar rises behind you: each can be crossed only once.",
       board=B(W16,
               "##P..IIII...K.##",
