@@ -38,6 +38,11 @@ bool SetPropertyText(tPersistent& object, std::string_view name, std::string_vie
   return info->Write(object, text);
 }
 
+const std::vector<std::string>& BooleanNames() {
+  static const std::vector<std::string> names{"False", "True"};
+  return names;
+}
+
 std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
   bool negative = false;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {

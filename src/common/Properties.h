@@ -57,6 +57,10 @@ std::string GetPropertyText(const tPersistent& object, const tPropertyInfo& prop
 bool SetPropertyText(tPersistent& object, std::string_view name, std::string_view text);
 std::optional<std::string> GetPropertyText(const tPersistent& object, std::string_view name);
 
+// Identifiers of a yes/no value stored as an enumeration ("False", "True"), as level
+// files write the switches of water, force fields and info markers.
+const std::vector<std::string>& BooleanNames();
+
 // Text conversions shared by the property types.
 std::optional<std::int32_t> ParseIntegerText(std::string_view text);  // decimal, or "$" hex
 std::optional<float> ParseFloatText(std::string_view text);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArtRegistry.h"
+#include "InterfaceArtPages.h"
 
 namespace assetgen {
 
@@ -424,6 +425,7 @@ void GenerateInterfaceArt(const std::string& outDir) {
   interface::GenerateSidePanelArt(outDir);
   interface::GenerateMenuFontArt(outDir);
   interface::GenerateMenuArt(outDir);
+  interface::GenerateInstructionAndBonusArt(outDir);
 }
 
 }  // namespace assetgen

@@ -5,6 +5,9 @@
 //                            writes each as it would appear in the game (after the
 //                            key-colour snap) to PNGDIR/name.png for viewing, enlarged
 //                            SCALE times (1 to 8) when given.
+// assetgen --contact-sheet OUTDIR SHEET.png
+//                            lays every picture of OUTDIR out on one PNG, each shrunk to
+//                            fit 256 x 256 with its name and size under it.
 
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
@@ -20,6 +23,7 @@
 #include <vector>
 
 #include "ArtRegistry.h"
+#include "ContactSheet.h"
 #include "common/Text.h"
 #include "render/ColourTables.h"
 #include "render/PictureSource.h"
@@ -31,7 +35,8 @@ namespace fs = std::filesystem;
 int Usage() {
   std::fprintf(stderr,
                "usage: assetgen OUTDIR\n"
-               "       assetgen --check OUTDIR [PNGDIR [SCALE]]\n");
+               "       assetgen --check OUTDIR [PNGDIR [SCALE]]\n"
+               "       assetgen --contact-sheet OUTDIR SHEET.png\n");
   return 1;
 }
 
@@ -108,6 +113,14 @@ int main(int argc, char** argv) {
       if (scale < 1 || scale > 8) return Usage();
       if (!pngDir.empty()) fs::create_directories(pngDir);
       return Check(args[1], pngDir, scale);
+    }
+    if (!args.empty() && args[0] == "--contact-sheet") {
+      if (args.size() != 3) return Usage();
+      const int count = assetgen::WriteContactSheet(args[1], args[2]);
+      std::printf("%d pictures on %s\n", count, args[2].c_str());
+      cairo_debug_reset_static_data();
+      FcFini();
+      return 0;
     }
     if (args.size() != 1 || args[0].starts_with("-")) return Usage();
     fs::create_directories(args[0]);

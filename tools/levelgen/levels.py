@@ -117,27 +117,67 @@ level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 
                       .set(8, 2, '.').set(9, 2, '.').set(10, 2, '.').set(9, 4, '.').set(10, 5, 'G')
                       .go(2, 5).go(10, 5).go(12, 2).m("R"))
 
-SPIDER_WAIT = (0, 0)
+# The spider paces the corridor of row 6 between the dead end at (4, 6) and the jewel at
+# (13, 7). Pushed down in the turn after it reaches the dead end, the boulder at (5, 5) shuts
+# it in; it bursts after five blocked turns and takes both boulders beside it along, which
+# opens the way down to the exit. SPIDER_WAIT turns are spent at the push spot first.
+SPIDER_WAIT = 4
+SPIDER_BURST = 10
 level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97),
       music="DeepCistern.xm",
-      hint="Spiders creep along the walls and pounce on anyone beside them. Keep to the middle.",
+      hint="Spiders keep to the wall and pounce on anyone beside them. Shut one in and it bursts, boulders too.",
       board=B(W16,
-              "##X...........##",
-              "##............##",
-              "##............##",
-              "##...J....M...##",
-              "##............##",
-              "##.....P...K..##",
-              "##............##",
-              "##...Y........##",
-              "##............##",
-              "##......E..G..##",
-              "##............##",
+              "##P.....J.....##",
+              "##..........Y.##",
+              "#####.######D###",
+              "#####B######D###",
+              "###B.......X..##",
+              "###.#########G##",
+              "###.############",
+              "##.........E..##",
+              "##.M.......Y..##",
               W16),
-      props={(2, 2): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
-             (8, 11): {'Kind': 'ExitHatch'}},
-      plan=lambda p: p.go(5, 5).go(10, 5).go(11, 7).go(5, 9).go(10, 10).m("." * SPIDER_WAIT[0])
-                      .go(11, 11).m("." * SPIDER_WAIT[1]).go(9, 11).m("L"))
+      props={(11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (11, 9): {'Kind': 'ExitHatch'}},
+      plan=lambda p: p.go(8, 2).go(12, 3).go(5, 4).m("." * SPIDER_WAIT).m("D").m("." * SPIDER_BURST)
+                      .set(3, 6, '.').set(5, 6, '.').set(11, 6, '.')
+                      .go(13, 6).go(13, 7).go(3, 9).go(3, 10).go(11, 10).m("U"))
+
+# The droid tracks the player along the room's bottom edge, since the water below stops it.
+# Stood under the recess at (5, 7) the player draws it down into it; walls on both sides and
+# water below then hold it there while the player walks round to the gap at (13, 7).
+level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
+      music="DeepCistern.xm",
+      hint="A droid steps when you step, the longer way towards you. Lead it where walls or water hold it.",
+      board=B(W16,
+              "##...........E##",
+              "##............##",
+              "##..........Y.##",
+              "##........Z...##",
+              "##............##",
+              "##WWW.WWWWWWW.##",
+              "##WWWWWWWWWWW.##",
+              "##............##",
+              "##P.....J.....##",
+              "##.....M......##",
+              W16),
+      props={(13, 2): {'Kind': 'ExitHatch'}},
+      plan=lambda p: p.m("URRRDRLU").go(8, 10).go(7, 11).go(13, 9).go(13, 5).go(12, 4).go(13, 3).m("U"))
+
+# The snake at (3, 5) watches the only way to the door. It cannot see the cell above it, so a
+# bomb left there gets it; the pillar at (3, 3) lets the player down only once, so the bomb
+# and the top jewels have to come along on that one trip.
+BOMB_FUSE_WAIT = 24
+level(name="ShortFuse", title="Short Fuse", bg="Hollowmere.jpg", tiles=(12, 13, 34),
+      hint="A snake never looks straight up. Leave a lit bomb above it, then get clear. Pillars close behind.",
+      board=B(W16,
+              "##P.C.......JY##",
+              "###I############",
+              "###...M#########",
+              "###S.........E##",
+              W16),
+      plan=lambda p: p.go(4, 2).go(13, 2).go(3, 4).m("rRR").m("." * BOMB_FUSE_WAIT).set(3, 5, '.')
+                      .go(12, 5).m("R"))
 
 level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=(129, 140, 167),
       music="DeepCistern.xm",

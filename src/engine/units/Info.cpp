@@ -15,11 +15,6 @@ namespace {
 
 tSprite InfoIconSprite;
 
-const std::vector<std::string>& BooleanNames() {
-  static const std::vector<std::string> names{"False", "True"};
-  return names;
-}
-
 }  // namespace
 
 tSprite* InfoIcon() {

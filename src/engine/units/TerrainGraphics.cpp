@@ -92,9 +92,4 @@ void FreeTerrainGraphicsData() {
   FreeForceFieldTextures();
 }
 
-const std::vector<std::string>& BooleanNames() {
-  static const std::vector<std::string> names{"False", "True"};
-  return names;
-}
-
 }  // namespace qn2

@@ -54,7 +54,4 @@ void LoadTerrainGraphicsData();
 // (the picture registry frees the pictures themselves).
 void FreeTerrainGraphicsData();
 
-// Identifiers of a published Boolean, as level files store them.
-const std::vector<std::string>& BooleanNames();
-
 }  // namespace qn2
