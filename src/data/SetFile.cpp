@@ -62,12 +62,15 @@ void ReadTitles(std::vector<tSetEntry>& entries, const tReadFileLines& readLines
 }
 
 std::string EntryLabel(const std::string& setFileName, std::size_t index) {
+  const bool bonus =
+      index >= FirstBonusEntry && SameTextIgnoringCase(setFileName, BonusSetFileName);
+  const std::string number = std::to_string(bonus ? index - (FirstBonusEntry - 1) : index + 1);
   std::string label;
-  if (index >= FirstBonusEntry && SameTextIgnoringCase(setFileName, BonusSetFileName))
-    label = "B" + std::to_string(index - (FirstBonusEntry - 1));
-  else
-    label = std::to_string(index + 1);
-  if (label.size() <= 1) label.insert(0, " ");
+  if (bonus)
+    label.append(1, 'B');
+  else if (number.size() <= 1)
+    label.append(1, ' ');
+  label.append(number);
   return label;
 }
 
