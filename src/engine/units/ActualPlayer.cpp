@@ -110,23 +110,7 @@ void tActualPlayer::PlayTurn() {
   ReadDecision(action, drop);
   if (drop) DropOldestItem();
 
-  const tDirection facing = Direction;
-  const std::optional<tDirection> step = DirectionOfAction(action);
-  if (step) Direction = *step;
-  if (Moved) WalkPhase = !WalkPhase;
-  Moved = false;
-  if (step && Level != nullptr) {
-    const tCellOffset offset = DirectionOffset(*step);
-    const int x = GridX + offset.DX;
-    const int y = GridY + offset.DY;
-    if (CanPushInto(x, y)) {
-      PushInto(x, y);
-      StartMove(Direction);
-      Moved = true;
-    }
-  }
-  // A blocked key does not turn the player.
-  if (!Moved) Direction = facing;
+  StepFor(action, true);
 }
 
 void tActualPlayer::Move() {

@@ -17,22 +17,11 @@ std::unique_ptr<tOOTPlayer> CreateOOTPlayer() {
 void tOOTPlayer::TakeTurn() {
   tPlayer::TakeTurn();
   const tInputAction action = ChooseDirectionAction();
-  const tDirection facing = Direction;
-  const std::optional<tDirection> step = DirectionOfAction(action);
-  if (step) Direction = *step;
-  if (Moved) WalkPhase = !WalkPhase;
-  Moved = false;
-  if (step && Level != nullptr) {
-    const tCellOffset offset = DirectionOffset(*step);
-    if (CanPushInto(GridX + offset.DX, GridY + offset.DY)) {
-      StartMove(Direction);
-      Moved = true;
-    }
-  }
+  // The ghost asks what stands ahead but pushes nothing.
+  StepFor(action, false);
   if (!Moved) {
     TargetX = GridX;
     TargetY = GridY;
-    Direction = facing;
   }
 }
 

@@ -109,4 +109,23 @@ tInputAction tPlayer::ChooseDirectionAction() {
   return input->IsActive(chosen) ? chosen : iaNone;
 }
 
+void tPlayer::StepFor(std::int32_t action, bool push) {
+  const tDirection facing = Direction;
+  const std::optional<tDirection> step = DirectionOfAction(action);
+  if (step) Direction = *step;
+  if (Moved) WalkPhase = !WalkPhase;
+  Moved = false;
+  if (step && Level != nullptr) {
+    const tCellOffset offset = DirectionOffset(*step);
+    const int x = GridX + offset.DX;
+    const int y = GridY + offset.DY;
+    if (CanPushInto(x, y)) {
+      if (push) PushInto(x, y);
+      StartMove(Direction);
+      Moved = true;
+    }
+  }
+  if (!Moved) Direction = facing;
+}
+
 }  // namespace qn2

@@ -65,6 +65,10 @@ class tPlayer : public tUnit {
   tInputAction ChooseDirectionAction();
 
  protected:
+  // The step of one turn for a direction action: the player turns towards it and moves
+  // when it can push into the cell ahead (pushing what stands there when `push` is set);
+  // a blocked key does not turn it. The walk phase alternates after each step.
+  void StepFor(std::int32_t action, bool push);
   explicit tPlayer(tNoSerialNumber none) : tUnit(none) {}
 
   // The input device the units read this turn; none outside an engine.
