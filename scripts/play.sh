@@ -8,5 +8,5 @@ if [ -x "$build/src/app/quibnar2" ]; then
   exec "$build/src/app/quibnar2" "$@"
 fi
 echo "The game program is not built yet. The release build produced:"
-find "$build" -maxdepth 3 -type f \( -name '*.a' -o -perm -u+x \) ! -name '*.so*' ! -path '*/CMakeFiles/*' \
+find "$build" -maxdepth 3 -type f \( -name '*.a' -o -name '*.VexPak' -o -perm -u+x \) ! -name '*.so*' ! -path '*/CMakeFiles/*' \
   | sort | sed 's|^|  |'
