@@ -2,6 +2,7 @@
 // the whole set side by side.
 
 #include "ContactSheet.h"
+#include "PictureSurface.h"
 
 #include <cairo.h>
 
@@ -28,30 +29,6 @@ constexpr int kColumns = 8;
 constexpr int kGap = 12;        // space around and between cells
 constexpr int kLabelHigh = 34;  // two lines of caption under each cell
 
-bool IsPicture(const std::string& name) {
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return false;
-  const std::string ext = qn2::LowerCase(std::string_view(name).substr(dot));
-  return ext == ".bmp" || ext == ".jpg";
-}
-
-// The decoded picture as a cairo surface the caller destroys.
-cairo_surface_t* ToSurface(const qn2::tPicture& picture) {
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.Width, picture.Height);
-  cairo_surface_flush(surface);
-  unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  for (std::int32_t y = 0; y < picture.Height; ++y) {
-    const std::uint8_t* s = picture.Row(y);
-    auto* d = reinterpret_cast<std::uint32_t*>(data + y * stride);
-    for (std::int32_t x = 0; x < picture.Width; ++x, s += 3)
-      d[x] = (std::uint32_t{s[0]} << 16) | (std::uint32_t{s[1]} << 8) | s[2];
-  }
-  cairo_surface_mark_dirty(surface);
-  return surface;
-}
-
 void Caption(cairo_t* cr, const std::string& text, double cx, double y, double size, double grey) {
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, size);
@@ -74,7 +51,7 @@ void Caption(cairo_t* cr, const std::string& text, double cx, double y, double s
 int WriteContactSheet(const std::string& dir, const std::string& sheetPath) {
   std::vector<std::string> names;
   for (const fs::directory_entry& entry : fs::directory_iterator(dir))
-    if (entry.is_regular_file() && IsPicture(entry.path().filename().string()))
+    if (entry.is_regular_file() && IsPictureName(entry.path().filename().string()))
       names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   if (names.empty()) throw std::runtime_error("No pictures in '" + dir + "'");
@@ -111,7 +88,7 @@ int WriteContactSheet(const std::string& dir, const std::string& sheetPath) {
           {1.0, double(ContactCellSize) / picture.Width, double(ContactCellSize) / picture.Height});
       const double w = picture.Width * scale;
       const double h = picture.Height * scale;
-      cairo_surface_t* image = ToSurface(picture);
+      cairo_surface_t* image = PictureToSurface(picture);
       cairo_save(cr);
       cairo_translate(cr, left + (ContactCellSize - w) / 2, top + (ContactCellSize - h) / 2);
       cairo_scale(cr, scale, scale);

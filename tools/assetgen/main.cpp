@@ -24,6 +24,7 @@
 
 #include "ArtRegistry.h"
 #include "ContactSheet.h"
+#include "PictureSurface.h"
 #include "common/Text.h"
 #include "render/ColourTables.h"
 #include "render/PictureSource.h"
@@ -40,26 +41,8 @@ int Usage() {
   return 1;
 }
 
-bool IsPictureName(const std::string& name) {
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return false;
-  const std::string ext = qn2::LowerCase(std::string_view(name).substr(dot));
-  return ext == ".bmp" || ext == ".jpg";
-}
-
 void WritePreview(const qn2::tPicture& picture, const std::string& path, int scale) {
-  cairo_surface_t* surface =
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.Width, picture.Height);
-  cairo_surface_flush(surface);
-  unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  for (std::int32_t y = 0; y < picture.Height; ++y) {
-    const std::uint8_t* s = picture.Row(y);
-    auto* d = reinterpret_cast<std::uint32_t*>(data + y * stride);
-    for (std::int32_t x = 0; x < picture.Width; ++x, s += 3)
-      d[x] = (std::uint32_t{s[0]} << 16) | (std::uint32_t{s[1]} << 8) | s[2];
-  }
-  cairo_surface_mark_dirty(surface);
+  cairo_surface_t* surface = assetgen::PictureToSurface(picture);
   cairo_surface_t* large =
       cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.Width * scale, picture.Height * scale);
   cairo_t* cr = cairo_create(large);
@@ -77,7 +60,7 @@ void WritePreview(const qn2::tPicture& picture, const std::string& path, int sca
 int Check(const std::string& dir, const std::string& pngDir, int scale) {
   std::vector<std::string> names;
   for (const fs::directory_entry& entry : fs::directory_iterator(dir))
-    if (entry.is_regular_file() && IsPictureName(entry.path().filename().string()))
+    if (entry.is_regular_file() && assetgen::IsPictureName(entry.path().filename().string()))
       names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   if (names.empty()) {
