@@ -21,6 +21,11 @@ tWaterNoise WaterNoise;
 
 namespace {
 
+// The frame's occlusion mask bytes of one row.
+const std::uint8_t* MaskRow(const tDib16& target, std::int32_t y) {
+  return target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width());
+}
+
 std::int32_t Wrap(std::int32_t value, std::int32_t size) {
   const std::int32_t r = value % size;
   return r < 0 ? r + size : r;
@@ -193,10 +198,7 @@ void tWater::Render() {
     const std::int32_t y = py + j;
     if (y < clip.Top || y >= clip.Bottom) continue;
     std::uint16_t* row = target.ScanLine(y);
-    const std::uint8_t* maskRow =
-        masked
-            ? target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width())
-            : nullptr;
+    const std::uint8_t* maskRow = masked ? MaskRow(target, y) : nullptr;
     const std::int32_t templateRow = origin.Y + j;
     const std::uint16_t* pattern =
         templateRow < templates->Height() ? templates->ScanLine(templateRow) : nullptr;
@@ -237,10 +239,7 @@ void tWater::DrawFromCache() {
     const std::int32_t y = py + j;
     if (y < clip.Top || y >= clip.Bottom) continue;
     std::uint16_t* row = target.ScanLine(y);
-    const std::uint8_t* maskRow =
-        masked
-            ? target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width())
-            : nullptr;
+    const std::uint8_t* maskRow = masked ? MaskRow(target, y) : nullptr;
     for (std::int32_t i = 0; i < CellPixels; ++i) {
       const std::int32_t x = px + i;
       if (x < clip.Left || x >= clip.Right) continue;
