@@ -1,12 +1,43 @@
 #!/usr/bin/env bash
-# Starts the game from the release build. Until the game program exists, it reports
-# what the build produced.
+# Starts the game from the release build, in the player's game folder: it holds the data
+# package, and the game writes "Config.cfg", the progress files and solutions there.
+#   bash scripts/play.sh [the game's switches and options]
+# Without arguments the first entry of the episode starts at once. On a machine without a
+# display it says so and shows the automation mode instead.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-build=build/release
-if [ -x "$build/src/app/quibnar2" ]; then
-  exec "$build/src/app/quibnar2" "$@"
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/release
+game=$build/src/app/quibnar2
+folder=${QUIBNAR2_HOME:-$HOME/.local/share/Quibnar2}
+
+if [ ! -x "$game" ] || [ ! -f "$build/Quibnar2.VexPak" ]; then
+  echo "The game is not built yet: cmake --preset release && cmake --build --preset release" >&2
+  exit 1
 fi
-echo "The game program is not built yet. The release build produced:"
-find "$build" -maxdepth 3 -type f \( -name '*.a' -o -name '*.VexPak' -o -perm -u+x \) ! -name '*.so*' ! -path '*/CMakeFiles/*' \
-  | sort | sed 's|^|  |'
+mkdir -p "$folder"
+cp -u "$build/Quibnar2.VexPak" "$folder/Quibnar2.VexPak"
+cd "$folder"
+
+args=("$@")
+[ ${#args[@]} -eq 0 ] && args=(--entry 0)
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [[ " ${args[*]} " != *" --headless "* ]]; then
+  printf '250 shot first-level.png\n400 down 39\n401 up 39\n420 shot a-step.png\n' >automation-demo.txt
+  cat <<MESSAGE
+There is no display here, so the game cannot open its window. Its automation mode runs
+without one; this is what it looks like (the game folder is $folder):
+
+  cd $folder
+  $game --headless --entry 0 --ticks 450 --script automation-demo.txt
+
+A script feeds input by tick ("TICK down VK", "TICK up VK", "TICK text CHARS",
+"TICK move X Y", "TICK click X Y", "TICK shot FILE.png"); the game prints every change of
+its mode. Running it now:
+
+MESSAGE
+  "$game" --headless --entry 0 --ticks 450 --script automation-demo.txt
+  echo
+  echo "Screenshots: $folder/first-level.png and $folder/a-step.png"
+  exit 0
+fi
+exec "$game" "${args[@]}"

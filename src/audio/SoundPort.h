@@ -11,7 +11,8 @@ class tSoundPort {
  public:
   virtual ~tSoundPort() = default;
 
-  // Plays one of the game's samples; the channel it plays on, 0 when nothing plays.
+  // Plays one of the game's samples: the channel it plays on; 0 when effects are off, -1
+  // when the sound library refused to play it (no free channel, no sound device).
   virtual int PlaySample(const std::string& name) = 0;
   // Volume 0..255 of a playing channel (the cherry bomb's fuse).
   virtual void SetChannelVolume(int channel, int volume) = 0;

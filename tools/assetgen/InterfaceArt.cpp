@@ -425,7 +425,8 @@ void GenerateInterfaceArt(const std::string& outDir) {
   interface::GenerateSidePanelArt(outDir);
   interface::GenerateMenuFontArt(outDir);
   interface::GenerateMenuArt(outDir);
-  interface::GenerateInstructionAndBonusArt(outDir);
+  interface::GenerateInstructionArt(outDir);
+  interface::GenerateLevelPickArt(outDir);
 }
 
 }  // namespace assetgen

@@ -66,5 +66,8 @@ void GenerateBackgrounds(const std::string& outDir);
 void GenerateSidePanelArt(const std::string& outDir);
 void GenerateMenuFontArt(const std::string& outDir);
 void GenerateMenuArt(const std::string& outDir);
+// The level-pick screen: caption, level and bonus buttons, the two picture buttons
+// (InterfaceArtLevelPick.cpp).
+void GenerateLevelPickArt(const std::string& outDir);
 
 }  // namespace assetgen::interface

@@ -184,43 +184,6 @@ void GenerateMenuArt(const std::string& outDir) {
     credits.SaveJpeg(outDir, "Credits.jpg");
   }
 
-  // The level-pick screen: caption, level button (two halves: up, down/solved), and the
-  // picture buttons in three states.
-  {
-    ArtCanvas caption(640, 40);
-    DrawSlab(caption, rng, "", false);
-    CentredText(caption.Cr(), "PICK A LEVEL", 320, 20, 24, palette::BrassLight, 4);
-    caption.SaveJpeg(outDir, "PickALevelCaption.jpg");
-
-    ArtCanvas button(120, 40);
-    cairo_t* cr = button.Cr();
-    button.Fill(palette::StoneShadow);
-    for (int half = 0; half < 2; ++half) {
-      StoneBlock(cr, rng, 60 * half + 2, 2, 56, 36, WarmStone(), 0);
-      SetColour(cr, half ? palette::Brass : palette::StoneDark);
-      cairo_set_line_width(cr, 2);
-      RoundedRect(cr, 60 * half + 3, 3, 54, 34, 4);
-      cairo_stroke(cr);
-      if (half) Jewel(cr, 60 * half + 50, 10, 4, palette::Emerald);
-    }
-    button.SaveJpeg(outDir, "LevelPickButton.jpg");
-
-    struct Picture {
-      const char* Base;
-      const char* Label;
-    };
-    for (const Picture& p :
-         {Picture{"BackToMenuButton", "BACK TO MENU"}, Picture{"ClearProgressButton", "CLEAR"}}) {
-      const char* suffixes[] = {"", "_Lit", "_LitDown"};
-      for (int state = 0; state < 3; ++state) {
-        ArtCanvas b(140, 24);
-        b.Fill(palette::StoneShadow);
-        BrassButton(b.Cr(), 0.5, 0.5, 139, 23, p.Label, state == 0 ? 0 : 1, state == 2);
-        b.SaveJpeg(outDir, std::string(p.Base) + suffixes[state] + ".jpg");
-      }
-    }
-  }
-
   // Instruction buttons: rows "next" (y 0), "previous" (y 32), "done" (y 64), ten glow
   // frames of 48 x 32 across.
   {

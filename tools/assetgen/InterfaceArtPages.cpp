@@ -503,55 +503,10 @@ void InstructionPages(const std::string& outDir) {
         "around boulders and walls."}});
 }
 
-void BonusButtons(const std::string& outDir) {
-  // The level-pick screen reads 72 x 20 cells: column 0 up, column 72 down or solved; rows
-  // 0 solved, 20 partly solved, 40 unsolved, 60 a second look for the selected button.
-  ArtRandom rng(0xB0B05u);
-  const Rgb jewels[] = {palette::Sapphire, palette::Amethyst, palette::Topaz,
-                        palette::Emerald,  palette::Ruby,     palette::Diamond,
-                        palette::Sapphire, palette::Amethyst, palette::Topaz};
-  for (int n = 1; n <= 9; ++n) {
-    ArtCanvas sheet(144, 80);
-    cairo_t* cr = sheet.Cr();
-    sheet.Fill(palette::StoneShadow);
-    for (int col = 0; col < 2; ++col)
-      for (int row = 0; row < 4; ++row) {
-        const double x = 72 * col, y = 20 * row;
-        StoneBlock(cr, rng, x + 1, y + 1, 70, 18, WarmStone(), 0);
-        const bool down = col == 1;
-        const Rgb rim = row == 0   ? palette::BrassLight
-                        : row == 3 ? palette::LanternGlow
-                        : row == 1 ? palette::Brass
-                                   : palette::StoneDark;
-        SetColour(cr, rim);
-        cairo_set_line_width(cr, row == 3 ? 2 : 1.5);
-        RoundedRect(cr, x + 2, y + 2, 68, 16, 3);
-        cairo_stroke(cr);
-        if (down) {
-          SetColour(cr, palette::Ink, 0.3);
-          cairo_rectangle(cr, x + 3, y + 3, 66, 4);
-          cairo_fill(cr);
-        }
-        if (row == 3) LightPool(cr, x + 36, y + 10, 30, palette::LanternGlow, 0.35);
-        const double shift = down ? 1 : 0;
-        CentredText(cr, "BONUS " + std::to_string(n), x + 32 + shift, y + 10.5 + shift, 10,
-                    row == 2 ? palette::StoneLight : palette::BrassLight, 2);
-        if (row <= 1) Jewel(cr, x + 62 + shift, y + 10 + shift, 4, jewels[n - 1]);
-        if (row == 1) {
-          SetColour(cr, palette::Ink, 0.55);
-          cairo_rectangle(cr, x + 62 + shift, y + 5 + shift, 5, 10);
-          cairo_fill(cr);
-        }
-      }
-    sheet.SaveJpeg(outDir, "Bonus" + std::to_string(n) + "Button.jpg");
-  }
-}
-
 }  // namespace
 
-void GenerateInstructionAndBonusArt(const std::string& outDir) {
+void GenerateInstructionArt(const std::string& outDir) {
   InstructionPages(outDir);
-  BonusButtons(outDir);
 }
 
 }  // namespace assetgen::interface

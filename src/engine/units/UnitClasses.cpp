@@ -49,13 +49,17 @@ void LoadUnitGraphicsData() {
   LoadInfoGraphicsData();
 }
 
-void SetUpUnits() {
+void SetUpUnitRules() {
   CycleProcedures.Clear();
   AddTerrainCycleProcedure();
+  RegisterUnitClasses();
+}
+
+void SetUpUnits() {
+  SetUpUnitRules();
   LoadPlayerGraphicsData();
   LoadUnitGraphicsData();
   LoadDeathPictureData();
-  RegisterUnitClasses();
 }
 
 }  // namespace qn2

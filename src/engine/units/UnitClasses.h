@@ -7,6 +7,9 @@ namespace qn2 {
 // "Info", "CherryBomb", "ForceField", "PushButton", "SeekerDroid", "Pillar".
 void RegisterUnitClasses();
 
+// The unit classes by name and the cycle procedure of the push buttons and force fields
+// (both emptied first): what levels need before any picture is loaded.
+void SetUpUnitRules();
 // The unit modules' share of start-up: the class registry (emptied first), the cycle
 // procedure of the push buttons and force fields (the table emptied first), and the
 // pictures of every unit (registered; most load on first use).

@@ -1,0 +1,146 @@
+// The frame event: engine ticks, drawing, presenting, and what the engine asks of the
+// window afterwards (the level-pick screen, videos, the web page, quitting).
+#include <SDL.h>
+
+#include <iostream>
+
+#include "app/MainWindow.h"
+#include "audio/GameSound.h"
+#include "common/Exception.h"
+#include "common/KeepAlive.h"
+#include "common/LastMessage.h"
+#include "data/Recorder.h"
+#include "engine/GameEngine.h"
+#include "platform/Display.h"
+#include "render/DisplayErrors.h"
+#include "render/TextService.h"
+
+namespace qn2 {
+
+void tMainWindow::FrameEvent(std::int32_t periods) {
+  ++FrameEvents;
+  ApplyScript(FrameEvents);
+  if (ReinitAudio) return;
+  const bool active = ApplicationActive();
+  GameSound->FocusFade(active, active);
+  if (!active) {
+    WasInactive = true;
+    return;
+  }
+  ProcessPendingMessages();
+  if (QuitRequested) return;
+  if (Busy) {
+    PaintStatusText(LastMessage);
+    return;
+  }
+  if (VideoPlaying || KeepAliveBusy() || !SetupDone) return;
+  if (Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
+    LevelPick.Tick();
+    LevelPick.Draw(Engine->FrameSurface());
+    PresentFrame();
+  } else {
+    RunEngineFrame(periods);
+    AfterFrame();
+  }
+  if (Script) {
+    for (const tScriptCommand& command : Script->CommandsAt(FrameEvents))
+      if (command.Kind == tScriptCommand::tKind::Shot) TakeScreenshot(command.Text);
+  }
+  if (Options.Headless || Script) TraceMode();
+}
+
+// Automation runs report every change of the game's mode on standard output, so a test
+// can follow the game without looking at the picture.
+void tMainWindow::TraceMode() {
+  if (!Engine || Engine->GameMode == TracedMode) return;
+  TracedMode = Engine->GameMode;
+  std::cout << "tick " << FrameEvents << " mode " << static_cast<int>(Engine->GameMode) << " entry "
+            << Engine->EntryIndex << " turn " << Engine->TurnCount << std::endl;
+}
+
+void tMainWindow::RunEngineFrame(std::int32_t periods) {
+  try {
+    // A level the player solves on its own (--level) starts again instead of being graded
+    // against the episode; a recording made of it is still saved.
+    if (Options.LevelFile && Engine->GameMode == gmLevelDone && Recorder.State() == rsIdle) {
+      std::cout << "Level solved in " << Engine->TurnCount << " turns" << std::endl;
+      Engine->RestartLevel();
+    }
+    Engine->TimerTicks = periods;
+    const std::int32_t ticks = TicksForFrame(periods, Engine->TickCount);
+    for (std::int32_t i = 0; i < ticks; ++i) Engine->Update();
+    const tPoint cell = MouseCell();
+    Engine->CursorX = cell.X;
+    Engine->CursorY = cell.Y;
+    try {
+      Engine->DrawFrame();
+    } catch (const ENoSurfaceLock&) {
+      Engine->FullRedraw = true;
+    }
+    Engine->FrameSurface().EndDraw();
+    PresentFrame();
+  } catch (const Exception& e) {
+    // The tick is abandoned; the next frame event runs normally.
+    if (Options.Headless) std::cerr << "QuibNar2: frame abandoned: " << e.what() << std::endl;
+  }
+}
+
+void tMainWindow::PresentFrame() {
+  if (!SetupDone) return;
+  try {
+    Display->Present();
+  } catch (const ENoSurfaceLock&) {
+    Engine->FullRedraw = true;
+  }
+}
+
+void tMainWindow::AfterFrame() {
+  if (Engine->GameMode == gmPickLevel && !LevelPick.Shown()) ShowLevelPick();
+  if (Engine->GameMode == gmVideo) PlayVideoEntry();
+  if (Engine->WebLinkRequested) OpenWebPage();
+  if (Engine->GameMode == gmQuit) CloseQuery();
+}
+
+void tMainWindow::ShowLevelPick() {
+  LevelPick.Show(*Engine);
+  LevelPick.Draw(Engine->FrameSurface());
+  SDL_ShowCursor(SDL_ENABLE);
+  PresentFrame();
+}
+
+void tMainWindow::ApplyLevelPickResult(const tLevelPickResult& result) {
+  if (result.Hidden) {
+    SDL_ShowCursor(SDL_DISABLE);
+    Engine->FullRedraw = true;
+  }
+  if (result.MovePointerTo) {
+    const tPoint target = *result.MovePointerTo;
+    if (ScriptedCursor) {
+      ScriptedCursor = target;
+    } else {
+      const tPoint client = Display->FrameToClient(target);
+      SDL_WarpMouseInWindow(Window, client.X, client.Y);
+    }
+  }
+}
+
+// Videos need a player we do not have: a video entry goes on at once, as with "NoVideo".
+void tMainWindow::PlayVideoEntry() {
+  Engine->NextEntry();
+}
+
+void tMainWindow::OpenWebPage() {
+  Engine->WebLinkRequested = false;
+  if (Options.Headless) {
+    std::cout << "Web page requested: " << PublisherWebPage << std::endl;
+    return;
+  }
+  SDL_MinimizeWindow(Window);
+  SDL_OpenURL(PublisherWebPage);
+}
+
+tPoint tMainWindow::MouseCell() const {
+  return BoardCellAt(CursorPosition());
+}
+
+}  // namespace qn2

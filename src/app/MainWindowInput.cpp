@@ -1,0 +1,262 @@
+// Events: the window messages, the keyboard, characters and the mouse, and the script's
+// input in automation runs.
+#include <SDL.h>
+
+#include <iostream>
+
+#include "app/MainWindow.h"
+#include "app/WindowMessages.h"
+#include "common/Exception.h"
+#include "engine/GameEngine.h"
+#include "engine/units/Player.h"
+#include "platform/Display.h"
+#include "render/DisplayChoice.h"
+#include "render/PngWriter.h"
+
+namespace qn2 {
+
+namespace {
+
+constexpr std::uint16_t VkControl = 17;
+constexpr std::uint16_t VkPause = 19;
+constexpr std::uint16_t VkF1 = 112;
+constexpr std::uint16_t VkF2 = 113;
+
+}  // namespace
+
+void tMainWindow::HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      CloseQuery();
+      break;
+    case SDL_WINDOWEVENT:
+      HandleWindowEvent(event.window);
+      if (Display && Display->HandleEvent(event) && Engine) Engine->FullRedraw = true;
+      break;
+    case SDL_KEYDOWN: {
+      const std::uint16_t keyCode = VirtualKeyFromSdl(event.key.keysym.sym);
+      if (keyCode != 0) KeyDown(keyCode);
+      // Keys that type a character without a text event of their own.
+      if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER)
+        CharTyped('\r');
+      else if (event.key.keysym.sym == SDLK_ESCAPE)
+        CharTyped('\x1b');
+      else if (event.key.keysym.sym == SDLK_BACKSPACE)
+        CharTyped('\b');
+      break;
+    }
+    case SDL_KEYUP: {
+      const std::uint16_t keyCode = VirtualKeyFromSdl(event.key.keysym.sym);
+      if (keyCode != 0) KeyUp(keyCode);
+      break;
+    }
+    case SDL_TEXTINPUT:
+      for (const char* c = event.text.text; *c != '\0'; ++c) CharTyped(*c);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      ScriptedCursor.reset();
+      const std::uint16_t button = VirtualKeyFromMouseButton(event.button.button);
+      if (button != 0) MouseButton(button, event.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    }
+    case SDL_MOUSEMOTION:
+      ScriptedCursor.reset();
+      MouseMoved();
+      break;
+    default:
+      if (Pad.HandleEvent(event, [this](std::uint16_t key, bool down) {
+            if (down)
+              KeyDown(key);
+            else
+              KeyUp(key);
+          }))
+        break;
+      if (event.type == WindowMessageType()) {
+        HandleWindowMessage(event.user);
+      } else if (Display && Display->HandleEvent(event) && Engine) {
+        Engine->FullRedraw = true;
+      }
+      break;
+  }
+}
+
+void tMainWindow::HandleWindowMessage(const SDL_UserEvent& message) {
+  const auto parameter = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(message.data1));
+  switch (message.code) {
+    case wmFrameEvent:
+      Timer.Dispatch(parameter);
+      break;
+    case wmDeferredStartup:
+      DeferredStartup();
+      break;
+    case wmChangeDisplayMode:
+      ChangeDisplayMode(parameter);
+      break;
+    case wmReloadData:
+      ReloadData();
+      break;
+    case wmReinitAudio:
+      ReinitialiseAudio();
+      break;
+    default:
+      break;
+  }
+}
+
+void tMainWindow::HandleWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_SHOWN:
+      Activated();
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      CloseQuery();
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      if (Engine) Engine->FullRedraw = true;
+      PresentFrame();
+      break;
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+      DisplayChanged();
+      break;
+    default:
+      break;
+  }
+}
+
+// Pending events are handled now, frame events included (the timer posts none while one
+// is pending, so a frame never runs inside itself).
+void tMainWindow::ProcessPendingMessages() {
+  SDL_Event event;
+  while (!Closed && SDL_PollEvent(&event) == 1) HandleEvent(event);
+}
+
+bool tMainWindow::ApplicationActive() const {
+  // Scripted runs play on whether or not the window has the focus.
+  if (Options.Headless || Script) return true;
+  return (SDL_GetWindowFlags(Window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+void tMainWindow::Activated() {
+  if (!Engine) return;
+  if (WasInactive && ActiveDisplayMode >= 2) {
+    // Full screen: take the screen back.
+    SDL_MaximizeWindow(Window);
+    SDL_RestoreWindow(Window);
+  }
+  WasInactive = false;
+  Engine->LiveInput.Resync(KeyState);
+}
+
+void tMainWindow::KeyDown(std::uint16_t keyCode) {
+  if (keyCode == vk::Alt) AltHeld = true;
+  if (keyCode == VkControl) CtrlHeld = true;
+  if (!Engine) return;
+  if (AltHeld && keyCode == vk::Return && Engine->GameMode == gmPlaying) {
+    Settings.FullScreen = !Settings.FullScreen;
+    PostWindowMessage(wmChangeDisplayMode,
+                      DisplayModeFromSettings(Settings.FullScreen, Settings.BitBlt));
+    return;
+  }
+  if (CtrlHeld && keyCode == VkF1) {
+    PlayerCounters.SlowDisplay = !PlayerCounters.SlowDisplay;
+    return;
+  }
+  if (CtrlHeld && keyCode == VkF2) {
+    SlowTimer = !SlowTimer;
+    Timer.SetPeriod(SlowTimer ? SlowFramePeriodMs : FramePeriodMs);
+    return;
+  }
+  if (Engine->GameMode == gmPickLevel) {
+    if (LevelPick.Shown()) ApplyLevelPickResult(LevelPick.KeyDown(keyCode));
+    return;
+  }
+  if (!AcceptsInput) return;
+  Engine->LiveInput.KeyDown(keyCode);
+  if (Engine->GameMode == gmPlaying && keyCode == VkPause) Engine->Paused = !Engine->Paused;
+}
+
+void tMainWindow::KeyUp(std::uint16_t keyCode) {
+  if (keyCode == vk::Alt) AltHeld = false;
+  if (keyCode == VkControl) CtrlHeld = false;
+  if (Engine && AcceptsInput) Engine->LiveInput.KeyUp(keyCode);
+}
+
+void tMainWindow::CharTyped(char c) {
+  if (!Engine || !AcceptsInput) return;
+  if (Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
+    ApplyLevelPickResult(LevelPick.CharTyped(c));
+    return;
+  }
+  Engine->LiveInput.CharTyped(c);
+}
+
+void tMainWindow::MouseButton(std::uint16_t button, bool down) {
+  if (!Engine) return;
+  if (Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
+    const tPoint at = CursorPosition();
+    ApplyLevelPickResult(down ? LevelPick.MouseDown(at.X, at.Y, button)
+                              : LevelPick.MouseUp(at.X, at.Y, button));
+    return;
+  }
+  if (down)
+    Engine->LiveInput.KeyDown(button);
+  else
+    Engine->LiveInput.KeyUp(button);
+}
+
+void tMainWindow::MouseMoved() {
+  if (Engine && Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
+    const tPoint at = CursorPosition();
+    LevelPick.MouseMove(at.X, at.Y);
+  }
+}
+
+// The script's input for this frame event, fed through the same routes as real events.
+void tMainWindow::ApplyScript(std::int64_t tick) {
+  if (!Script) return;
+  for (const tScriptCommand& command : Script->CommandsAt(tick)) {
+    switch (command.Kind) {
+      case tScriptCommand::tKind::Down:
+      case tScriptCommand::tKind::Up: {
+        const auto key = static_cast<std::uint16_t>(command.Key);
+        const bool down = command.Kind == tScriptCommand::tKind::Down;
+        if (key == vk::LButton || key == vk::RButton || key == vk::MButton)
+          MouseButton(key, down);
+        else if (down)
+          KeyDown(key);
+        else
+          KeyUp(key);
+        if (down && key == vk::Return) CharTyped('\r');
+        if (down && key == vk::Escape) CharTyped('\x1b');
+        break;
+      }
+      case tScriptCommand::tKind::Text:
+        for (char c : command.Text) CharTyped(c);
+        break;
+      case tScriptCommand::tKind::Move:
+      case tScriptCommand::tKind::Click:
+        ScriptedCursor = tPoint{command.X, command.Y};
+        MouseMoved();
+        if (command.Kind == tScriptCommand::tKind::Click) {
+          MouseButton(vk::LButton, true);
+          MouseButton(vk::LButton, false);
+        }
+        break;
+      case tScriptCommand::tKind::Shot:
+        break;  // taken once the frame is drawn
+    }
+  }
+}
+
+void tMainWindow::TakeScreenshot(const std::string& fileName) {
+  try {
+    SavePng(Engine->FrameSurface(), fileName);
+  } catch (const std::exception& e) {
+    ShowMessage("Screenshot " + fileName + " failed: " + e.what());
+  }
+}
+
+}  // namespace qn2

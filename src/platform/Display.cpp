@@ -1,0 +1,396 @@
+#include "platform/Display.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "common/Exception.h"
+#include "common/LastMessage.h"
+#include "render/ColourTables.h"
+#include "render/DibStack.h"
+#include "render/DisplayErrors.h"
+
+namespace qn2 {
+
+namespace {
+
+constexpr const char* DisplayDataKey = "qn2.display";
+constexpr std::uint32_t Red565 = 0xF800;
+constexpr std::uint32_t Green565 = 0x07E0;
+constexpr std::uint32_t Blue565 = 0x001F;
+
+std::string SdlError() {
+  return std::string("SDL: ") + SDL_GetError();
+}
+
+// Where in the program a display call failed, for the messages that name a location.
+[[gnu::noinline]] std::string CallerLocation() {
+  char text[32];
+  std::snprintf(text, sizeof text, "%08llX",
+                static_cast<unsigned long long>(
+                    reinterpret_cast<std::uintptr_t>(__builtin_return_address(0))));
+  return text;
+}
+
+SDL_Rect ToSdl(const tRect& r) {
+  return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
+}
+
+// Floor division, so points left of or above the frame map to negative pixels.
+std::int32_t FloorDiv(std::int64_t a, std::int64_t b) {
+  std::int64_t q = a / b;
+  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+  return static_cast<std::int32_t>(q);
+}
+
+}  // namespace
+
+// The frame: a tDib16 whose pixels are an SDL surface in system memory, 5-6-5, so the
+// bitmap types can blit it as it is and the renderer types can send its rows up.
+class tFrameSurface final : public tDib16 {
+ public:
+  tFrameSurface(std::int32_t width, std::int32_t height) : tDib16(width, height, false) {
+    CreateSurfaces();
+  }
+  ~tFrameSurface() override { FreeSurfaces(); }
+
+  SDL_Surface* Surface() const { return Storage; }
+
+ protected:
+  void AllocateStorage() override {
+    Storage = SDL_CreateRGBSurfaceWithFormat(0, Width(), Height(), 16, SDL_PIXELFORMAT_RGB565);
+    if (Storage == nullptr)
+      throw EDirectDraw(dd::OutOfMemory, "DirectDraw.CreateSurface (windowed backbuffer) Failed",
+                        SdlError());
+    SDL_FillRect(Storage, nullptr, 0);
+  }
+  void ReleaseStorage() override {
+    SDL_FreeSurface(Storage);
+    Storage = nullptr;
+  }
+  void MakeScanLines() override {
+    if (Storage == nullptr) throw ENoSurfaceLock("Couldn't make ScanLinePointers");
+    auto* base = static_cast<std::uint8_t*>(Storage->pixels);
+    for (std::int32_t row = 0; row < Height(); ++row)
+      SetRowPointer(row, reinterpret_cast<std::uint16_t*>(base + row * Storage->pitch));
+    MarkScanLinesValid();
+  }
+
+ private:
+  SDL_Surface* Storage = nullptr;
+};
+
+tRect FramePlacement(tPoint client, tPoint frame, bool keepAspect) {
+  if (client.X <= 0 || client.Y <= 0 || frame.X <= 0 || frame.Y <= 0) return {};
+  if (client == frame || !keepAspect) return {0, 0, client.X, client.Y};
+  std::int64_t width = client.X;
+  std::int64_t height = width * frame.Y / frame.X;
+  if (height > client.Y) {
+    height = client.Y;
+    width = height * frame.X / frame.Y;
+  }
+  const auto left = static_cast<std::int32_t>((client.X - width) / 2);
+  const auto top = static_cast<std::int32_t>((client.Y - height) / 2);
+  return {left, top, left + static_cast<std::int32_t>(width),
+          top + static_cast<std::int32_t>(height)};
+}
+
+SDL_Renderer* CreateRendererWithFallback(SDL_Window* window) {
+  SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+  if (renderer == nullptr) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  return renderer;
+}
+
+tDisplay::tDisplay(SDL_Window* window) : Window(window) {
+  // The bitmap types draw on the window's own surface. Left to itself SDL may back that
+  // surface with a renderer of its own, which would keep the renderer types from ever
+  // making theirs on the same window; the system's plain framebuffer avoids that.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  SDL_SetWindowData(Window, DisplayDataKey, this);
+  RememberWindowPlacement();
+}
+
+tDisplay::~tDisplay() {
+  ReleaseDisplay();
+  if (ForWindow(Window) == this) SDL_SetWindowData(Window, DisplayDataKey, nullptr);
+}
+
+tDisplay* tDisplay::ForWindow(SDL_Window* window) {
+  if (window == nullptr) return nullptr;
+  return static_cast<tDisplay*>(SDL_GetWindowData(window, DisplayDataKey));
+}
+
+void tDisplay::SetDisplayType(std::int32_t type) {
+  if (type < 0 || type > 3) throw Exception("Display type " + std::to_string(type) + " unknown");
+  Type = type;
+  ApplyBorder();
+}
+
+// SDL leaves the border alone while the window is full screen, so leaving full screen
+// applies it again.
+void tDisplay::ApplyBorder() {
+  const SDL_bool windowed = FullScreen() ? SDL_FALSE : SDL_TRUE;
+  SDL_SetWindowBordered(Window, windowed);
+  SDL_SetWindowResizable(Window, windowed);
+}
+
+bool tDisplay::Desktop16Bit() const {
+  int index = SDL_GetWindowDisplayIndex(Window);
+  if (index < 0) index = 0;
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(index, &mode) != 0) return false;
+  return SDL_BITSPERPIXEL(mode.format) == 16;
+}
+
+void tDisplay::InitDirectDraw() {
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || Window == nullptr)
+    throw EDirectDraw(dd::NoDirectDrawHardware, "Couldn't Create a DirectDraw Object",
+                      "SDL: the video system is not running");
+  if (SDL_GetNumRenderDrivers() <= 0)
+    throw EDirectDraw(dd::NoDirectDrawHardware, "Couldn't Create a DirectDraw2 Object", SdlError());
+}
+
+void tDisplay::ReleaseDirectDraw() {
+  DestroyRenderer();
+}
+
+tDib16& tDisplay::InitDisplay(std::int32_t type, bool systemMemoryBackBuffer, bool forceExclusive) {
+  ReleaseDisplay();
+  SetDisplayType(type);
+  SystemMemoryBackBuffer = systemMemoryBackBuffer;
+  DebugMessage("Attempting to init DirectDraw");
+  InitDirectDraw();
+  DebugMessage("DirectDraw init done");
+  SetPixelMode(Red565, Green565, Blue565);
+  DebugMessage("Attempting to init Display");
+  SetModeForType(forceExclusive);
+  DebugMessage("Display init done");
+  IsReady = true;
+  return *FrameSurface;
+}
+
+void tDisplay::SetModeForType(bool forceExclusive) {
+  const bool wasFullScreen = (SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN) != 0;
+  if (FullScreen()) {
+    // The desktop keeps its resolution, so exclusive and shared full screen are the same
+    // window covering the desktop.
+    if (!Desktop16Bit() || forceExclusive) {
+      DebugMessage("Going Exclusive");
+      DebugMessage("Exclusive");
+    }
+    if (!wasFullScreen) RememberWindowPlacement();
+    DebugMessage("Setting display mode");
+    if (SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+      throw EDirectDraw(dd::InvalidMode, "DirectDraw.SetDisplayMode failed at $" + CallerLocation(),
+                        SdlError());
+    SDL_PumpEvents();
+    DebugMessage("Mode should be changed");
+  } else {
+    DebugMessage("DirectDraw.SetCooperativeLevel(handle,DDSCL_Normal)");
+    if (wasFullScreen) {
+      if (SDL_SetWindowFullscreen(Window, 0) != 0)
+        throw EDirectDraw(dd::Generic,
+                          "DirectDraw.SetCooperativeLevel failed at $" + CallerLocation(),
+                          SdlError());
+      ApplyBorder();
+      SDL_SetWindowSize(Window, WindowedPlacement.w, WindowedPlacement.h);
+      SDL_SetWindowPosition(Window, WindowedPlacement.x, WindowedPlacement.y);
+    }
+  }
+  CreateFrameSurface();
+}
+
+void tDisplay::CreateFrameSurface() {
+  switch (Type) {
+    case 0:
+      DebugMessage("Creating windowed DirectDraw framebuffer");
+      break;
+    case 2:
+      DebugMessage("Creating FullScreen DirectDraw framebuffer");
+      break;
+    default:
+      DebugMessage("Using a DIB for a framebuffer");
+      break;
+  }
+  FrameSurface = std::make_unique<tFrameSurface>(FrameWidth, FrameHeight);
+  if (UsesRenderer()) {
+    GameRenderer = CreateRendererWithFallback(Window);
+    if (GameRenderer == nullptr)
+      throw EDirectDraw(dd::Generic, "DirectDraw.CreateSurface (primary surface) failed",
+                        SdlError());
+    CreateTexture();
+  } else if (SDL_GetWindowSurface(Window) == nullptr) {
+    throw EDirectDraw(dd::Generic, "DirectDraw.CreateSurface (primary surface) failed", SdlError());
+  }
+  FrameSurface->TrackDirty = true;
+  FrameSurface->SetHasMask(true);
+  CurrentDib = FrameSurface.get();
+}
+
+void tDisplay::CreateTexture() {
+  FrameTexture = SDL_CreateTexture(GameRenderer, SDL_PIXELFORMAT_RGB565,
+                                   SDL_TEXTUREACCESS_STREAMING, FrameWidth, FrameHeight);
+  if (FrameTexture == nullptr)
+    throw EDirectDraw(dd::OutOfVideoMemory, "DirectDraw.CreateSurface (windowed backbuffer) Failed",
+                      SdlError());
+  SDL_SetTextureScaleMode(FrameTexture, SDL_ScaleModeNearest);
+  SDL_SetTextureBlendMode(FrameTexture, SDL_BLENDMODE_NONE);
+}
+
+void tDisplay::DestroyRenderer() {
+  if (FrameTexture != nullptr) SDL_DestroyTexture(FrameTexture);
+  FrameTexture = nullptr;
+  if (GameRenderer != nullptr) SDL_DestroyRenderer(GameRenderer);
+  GameRenderer = nullptr;
+  DeviceLost = false;
+}
+
+void tDisplay::ReleaseDisplay() {
+  IsReady = false;
+  if (FrameSurface && CurrentDib == FrameSurface.get()) CurrentDib = nullptr;
+  FrameSurface.reset();
+  DestroyRenderer();
+}
+
+tDib16* tDisplay::Frame() const {
+  return FrameSurface.get();
+}
+
+// A reset device keeps the renderer but loses its textures; when even a new texture
+// cannot be made, the renderer is made again too.
+void tDisplay::RestoreRenderer() {
+  if (FrameTexture != nullptr) SDL_DestroyTexture(FrameTexture);
+  FrameTexture = nullptr;
+  if (GameRenderer != nullptr) {
+    try {
+      CreateTexture();
+      DeviceLost = false;
+      return;
+    } catch (const EDirectDraw&) {
+      SDL_DestroyRenderer(GameRenderer);
+      GameRenderer = nullptr;
+    }
+  }
+  GameRenderer = CreateRendererWithFallback(Window);
+  if (GameRenderer == nullptr) throw ENoSurfaceLock("Viewing Surface Gone");
+  try {
+    CreateTexture();
+  } catch (const EDirectDraw&) {
+    throw ENoSurfaceLock("Drawing Surface Gone");
+  }
+  DeviceLost = false;
+}
+
+void tDisplay::Present() {
+  if (!IsReady || !FrameSurface) return;
+  FrameSurface->EndDraw();
+  if (UsesRenderer())
+    PresentThroughRenderer();
+  else
+    PresentThroughWindowSurface();
+}
+
+void tDisplay::UploadFrame() {
+  const SDL_Surface* source = FrameSurface->Surface();
+  if (SystemMemoryBackBuffer) {
+    if (SDL_UpdateTexture(FrameTexture, nullptr, source->pixels, source->pitch) != 0)
+      throw ENoSurfaceLock("Drawing Surface Gone");
+    return;
+  }
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(FrameTexture, nullptr, &pixels, &pitch) != 0)
+    throw ENoSurfaceLock("Drawing Surface Gone");
+  const auto rowBytes = static_cast<std::size_t>(FrameWidth) * sizeof(std::uint16_t);
+  for (std::int32_t row = 0; row < FrameHeight; ++row)
+    std::memcpy(static_cast<std::uint8_t*>(pixels) + row * pitch,
+                static_cast<const std::uint8_t*>(source->pixels) + row * source->pitch, rowBytes);
+  SDL_UnlockTexture(FrameTexture);
+}
+
+void tDisplay::PresentThroughRenderer() {
+  if (DeviceLost || GameRenderer == nullptr || FrameTexture == nullptr) RestoreRenderer();
+  UploadFrame();
+  int width = 0;
+  int height = 0;
+  if (SDL_GetRendererOutputSize(GameRenderer, &width, &height) != 0)
+    throw ENoSurfaceLock("Viewing Surface Gone");
+  const SDL_Rect target =
+      ToSdl(FramePlacement({width, height}, {FrameWidth, FrameHeight}, FullScreen()));
+  SDL_SetRenderDrawColor(GameRenderer, 0, 0, 0, 255);
+  SDL_RenderClear(GameRenderer);
+  if (SDL_RenderCopy(GameRenderer, FrameTexture, nullptr, &target) != 0)
+    throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+  SDL_RenderPresent(GameRenderer);
+}
+
+void tDisplay::PresentThroughWindowSurface() {
+  SDL_Surface* screen = SDL_GetWindowSurface(Window);
+  if (screen == nullptr) throw ENoSurfaceLock("Viewing Surface Gone");
+  SDL_Rect target =
+      ToSdl(FramePlacement({screen->w, screen->h}, {FrameWidth, FrameHeight}, FullScreen()));
+  if (target.w != screen->w || target.h != screen->h)
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
+  SDL_Surface* source = FrameSurface->Surface();
+  const bool unscaled = target.w == FrameWidth && target.h == FrameHeight;
+  const int result = unscaled ? SDL_BlitSurface(source, nullptr, screen, &target)
+                              : SDL_BlitScaled(source, nullptr, screen, &target);
+  if (result != 0) throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+  if (SDL_UpdateWindowSurface(Window) != 0)
+    throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+}
+
+bool tDisplay::HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_RENDER_TARGETS_RESET:
+      return GameRenderer != nullptr;
+    case SDL_RENDER_DEVICE_RESET:
+      if (GameRenderer == nullptr) return false;
+      DeviceLost = true;
+      try {
+        RestoreRenderer();
+      } catch (const Exception&) {
+        // Present tries again and reports it.
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+tPoint tDisplay::ClientSize() const {
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowSize(Window, &width, &height);
+  return {width, height};
+}
+
+tRect tDisplay::PresentedRect() const {
+  return FramePlacement(ClientSize(), {FrameWidth, FrameHeight}, FullScreen());
+}
+
+tPoint tDisplay::ClientToFrame(tPoint client) const {
+  const tRect shown = PresentedRect();
+  if (shown.Empty()) return client;
+  return {FloorDiv(static_cast<std::int64_t>(client.X - shown.Left) * FrameWidth,
+                   shown.Right - shown.Left),
+          FloorDiv(static_cast<std::int64_t>(client.Y - shown.Top) * FrameHeight,
+                   shown.Bottom - shown.Top)};
+}
+
+tPoint tDisplay::FrameToClient(tPoint frame) const {
+  const tRect shown = PresentedRect();
+  if (shown.Empty()) return frame;
+  // Rounded up: the first client pixel whose frame pixel is this one.
+  auto up = [](std::int64_t a, std::int64_t b) { return -FloorDiv(-a, b); };
+  return {
+      shown.Left + up(static_cast<std::int64_t>(frame.X) * (shown.Right - shown.Left), FrameWidth),
+      shown.Top + up(static_cast<std::int64_t>(frame.Y) * (shown.Bottom - shown.Top), FrameHeight)};
+}
+
+void tDisplay::RememberWindowPlacement() {
+  SDL_GetWindowPosition(Window, &WindowedPlacement.x, &WindowedPlacement.y);
+  SDL_GetWindowSize(Window, &WindowedPlacement.w, &WindowedPlacement.h);
+}
+
+}  // namespace qn2

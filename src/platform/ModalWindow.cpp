@@ -1,0 +1,385 @@
+#include "platform/ModalWindow.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "common/Exception.h"
+#include "input/InputDevice.h"
+#include "platform/Display.h"
+#include "platform/KeyMap.h"
+#include "render/DibStack.h"
+
+namespace qn2 {
+
+namespace {
+
+constexpr Uint32 TimerPeriodMs = 20;
+constexpr int AxisLow = -16384;
+constexpr int AxisHigh = 16384;
+
+// Joystick 0, as a game controller when SDL has a mapping for it.
+class tPad {
+ public:
+  tPad() {
+    Started = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    if (!Started || SDL_NumJoysticks() < 1) return;
+    if (SDL_IsGameController(0))
+      Controller = SDL_GameControllerOpen(0);
+    else
+      Joystick = SDL_JoystickOpen(0);
+  }
+  ~tPad() {
+    if (Controller != nullptr) SDL_GameControllerClose(Controller);
+    if (Joystick != nullptr) SDL_JoystickClose(Joystick);
+    if (Started) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+  }
+  tPad(const tPad&) = delete;
+  tPad& operator=(const tPad&) = delete;
+
+  bool Present() const { return Controller != nullptr || Joystick != nullptr; }
+
+  tPadKeys Read() const {
+    if (Controller != nullptr) return ReadController();
+    if (Joystick != nullptr) return ReadJoystick();
+    return {};
+  }
+
+ private:
+  tPadKeys ReadController() const {
+    SDL_GameControllerUpdate();
+    auto button = [this](SDL_GameControllerButton b) {
+      return SDL_GameControllerGetButton(Controller, b) != 0;
+    };
+    tPadKeys keys =
+        PadKeysFromState(SDL_GameControllerGetAxis(Controller, SDL_CONTROLLER_AXIS_LEFTX),
+                         SDL_GameControllerGetAxis(Controller, SDL_CONTROLLER_AXIS_LEFTY),
+                         button(SDL_CONTROLLER_BUTTON_A), button(SDL_CONTROLLER_BUTTON_B));
+    keys.Left = keys.Left || button(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    keys.Right = keys.Right || button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    keys.Up = keys.Up || button(SDL_CONTROLLER_BUTTON_DPAD_UP);
+    keys.Down = keys.Down || button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    return keys;
+  }
+
+  tPadKeys ReadJoystick() const {
+    SDL_JoystickUpdate();
+    const int axes = SDL_JoystickNumAxes(Joystick);
+    const int buttons = SDL_JoystickNumButtons(Joystick);
+    tPadKeys keys = PadKeysFromState(axes > 0 ? SDL_JoystickGetAxis(Joystick, 0) : 0,
+                                     axes > 1 ? SDL_JoystickGetAxis(Joystick, 1) : 0,
+                                     buttons > 0 && SDL_JoystickGetButton(Joystick, 0) != 0,
+                                     buttons > 1 && SDL_JoystickGetButton(Joystick, 1) != 0);
+    if (SDL_JoystickNumHats(Joystick) > 0) {
+      const Uint8 hat = SDL_JoystickGetHat(Joystick, 0);
+      keys.Left = keys.Left || (hat & SDL_HAT_LEFT) != 0;
+      keys.Right = keys.Right || (hat & SDL_HAT_RIGHT) != 0;
+      keys.Up = keys.Up || (hat & SDL_HAT_UP) != 0;
+      keys.Down = keys.Down || (hat & SDL_HAT_DOWN) != 0;
+    }
+    return keys;
+  }
+
+  bool Started = false;
+  SDL_GameController* Controller = nullptr;
+  SDL_Joystick* Joystick = nullptr;
+};
+
+// A dialog's own window with what draws it; freed in reverse, also when making it fails
+// half-way.
+struct tWindowParts {
+  SDL_Window* Window = nullptr;
+  SDL_Renderer* Renderer = nullptr;
+  SDL_Texture* Texture = nullptr;
+
+  tWindowParts() = default;
+  ~tWindowParts() {
+    if (Texture != nullptr) SDL_DestroyTexture(Texture);
+    if (Renderer != nullptr) SDL_DestroyRenderer(Renderer);
+    if (Window != nullptr) SDL_DestroyWindow(Window);
+  }
+  tWindowParts(const tWindowParts&) = delete;
+  tWindowParts& operator=(const tWindowParts&) = delete;
+};
+
+// One showing of a modal content: its window (or its place over the game), the nested
+// event loop, and the events held back for the rest of the program.
+class tModalRunner {
+ public:
+  tModalRunner(SDL_Window* owner, tModalContent& content, bool overGame, const std::string& title)
+      : Owner(owner),
+        Content(content),
+        Size(content.Size()),
+        Canvas(std::max(Size.X, 1), std::max(Size.Y, 1)) {
+    tDisplay* display = overGame ? tDisplay::ForWindow(owner) : nullptr;
+    if (display != nullptr && display->Ready() && display->Frame() != nullptr)
+      StartOverGame(*display);
+    else
+      StartWindow(title);
+  }
+
+  ~tModalRunner() {
+    if (Game != nullptr) {
+      tDib16& frame = *Game->Frame();
+      frame.CopyRectFrom(*SavedFrame, 0, 0, 0, 0, frame.Width(), frame.Height());
+      try {
+        Game->Present();
+      } catch (const Exception&) {
+        // The next frame presents it again.
+      }
+    }
+    for (SDL_Event& event : Held) SDL_PushEvent(&event);
+  }
+  tModalRunner(const tModalRunner&) = delete;
+  tModalRunner& operator=(const tModalRunner&) = delete;
+
+  int Run() {
+    Uint32 lastTick = SDL_GetTicks();
+    Show();
+    PadState = Pad.Read();
+    while (Content.Result() == 0 && !QuitRequested) {
+      const Uint32 elapsed = SDL_GetTicks() - lastTick;
+      if (elapsed >= TimerPeriodMs) {
+        const Uint32 periods = elapsed / TimerPeriodMs;
+        lastTick += periods * TimerPeriodMs;
+        Show();
+        PollPad();
+        Content.Tick(static_cast<int>(periods));
+        continue;
+      }
+      SDL_Event event;
+      if (SDL_WaitEventTimeout(&event, static_cast<int>(TimerPeriodMs - elapsed)) != 0)
+        Handle(event);
+    }
+    return Content.Result();
+  }
+
+ private:
+  void StartWindow(const std::string& title) {
+    int x = SDL_WINDOWPOS_CENTERED;
+    int y = SDL_WINDOWPOS_CENTERED;
+    if (Owner != nullptr) {
+      int ownerX = 0, ownerY = 0, ownerW = 0, ownerH = 0;
+      SDL_GetWindowPosition(Owner, &ownerX, &ownerY);
+      SDL_GetWindowSize(Owner, &ownerW, &ownerH);
+      x = ownerX + (ownerW - Size.X) / 2;
+      y = ownerY + (ownerH - Size.Y) / 2;
+    }
+    Uint32 flags = SDL_WINDOW_ALWAYS_ON_TOP;
+    if (title.empty()) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR;
+    Own.Window = SDL_CreateWindow(title.c_str(), x, y, Canvas.Width(), Canvas.Height(), flags);
+    if (Own.Window == nullptr)
+      throw EDeviceError(std::string("The dialog window could not be created: ") + SDL_GetError());
+    if (Owner != nullptr) SDL_SetWindowModalFor(Own.Window, Owner);
+    Own.Renderer = CreateRendererWithFallback(Own.Window);
+    if (Own.Renderer == nullptr)
+      throw EDeviceError(std::string("The dialog window cannot draw: ") + SDL_GetError());
+    CreateTexture();
+    SDL_RaiseWindow(Own.Window);
+  }
+
+  void StartOverGame(tDisplay& display) {
+    Game = &display;
+    tDib16& frame = *display.Frame();
+    SavedFrame = std::make_unique<tDib16>(frame.Width(), frame.Height());
+    SavedFrame->CopyRectFrom(frame, 0, 0, 0, 0, frame.Width(), frame.Height());
+    Origin = {(frame.Width() - Size.X) / 2, (frame.Height() - Size.Y) / 2};
+  }
+
+  void CreateTexture() {
+    Own.Texture = SDL_CreateTexture(Own.Renderer, SDL_PIXELFORMAT_RGB565,
+                                    SDL_TEXTUREACCESS_STREAMING, Canvas.Width(), Canvas.Height());
+    if (Own.Texture == nullptr)
+      throw EDeviceError(std::string("The dialog window cannot draw: ") + SDL_GetError());
+  }
+
+  void Show() {
+    {
+      tDibTarget target(&Canvas);
+      Content.Draw(Canvas);
+    }
+    if (Game != nullptr)
+      ShowOverGame();
+    else
+      ShowInWindow();
+  }
+
+  void ShowOverGame() {
+    tDib16& frame = *Game->Frame();
+    // Whatever of the content lies on the frame.
+    const std::int32_t left = std::max(Origin.X, 0);
+    const std::int32_t top = std::max(Origin.Y, 0);
+    const std::int32_t right = std::min(Origin.X + Canvas.Width(), frame.Width());
+    const std::int32_t bottom = std::min(Origin.Y + Canvas.Height(), frame.Height());
+    if (right > left && bottom > top)
+      frame.CopyRectFrom(Canvas, left - Origin.X, top - Origin.Y, left, top, right - left,
+                         bottom - top);
+    Game->Present();
+  }
+
+  void ShowInWindow() {
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(Own.Texture, nullptr, &pixels, &pitch) != 0) return;
+    const auto rowBytes = static_cast<std::size_t>(Canvas.Width()) * sizeof(std::uint16_t);
+    for (std::int32_t row = 0; row < Canvas.Height(); ++row)
+      std::memcpy(static_cast<std::uint8_t*>(pixels) + row * pitch, Canvas.ScanLine(row), rowBytes);
+    SDL_UnlockTexture(Own.Texture);
+    SDL_RenderClear(Own.Renderer);
+    SDL_RenderCopy(Own.Renderer, Own.Texture, nullptr, nullptr);
+    SDL_RenderPresent(Own.Renderer);
+  }
+
+  void PollPad() {
+    if (!Pad.Present()) return;
+    const tPadKeys now = Pad.Read();
+    SendPadChanges(PadState, now, Content);
+    PadState = now;
+  }
+
+  void Hold(const SDL_Event& event) { Held.push_back(event); }
+
+  void Escape() {
+    Content.KeyDown(vk::Escape);
+    Content.KeyUp(vk::Escape);
+  }
+
+  // A mouse position in the content's coordinates, or false when the event is not over
+  // the content's window (or, over the game, the owner).
+  bool ContentPoint(Uint32 windowId, int x, int y, tPoint& point) const {
+    if (Own.Window != nullptr && windowId == SDL_GetWindowID(Own.Window)) {
+      point = {x, y};
+      return true;
+    }
+    if (Game != nullptr && Owner != nullptr && windowId == SDL_GetWindowID(Owner)) {
+      const tPoint frame = Game->ClientToFrame({x, y});
+      point = {frame.X - Origin.X, frame.Y - Origin.Y};
+      return true;
+    }
+    return false;
+  }
+
+  void Handle(const SDL_Event& event) {
+    tPoint point;
+    switch (event.type) {
+      case SDL_KEYDOWN:
+      case SDL_KEYUP:
+        if (const std::uint16_t key = VirtualKeyFromSdl(event.key.keysym.sym); key != 0) {
+          if (event.type == SDL_KEYDOWN)
+            Content.KeyDown(key);
+          else
+            Content.KeyUp(key);
+        }
+        break;
+      case SDL_MOUSEMOTION:
+        if (ContentPoint(event.motion.windowID, event.motion.x, event.motion.y, point))
+          Content.MouseMove(point.X, point.Y);
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+      case SDL_MOUSEBUTTONUP:
+        if (const std::uint16_t button = VirtualKeyFromMouseButton(event.button.button);
+            button != 0 &&
+            ContentPoint(event.button.windowID, event.button.x, event.button.y, point)) {
+          if (event.type == SDL_MOUSEBUTTONDOWN)
+            Content.MouseDown(point.X, point.Y, button);
+          else
+            Content.MouseUp(point.X, point.Y, button);
+        }
+        break;
+      case SDL_WINDOWEVENT:
+        if (Own.Window != nullptr && event.window.windowID == SDL_GetWindowID(Own.Window)) {
+          if (event.window.event == SDL_WINDOWEVENT_CLOSE) Escape();
+        } else {
+          Hold(event);
+        }
+        break;
+      case SDL_QUIT:
+        Hold(event);
+        Escape();
+        QuitRequested = true;
+        break;
+      case SDL_RENDER_TARGETS_RESET:
+      case SDL_RENDER_DEVICE_RESET:
+        if (Game != nullptr) Game->HandleEvent(event);
+        if (Own.Texture != nullptr && event.type == SDL_RENDER_DEVICE_RESET) {
+          SDL_DestroyTexture(Own.Texture);
+          Own.Texture = nullptr;
+          CreateTexture();
+        }
+        Hold(event);
+        break;
+      // Typing, the wheel and the joystick's own events mean nothing here (the joystick
+      // is polled); the keys above carry what a dialog needs.
+      case SDL_TEXTINPUT:
+      case SDL_TEXTEDITING:
+      case SDL_MOUSEWHEEL:
+      case SDL_JOYAXISMOTION:
+      case SDL_JOYBALLMOTION:
+      case SDL_JOYHATMOTION:
+      case SDL_JOYBUTTONDOWN:
+      case SDL_JOYBUTTONUP:
+      case SDL_CONTROLLERAXISMOTION:
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        break;
+      default:
+        Hold(event);
+        break;
+    }
+  }
+
+  SDL_Window* Owner;
+  tModalContent& Content;
+  tPoint Size;
+  tDib16 Canvas;
+  // A window of its own...
+  tWindowParts Own;
+  // ...or a place on the game's frame.
+  tDisplay* Game = nullptr;
+  std::unique_ptr<tDib16> SavedFrame;
+  tPoint Origin;
+  tPad Pad;
+  tPadKeys PadState;
+  std::vector<SDL_Event> Held;
+  bool QuitRequested = false;
+};
+
+// Close runs however the loop ends.
+class tOpened {
+ public:
+  explicit tOpened(tModalContent& content) : Content(content) { Content.Open(); }
+  ~tOpened() { Content.Close(); }
+  tOpened(const tOpened&) = delete;
+  tOpened& operator=(const tOpened&) = delete;
+
+ private:
+  tModalContent& Content;
+};
+
+}  // namespace
+
+tPadKeys PadKeysFromState(int xAxis, int yAxis, bool button1, bool button2) {
+  return {xAxis<AxisLow, xAxis> AxisHigh, yAxis<AxisLow, yAxis> AxisHigh, button1, button2};
+}
+
+void SendPadChanges(const tPadKeys& before, const tPadKeys& now, tModalContent& content) {
+  const std::pair<bool tPadKeys::*, int> keys[] = {
+      {&tPadKeys::Left, vk::Left}, {&tPadKeys::Right, vk::Right},  {&tPadKeys::Up, vk::Up},
+      {&tPadKeys::Down, vk::Down}, {&tPadKeys::Enter, vk::Return}, {&tPadKeys::Escape, vk::Escape}};
+  for (const auto& [state, key] : keys) {
+    if (before.*state == now.*state) continue;
+    if (now.*state)
+      content.KeyDown(key);
+    else
+      content.KeyUp(key);
+  }
+}
+
+int RunModal(SDL_Window* owner, tModalContent& content, bool overGame, const std::string& title) {
+  tModalRunner runner(owner, content, overGame, title);
+  tOpened opened(content);
+  return runner.Run();
+}
+
+}  // namespace qn2

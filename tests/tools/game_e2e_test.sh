@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# End-to-end tests of the game program in its automation mode: the real program, the
+# built data package, scripted keys, and the files the game writes.
+#
+# usage: game_e2e_test.sh QUIBNAR2 PACKAGE WORK_FOLDER
+set -u
+
+GAME=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+PACKAGE=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+WORK=$3
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# A fresh game folder holding the package and a configuration.
+game_folder() {
+  local dir="$WORK/$1"
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  ln -s "$PACKAGE" "$dir/Quibnar2.VexPak"
+  printf 'Dialogs=False\r\nSoundOn=True\r\n' >"$dir/Config.cfg"
+  echo "$dir"
+}
+
+# Script lines pressing one arrow key per turn for a moves text ("RRDL..."), from a tick.
+moves_script() {
+  local tick=$1 moves=$2 key
+  for ((i = 0; i < ${#moves}; i++)); do
+    case ${moves:i:1} in
+      U) key=38 ;; D) key=40 ;; L) key=37 ;; R) key=39 ;;
+    esac
+    echo "$tick down $key"
+    echo "$((tick + 1)) up $key"
+    tick=$((tick + 12))
+  done
+}
+
+# The progress values of a progress file, one per line.
+progress_values() {
+  od -An -v -t d4 -w4 "$1" | tr -d ' '
+}
+
+run_game() {
+  local dir=$1
+  shift
+  (cd "$dir" && "$GAME" "$@" >stdout.txt 2>stderr.txt)
+}
+
+png_size() {
+  python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"
+}
+
+# --- Start-up to the first frame ------------------------------------------------------------
+dir=$(game_folder startup)
+echo "1 shot first.png" >"$dir/script.txt"
+if run_game "$dir" --headless --ticks 3 --script script.txt; then
+  [ -f "$dir/first.png" ] || fail "start-up: no screenshot of the first frame"
+  [ "$(png_size "$dir/first.png" 2>/dev/null)" = "640 480" ] || fail "start-up: screenshot not 640 x 480"
+  grep -q '^tick 1 mode 13 ' "$dir/stdout.txt" || fail "start-up: the main menu did not open: $(cat "$dir/stdout.txt")"
+else
+  fail "start-up: exit status $? ($(cat "$dir/stderr.txt"))"
+fi
+
+# --- A broken command line and a broken script are refused with a message -----------------------
+dir=$(game_folder badargs)
+run_game "$dir" --headless --ticks zero
+[ $? -eq 2 ] || fail "bad --ticks: exit status not 2"
+grep -q -- "--ticks needs a number" "$dir/stderr.txt" || fail "bad --ticks: no message"
+echo "4 jump 39" >"$dir/script.txt"
+run_game "$dir" --headless --script script.txt
+[ $? -eq 2 ] || fail "bad script: exit status not 2"
+grep -q "script.txt line 1: unknown command 'jump'" "$dir/stderr.txt" || fail "bad script: no message"
+
+# --- Playing an entry by keys and finishing it writes the progress -----------------------------
+dir=$(game_folder finish)
+moves_script 200 RRRRRDDDLLLLDDRRRRRRR >"$dir/script.txt"
+echo "230 shot playing.png" >>"$dir/script.txt"
+run_game "$dir" --headless --ticks 560 --entry 0 --script script.txt || fail "finish: exit status $?"
+grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "finish: level not finished: $(cat "$dir/stdout.txt")"
+grep -q ' mode 7 entry 1 ' "$dir/stdout.txt" || fail "finish: the next entry did not start"
+if [ -f "$dir/QuibNar.Progress" ]; then
+  [ "$(progress_values "$dir/QuibNar.Progress" | head -1)" = 2 ] || fail "finish: entry 0 not solved in the progress file"
+  [ "$(progress_values "$dir/QuibNar.Progress" | wc -l)" = 14 ] || fail "finish: progress file not 14 values"
+else
+  fail "finish: no progress file"
+fi
+
+# --- A death, then the reset warp restarts the level -------------------------------------------
+dir=$(game_folder death)
+{
+  moves_script 200 DD
+  echo "300 shot dead.png"
+  echo "330 down 82"
+  echo "331 up 82"
+  echo "360 shot warp.png"
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 600 --entry 8 --script script.txt || fail "death: exit status $?"
+grep -q ' mode 9 entry 8 ' "$dir/stdout.txt" || fail "death: the player did not die: $(cat "$dir/stdout.txt")"
+grep -q ' mode 14 entry 8 ' "$dir/stdout.txt" || fail "death: no reset warp"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 8 ' || fail "death: the level did not restart into play"
+[ -f "$dir/dead.png" ] && [ -f "$dir/warp.png" ] || fail "death: screenshots missing"
+[ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | sort -u)" != 0 ] &&
+  fail "death: progress changed"
+
+# --- Recording a solution with the typed code, then playing it back ----------------------------
+dir=$(game_folder record)
+{
+  # The code restarts the level (a fade and the intro) with the recorder running.
+  echo "110 text tarnwickholm"
+  moves_script 300 RRRRRDDDLLLLDDRRRRRRR
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 900 --entry 0 --script script.txt || fail "record: exit status $?"
+# A new recording is kept beside the level's name in the game folder.
+recorded=$dir/FirstSteps.Solution
+if [ -f "$recorded" ]; then
+  head -c 10 "$recorded" | grep -q MorvRecord || fail "record: $recorded is not a recording"
+else
+  recorded=
+  fail "record: no .Solution file written ($(ls "$dir"))"
+fi
+[ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | head -1)" != 0 ] &&
+  fail "record: a recorded finish raised the progress"
+# The recorded file replaces the shipped solution for the playback code.
+if [ -n "$recorded" ]; then
+  mkdir -p "$dir/Solutions"
+  cp "$recorded" "$dir/Solutions/FirstSteps.Solution"
+  echo "110 text fenlark" >"$dir/script.txt"
+  run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "playback: exit status $?"
+  grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "playback: the recording did not finish the level: $(cat "$dir/stdout.txt")"
+fi
+
+# --- The level-pick screen, by keys ------------------------------------------------------------
+dir=$(game_folder pick)
+python3 -c 'import struct,sys; open(sys.argv[1],"wb").write(struct.pack("<14i", *([2]*14)))' "$dir/QuibNar.Progress"
+{
+  moves_script 200 RRRRRDDDLLLLDDRRRRRRR
+  echo "540 shot pick.png"
+  echo "545 down 39"
+  echo "546 up 39"
+  echo "550 down 39"
+  echo "551 up 39"
+  echo "555 down 40"
+  echo "556 up 40"
+  echo "560 shot picked.png"
+  echo "565 down 13"
+  echo "566 up 13"
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "pick: exit status $?"
+grep -q ' mode 29 entry 0 ' "$dir/stdout.txt" || fail "pick: no level-pick screen: $(cat "$dir/stdout.txt")"
+grep -q ' entry 11 ' "$dir/stdout.txt" || fail "pick: entry 11 was not picked with Right, Right, Down, Enter"
+[ -f "$dir/pick.png" ] || fail "pick: no screenshot"
+
+# --- Config.cfg written at exit with the values in force --------------------------------------
+dir=$(game_folder config)
+printf 'MusicVolume = 3\r\nanimatewater=FALSE\r\nSoundVolume=12\r\n' >"$dir/Config.cfg"
+run_game "$dir" --headless --ticks 5 -BitBlt || fail "config: exit status $?"
+grep -q 'Parameter SoundVolume has an invalid value.' "$dir/stderr.txt" || fail "config: no message for SoundVolume=12"
+for line in MusicVolume=3 SoundVolume=10 AnimateWater=False BitBlt=True Dialogs=True; do
+  grep -q "^$line"$'\r$' "$dir/Config.cfg" || fail "config: no '$line' in $(cat -A "$dir/Config.cfg")"
+done
+[ "$(wc -l <"$dir/Config.cfg")" = 12 ] || fail "config: not twelve lines"
+
+if [ $failures -ne 0 ]; then
+  echo "$failures failure(s)" >&2
+  exit 1
+fi
+echo "game end-to-end: all passed"
