@@ -67,6 +67,33 @@ bool Hovers(std::int32_t x, std::int32_t y) {
   return 26 < x && x < 100 && 425 < y && y < 458;
 }
 
+// A count as the panel writes it; the glyph sets have three places.
+std::string CounterText(std::int32_t value) {
+  return std::to_string(std::clamp(value, -99, 999));
+}
+
+int DigitGlyph(char c) {
+  return c >= '0' && c <= '9' ? c - '0' : kBlankDigit;
+}
+
+// Counters are drawn without listing dirty rectangles; the frame's tracking comes back
+// afterwards, whatever happens.
+class tUntracked {
+ public:
+  explicit tUntracked(tDib16& target) : Surface(target), Tracking(target.TrackDirty) {
+    Surface.TrackDirty = false;
+  }
+  ~tUntracked() { Surface.TrackDirty = Tracking; }
+  tUntracked(const tUntracked&) = delete;
+  tUntracked& operator=(const tUntracked&) = delete;
+
+ private:
+  tDib16& Surface;
+  bool Tracking;
+};
+
+}  // namespace
+
 // Words separated by spaces join the current line while its width stays within the line
 // width; a longer word stands on its own line, unbroken.
 std::vector<std::string> WrapHint(std::string_view text) {
@@ -95,33 +122,6 @@ std::vector<std::string> WrapHint(std::string_view text) {
   if (!line.empty()) lines.push_back(std::move(line));
   return lines;
 }
-
-// A count as the panel writes it; the glyph sets have three places.
-std::string CounterText(std::int32_t value) {
-  return std::to_string(std::clamp(value, -99, 999));
-}
-
-int DigitGlyph(char c) {
-  return c >= '0' && c <= '9' ? c - '0' : kBlankDigit;
-}
-
-// Counters are drawn without listing dirty rectangles; the frame's tracking comes back
-// afterwards, whatever happens.
-class tUntracked {
- public:
-  explicit tUntracked(tDib16& target) : Surface(target), Tracking(target.TrackDirty) {
-    Surface.TrackDirty = false;
-  }
-  ~tUntracked() { Surface.TrackDirty = Tracking; }
-  tUntracked(const tUntracked&) = delete;
-  tUntracked& operator=(const tUntracked&) = delete;
-
- private:
-  tDib16& Surface;
-  bool Tracking;
-};
-
-}  // namespace
 
 void tSidePanel::Load() {
   GetDib(kPanelName, false);

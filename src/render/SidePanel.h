@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "render/Sprite.h"
 
@@ -83,6 +85,12 @@ class tSidePanel {
 
 // The one side panel of the game.
 extern tSidePanel SidePanel;
+
+// The hint's lines: words separated by spaces join a line while its width (through the
+// text service) stays within 115 pixels; a longer word stands on its own line, unbroken.
+std::vector<std::string> WrapHint(std::string_view text);
+// The hint band holds this many lines of the 20-pixel text; more spill over the counters.
+inline constexpr std::size_t HintMaxLines = 4;
 
 // The game's names for the services of SidePanel.
 void LoadSidePanel();

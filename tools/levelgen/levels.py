@@ -6,7 +6,7 @@ def B(*rows):
     return rows
 
 level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 32),
-      hint="Walk with the arrow keys. Walk against the door to leave.",
+      hint="Arrow keys walk. The door is the way out.",
       board=B(W16,
               "##P?....########",
               "#######.########",
@@ -19,7 +19,7 @@ level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 
       plan=lambda p: p.go(9, 7).m("R"))
 
 level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(3, 2, 34),
-      hint="A door opens only when every key in the level is carried.",
+      hint="Doors open once every key is held.",
       board=B(W16,
               "##K.####.....###",
               "##..####.###.###",
@@ -30,7 +30,7 @@ level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(3, 2, 34
       plan=lambda p: p.go(2, 2).go(11, 4).go(6, 6).m("L"))
 
 level(name="Glitter", title="Glittering Hall", bg="Lanternhall.jpg", tiles=(129, 143, 160),
-      hint="Jewels are not needed to leave, but a true explorer takes every one.",
+      hint="Take every jewel before you leave.",
       music="AncientStories2.xm",
       board=B(W16,
               "##J.....M...Y.##",
@@ -42,7 +42,7 @@ level(name="Glitter", title="Glittering Hall", bg="Lanternhall.jpg", tiles=(129,
       plan=lambda p: p.go(2, 2).go(8, 2).go(12, 2).go(4, 4).go(5, 6).go(12, 6).m("R"))
 
 level(name="HeavyLifting", title="Heavy Lifting", bg="Hollowmere.jpg", tiles=(8, 9, 33),
-      hint="Boulders can be pushed, one at a time, into empty floor.",
+      hint="Push boulders onto open floor.",
       board=B(W16,
               "#######.....####",
               "#######...BJ####",
@@ -52,7 +52,7 @@ level(name="HeavyLifting", title="Heavy Lifting", bg="Hollowmere.jpg", tiles=(8,
       plan=lambda p: p.m("RRRRR").go(10, 2).m("D").go(11, 3).go(11, 4).m("R"))
 
 level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 29),
-      hint="Dig through dirt by walking into it. Boulders cannot be pushed into dirt.",
+      hint="Walk into dirt to dig. Boulders stop at dirt.",
       board=B(W16,
               "##..DDDD.J######",
               "##.####D#.######",
@@ -64,7 +64,7 @@ level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 
 
 level(name="SteppingStones", title="Stepping Stones", bg="Cistern.jpg", tiles=(65, 66, 96),
       music="DeepCistern.xm", tint="A08050",
-      hint="Push a boulder into water and it sinks, leaving a path across.",
+      hint="Sink a boulder in water to cross.",
       board=B(W16,
               "###.....########",
               "###P.B.WW..J####",
@@ -74,7 +74,7 @@ level(name="SteppingStones", title="Stepping Stones", bg="Cistern.jpg", tiles=(6
       plan=lambda p: p.m("RRR").go(5, 5).m("U").go(4, 3).m("RRR.R").go(11, 3).go(10, 5).m("R"))
 
 level(name="BlueCurrent", title="Blue Current", bg="Lanternhall.jpg", tiles=(130, 131, 161),
-      hint="A force field is off while every button of its colour is held down.",
+      hint="All buttons of a colour down: its field opens.",
       board=B(W16,
               "##.......#######",
               "##P.B.f..F..E###",
@@ -84,7 +84,7 @@ level(name="BlueCurrent", title="Blue Current", bg="Lanternhall.jpg", tiles=(130
 
 level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 30),
       music="LanternHall.xm",
-      hint="A pillar rises behind you: each can be crossed only once.",
+      hint="Each pillar can be crossed only once.",
       board=B(W16,
               "##P..IIII...K.##",
               "##.######.###.##",
@@ -94,7 +94,7 @@ level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 
       plan=lambda p: p.go(2, 4).go(9, 4).go(12, 2).go(13, 4).m("D"))
 
 level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
-      hint="Snakes spit fire along their row. Put something solid in the way.",
+      hint="Snakes fire along their row. Block them.",
       board=B(W16,
               "##P....#########",
               "##.B...#########",
@@ -106,7 +106,7 @@ level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
       plan=lambda p: p.m("RDLDD").go(4, 6).go(6, 6).m("R"))
 
 level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
-      hint="Walk over a cherry bomb to carry it, press the action key to drop it lit, then run.",
+      hint="Carry a bomb, drop it lit, and run!",
       board=B(W16,
               "##P.C...BBB..E##",
               "##.........#####",
@@ -125,7 +125,7 @@ SPIDER_WAIT = 4
 SPIDER_BURST = 10
 level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97),
       music="DeepCistern.xm",
-      hint="Spiders keep to the wall and pounce on anyone beside them. Shut one in and it bursts, boulders too.",
+      hint="Spiders hug walls. Shut one in and it bursts.",
       board=B(W16,
               "##P.....J.....##",
               "##..........Y.##",
@@ -148,7 +148,7 @@ level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97)
 # water below then hold it there while the player walks round to the gap at (13, 7).
 level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
       music="DeepCistern.xm",
-      hint="A droid steps when you step, the longer way towards you. Lead it where walls or water hold it.",
+      hint="Droids step as you do. Lead them off.",
       board=B(W16,
               "##...........E##",
               "##............##",
@@ -169,7 +169,7 @@ level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
 # and the top jewels have to come along on that one trip.
 BOMB_FUSE_WAIT = 24
 level(name="ShortFuse", title="Short Fuse", bg="Hollowmere.jpg", tiles=(12, 13, 34),
-      hint="A snake never looks straight up. Leave a lit bomb above it, then get clear. Pillars close behind.",
+      hint="Snakes never look up. Bomb from above.",
       board=B(W16,
               "##P.C.......JY##",
               "###I############",
@@ -181,7 +181,7 @@ level(name="ShortFuse", title="Short Fuse", bg="Hollowmere.jpg", tiles=(12, 13, 
 
 level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=(129, 140, 167),
       music="DeepCistern.xm",
-      hint="Every boulder has a job. Use them in the right order.",
+      hint="Every boulder has a job. Mind the order.",
       board=B(W16,
               "###.....########",
               "###P.B.WW.BhY###",
