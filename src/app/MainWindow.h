@@ -96,6 +96,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void CharTyped(char c);
   void MouseButton(std::uint16_t button, bool down);
   void MouseMoved();
+  void PollPad();
   void Activated();
   void ApplyScript(std::int64_t tick);
   void TakeScreenshot(const std::string& fileName);
@@ -116,8 +117,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   tFrameTimer Timer;
   tLevelPickScreen LevelPick;
   tSdlKeyState KeyState;
-  // The pad plays through the joystick numbers of the input bindings.
-  tGamePad Pad{{vk::JoyUp, vk::JoyDown, vk::JoyLeft, vk::JoyRight, vk::JoyButton}};
+  tGamePad Pad;
 
   std::int32_t DisplayMode = 0;
   std::int32_t ActiveDisplayMode = 1;

@@ -28,6 +28,7 @@ void tMainWindow::FrameEvent(std::int32_t periods) {
     return;
   }
   ProcessPendingMessages();
+  PollPad();
   if (QuitRequested) return;
   if (Busy) {
     PaintStatusText(LastMessage);

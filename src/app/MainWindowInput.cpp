@@ -64,14 +64,10 @@ void tMainWindow::HandleEvent(const SDL_Event& event) {
       ScriptedCursor.reset();
       MouseMoved();
       break;
+    case SDL_JOYDEVICEADDED:
+      Pad.Reopen();
+      break;
     default:
-      if (Pad.HandleEvent(event, [this](std::uint16_t key, bool down) {
-            if (down)
-              KeyDown(key);
-            else
-              KeyUp(key);
-          }))
-        break;
       if (event.type == WindowMessageType()) {
         HandleWindowMessage(event.user);
       } else if (Display && Display->HandleEvent(event) && Engine) {
@@ -205,6 +201,18 @@ void tMainWindow::MouseButton(std::uint16_t button, bool down) {
     Engine->LiveInput.KeyDown(button);
   else
     Engine->LiveInput.KeyUp(button);
+}
+
+// The pad plays through the joystick numbers of the bindings; its second button is Escape.
+void tMainWindow::PollPad() {
+  constexpr tPadKeyNumbers padKeys{vk::JoyLeft, vk::JoyRight,  vk::JoyUp,
+                                   vk::JoyDown, vk::JoyButton, vk::Escape};
+  Pad.Poll(padKeys, [this](std::uint16_t key, bool down) {
+    if (down)
+      KeyDown(key);
+    else
+      KeyUp(key);
+  });
 }
 
 void tMainWindow::MouseMoved() {

@@ -8,6 +8,7 @@
 #include "common/Exception.h"
 #include "input/InputDevice.h"
 #include "platform/Display.h"
+#include "platform/GamePad.h"
 #include "platform/KeyMap.h"
 #include "render/DibStack.h"
 
@@ -16,76 +17,9 @@ namespace qn2 {
 namespace {
 
 constexpr Uint32 TimerPeriodMs = 20;
-constexpr int AxisLow = -16384;
-constexpr int AxisHigh = 16384;
-
-// Joystick 0, as a game controller when SDL has a mapping for it.
-class tPad {
- public:
-  tPad() {
-    Started = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-    if (!Started || SDL_NumJoysticks() < 1) return;
-    if (SDL_IsGameController(0))
-      Controller = SDL_GameControllerOpen(0);
-    else
-      Joystick = SDL_JoystickOpen(0);
-  }
-  ~tPad() {
-    if (Controller != nullptr) SDL_GameControllerClose(Controller);
-    if (Joystick != nullptr) SDL_JoystickClose(Joystick);
-    if (Started) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-  }
-  tPad(const tPad&) = delete;
-  tPad& operator=(const tPad&) = delete;
-
-  bool Present() const { return Controller != nullptr || Joystick != nullptr; }
-
-  tPadKeys Read() const {
-    if (Controller != nullptr) return ReadController();
-    if (Joystick != nullptr) return ReadJoystick();
-    return {};
-  }
-
- private:
-  tPadKeys ReadController() const {
-    SDL_GameControllerUpdate();
-    auto button = [this](SDL_GameControllerButton b) {
-      return SDL_GameControllerGetButton(Controller, b) != 0;
-    };
-    tPadKeys keys =
-        PadKeysFromState(SDL_GameControllerGetAxis(Controller, SDL_CONTROLLER_AXIS_LEFTX),
-                         SDL_GameControllerGetAxis(Controller, SDL_CONTROLLER_AXIS_LEFTY),
-                         button(SDL_CONTROLLER_BUTTON_A), button(SDL_CONTROLLER_BUTTON_B));
-    keys.Left = keys.Left || button(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    keys.Right = keys.Right || button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-    keys.Up = keys.Up || button(SDL_CONTROLLER_BUTTON_DPAD_UP);
-    keys.Down = keys.Down || button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    return keys;
-  }
-
-  tPadKeys ReadJoystick() const {
-    SDL_JoystickUpdate();
-    const int axes = SDL_JoystickNumAxes(Joystick);
-    const int buttons = SDL_JoystickNumButtons(Joystick);
-    tPadKeys keys = PadKeysFromState(axes > 0 ? SDL_JoystickGetAxis(Joystick, 0) : 0,
-                                     axes > 1 ? SDL_JoystickGetAxis(Joystick, 1) : 0,
-                                     buttons > 0 && SDL_JoystickGetButton(Joystick, 0) != 0,
-                                     buttons > 1 && SDL_JoystickGetButton(Joystick, 1) != 0);
-    if (SDL_JoystickNumHats(Joystick) > 0) {
-      const Uint8 hat = SDL_JoystickGetHat(Joystick, 0);
-      keys.Left = keys.Left || (hat & SDL_HAT_LEFT) != 0;
-      keys.Right = keys.Right || (hat & SDL_HAT_RIGHT) != 0;
-      keys.Up = keys.Up || (hat & SDL_HAT_UP) != 0;
-      keys.Down = keys.Down || (hat & SDL_HAT_DOWN) != 0;
-    }
-    return keys;
-  }
-
-  bool Started = false;
-  SDL_GameController* Controller = nullptr;
-  SDL_Joystick* Joystick = nullptr;
-};
-
+// A dialog hears the pad as the arrow keys, Enter and Escape.
+constexpr tPadKeyNumbers DialogPadKeys{vk::Left, vk::Right,  vk::Up,
+                                       vk::Down, vk::Return, vk::Escape};
 // A dialog's own window with what draws it; freed in reverse, also when making it fails
 // half-way.
 struct tWindowParts {
@@ -137,7 +71,7 @@ class tModalRunner {
   int Run() {
     Uint32 lastTick = SDL_GetTicks();
     Show();
-    PadState = Pad.Read();
+    Pad.Settle();
     while (Content.Result() == 0 && !QuitRequested) {
       const Uint32 elapsed = SDL_GetTicks() - lastTick;
       if (elapsed >= TimerPeriodMs) {
@@ -232,10 +166,12 @@ class tModalRunner {
   }
 
   void PollPad() {
-    if (!Pad.Present()) return;
-    const tPadKeys now = Pad.Read();
-    SendPadChanges(PadState, now, Content);
-    PadState = now;
+    Pad.Poll(DialogPadKeys, [this](std::uint16_t key, bool down) {
+      if (down)
+        Content.KeyDown(key);
+      else
+        Content.KeyUp(key);
+    });
   }
 
   void Hold(const SDL_Event& event) { Held.push_back(event); }
@@ -339,8 +275,7 @@ class tModalRunner {
   tDisplay* Game = nullptr;
   std::unique_ptr<tDib16> SavedFrame;
   tPoint Origin;
-  tPad Pad;
-  tPadKeys PadState;
+  tGamePad Pad;
   std::vector<SDL_Event> Held;
   bool QuitRequested = false;
 };
@@ -358,23 +293,6 @@ class tOpened {
 };
 
 }  // namespace
-
-tPadKeys PadKeysFromState(int xAxis, int yAxis, bool button1, bool button2) {
-  return {xAxis<AxisLow, xAxis> AxisHigh, yAxis<AxisLow, yAxis> AxisHigh, button1, button2};
-}
-
-void SendPadChanges(const tPadKeys& before, const tPadKeys& now, tModalContent& content) {
-  const std::pair<bool tPadKeys::*, int> keys[] = {
-      {&tPadKeys::Left, vk::Left}, {&tPadKeys::Right, vk::Right},  {&tPadKeys::Up, vk::Up},
-      {&tPadKeys::Down, vk::Down}, {&tPadKeys::Enter, vk::Return}, {&tPadKeys::Escape, vk::Escape}};
-  for (const auto& [state, key] : keys) {
-    if (before.*state == now.*state) continue;
-    if (now.*state)
-      content.KeyDown(key);
-    else
-      content.KeyUp(key);
-  }
-}
 
 int RunModal(SDL_Window* owner, tModalContent& content, bool overGame, const std::string& title) {
   tModalRunner runner(owner, content, overGame, title);

@@ -33,26 +33,4 @@ namespace qn2 {
 int RunModal(SDL_Window* owner, tModalContent& content, bool overGame,
              const std::string& title = {});
 
-// The six joystick states that become keys.
-struct tPadKeys {
-  bool Left = false;
-  bool Right = false;
-  bool Up = false;
-  bool Down = false;
-  bool Enter = false;
-  bool Escape = false;
-
-  bool operator==(const tPadKeys&) const = default;
-};
-
-// Axis positions as SDL reports them (-32768..32767, the game's 0..0xFFFF less 0x8000):
-// below -16384 (0x4000) counts as pressed toward the low end, above 16384 (0xC000) toward
-// the high end. X low Left, X high Right, Y low Up, Y high Down; button 1 Enter, button 2
-// Escape.
-tPadKeys PadKeysFromState(int xAxis, int yAxis, bool button1, bool button2);
-
-// Key-down (becoming pressed) or key-up (released) for each of the six whose state
-// differs, in the order Left, Right, Up, Down, Enter, Escape.
-void SendPadChanges(const tPadKeys& before, const tPadKeys& now, tModalContent& content);
-
 }  // namespace qn2

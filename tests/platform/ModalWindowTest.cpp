@@ -287,25 +287,5 @@ INSTANTIATE_TEST_SUITE_P(Kinds, ModalJoystickTest,
                          ::testing::Values(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
                                            SDL_JOYSTICK_TYPE_UNKNOWN));
 
-TEST(PadKeys, AxesCountBeyondAQuarterOfTheRangeFromTheMiddle) {
-  EXPECT_EQ(PadKeysFromState(0, 0, false, false), tPadKeys{});
-  EXPECT_EQ(PadKeysFromState(-16384, 16384, false, false), tPadKeys{});
-  EXPECT_EQ(PadKeysFromState(-16385, 16385, false, false), (tPadKeys{.Left = true, .Down = true}));
-  EXPECT_EQ(PadKeysFromState(32767, -32768, true, false),
-            (tPadKeys{.Right = true, .Up = true, .Enter = true}));
-  EXPECT_EQ(PadKeysFromState(0, 0, false, true), (tPadKeys{.Escape = true}));
-}
-
-TEST(PadKeys, OnlyChangesAreSentAsKeyDownOrUp) {
-  tProbe probe({1, 1});
-  const tPadKeys none;
-  const tPadKeys leftAndEnter{.Left = true, .Enter = true};
-  SendPadChanges(none, leftAndEnter, probe);
-  SendPadChanges(leftAndEnter, leftAndEnter, probe);
-  SendPadChanges(leftAndEnter, tPadKeys{.Up = true, .Enter = true}, probe);
-  const std::vector<std::string> expected{"down 37", "down 13", "up 37", "down 38"};
-  EXPECT_EQ(probe.Log, expected);
-}
-
 }  // namespace
 }  // namespace qn2

@@ -29,8 +29,6 @@ int main(int argc, char** argv) {
                 << "  quibnar2 --headless --ticks 500 --script FILE\n";
     return 1;
   }
-  // A game pad is welcome but not needed.
-  if (!options.Headless) SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   int status = 1;
   try {
     tMainWindow window(options);
