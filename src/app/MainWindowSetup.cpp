@@ -58,7 +58,8 @@ void tMainWindow::DeferredStartup() {
   } catch (const Exception& e) {
     Display->ReleaseDisplay();
     Display->ReleaseDirectDraw();
-    ShowMessage(std::string(e.what()) + "\r" + "Last operation performed: " + LastMessage);
+    ShowMessage(std::string(e.what()) + " at " + HexAddress(e.RaisedAt()) + "\r" +
+                "Last operation performed: " + LastMessage);
     ExitStatus = 1;
     Busy = false;
     QuitRequested = true;

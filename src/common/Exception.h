@@ -10,13 +10,19 @@ namespace qn2 {
 // catches this class around every tick, so one failed tick never stops the game.
 class Exception : public std::exception {
  public:
-  explicit Exception(std::string message) : Message(std::move(message)) {}
+  // Remembers where in the program it was raised (the code that constructed it).
+  explicit Exception(std::string message);
   const char* what() const noexcept override { return Message.c_str(); }
   const std::string& message() const noexcept { return Message; }
+  const void* RaisedAt() const noexcept { return Where; }
 
  private:
   std::string Message;
+  const void* Where = nullptr;
 };
+
+// An address as the start-up failure message shows it: "$" and upper-case hexadecimal.
+std::string HexAddress(const void* address);
 
 // Failures reading or writing game files (packages, levels, recordings, settings).
 class EFileError : public Exception {

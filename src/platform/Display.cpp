@@ -25,11 +25,7 @@ std::string SdlError() {
 
 // Where in the program a display call failed, for the messages that name a location.
 [[gnu::noinline]] std::string CallerLocation() {
-  char text[32];
-  std::snprintf(text, sizeof text, "%08llX",
-                static_cast<unsigned long long>(
-                    reinterpret_cast<std::uintptr_t>(__builtin_return_address(0))));
-  return text;
+  return HexAddress(__builtin_return_address(0));
 }
 
 SDL_Rect ToSdl(const tRect& r) {
@@ -181,7 +177,7 @@ void tDisplay::SetModeForType(bool forceExclusive) {
     if (!wasFullScreen) RememberWindowPlacement();
     DebugMessage("Setting display mode");
     if (SDL_SetWindowFullscreen(Window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
-      throw EDirectDraw(dd::InvalidMode, "DirectDraw.SetDisplayMode failed at $" + CallerLocation(),
+      throw EDirectDraw(dd::InvalidMode, "DirectDraw.SetDisplayMode failed at " + CallerLocation(),
                         SdlError());
     SDL_PumpEvents();
     DebugMessage("Mode should be changed");
@@ -190,7 +186,7 @@ void tDisplay::SetModeForType(bool forceExclusive) {
     if (wasFullScreen) {
       if (SDL_SetWindowFullscreen(Window, 0) != 0)
         throw EDirectDraw(dd::Generic,
-                          "DirectDraw.SetCooperativeLevel failed at $" + CallerLocation(),
+                          "DirectDraw.SetCooperativeLevel failed at " + CallerLocation(),
                           SdlError());
       ApplyBorder();
       SDL_SetWindowSize(Window, WindowedPlacement.w, WindowedPlacement.h);

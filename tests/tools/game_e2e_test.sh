@@ -2,12 +2,14 @@
 # End-to-end tests of the game program in its automation mode: the real program, the
 # built data package, scripted keys, and the files the game writes.
 #
-# usage: game_e2e_test.sh QUIBNAR2 PACKAGE WORK_FOLDER
+# usage: game_e2e_test.sh QUIBNAR2 PACKAGE WORK_FOLDER VEXPAK CONTENT_FOLDER
 set -u
 
 GAME=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 PACKAGE=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 WORK=$3
+VEXPAK=$(cd "$(dirname "$4")" && pwd)/$(basename "$4")
+CONTENT=$5
 failures=0
 
 fail() {
@@ -153,6 +155,31 @@ grep -q ' mode 29 entry 0 ' "$dir/stdout.txt" || fail "pick: no level-pick scree
 grep -q ' entry 11 ' "$dir/stdout.txt" || fail "pick: entry 11 was not picked with Right, Right, Down, Enter"
 [ -f "$dir/pick.png" ] || fail "pick: no screenshot"
 
+# --- Alt+Enter during play sets everything up again in the other display mode ----------------
+dir=$(game_folder altenter)
+printf '150 down 18\n150 down 13\n151 up 13\n151 up 18\n400 shot again.png\n' >"$dir/script.txt"
+run_game "$dir" --headless --ticks 420 --entry 0 --script script.txt || fail "alt+enter: exit status $?"
+[ "$(grep -c ' mode 7 entry 0 ' "$dir/stdout.txt")" = 2 ] || fail "alt+enter: the entry did not start again: $(cat "$dir/stdout.txt")"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 0 ' || fail "alt+enter: not playing afterwards"
+grep -q $'^FullScreen=False\r$' "$dir/Config.cfg" || fail "alt+enter: full screen not switched off in Config.cfg"
+[ -f "$dir/again.png" ] || fail "alt+enter: no frame afterwards"
+
+# --- Start-up failures say what failed and what was being done -----------------------------
+dir=$(game_folder nopackage)
+rm "$dir/Quibnar2.VexPak"
+run_game "$dir" --headless --ticks 5
+[ $? -eq 1 ] || fail "no package: exit status not 1"
+grep -q "File Missing 'QuibNar.set'." "$dir/stderr.txt" || fail "no package: no message for the missing episode: $(cat "$dir/stderr.txt")"
+dir=$(game_folder nosamples)
+rm "$dir/Quibnar2.VexPak"
+(cd "$CONTENT" && "$VEXPAK" create "$dir/Quibnar2.VexPak" . >/dev/null) || fail "nosamples: vexpak failed"
+run_game "$dir" --headless --ticks 5
+[ $? -eq 1 ] || fail "no samples: exit status not 1"
+grep -q ' at \$[0-9A-F]\+$' "$dir/stderr.txt" || fail "no samples: no address in: $(cat "$dir/stderr.txt")"
+grep -q "^Last operation performed: Loading samples.TeleportIn" "$dir/stderr.txt" ||
+  fail "no samples: no last operation in: $(cat "$dir/stderr.txt")"
+grep -q '^SoundVolume' "$dir/Config.cfg" && fail "no samples: Config.cfg written after a failed start"
+
 # --- Config.cfg written at exit with the values in force --------------------------------------
 dir=$(game_folder config)
 printf 'MusicVolume = 3\r\nanimatewater=FALSE\r\nSoundVolume=12\r\n' >"$dir/Config.cfg"
@@ -162,6 +189,11 @@ for line in MusicVolume=3 SoundVolume=10 AnimateWater=False BitBlt=True Dialogs=
   grep -q "^$line"$'\r$' "$dir/Config.cfg" || fail "config: no '$line' in $(cat -A "$dir/Config.cfg")"
 done
 [ "$(wc -l <"$dir/Config.cfg")" = 12 ] || fail "config: not twelve lines"
+# Compatibility mode: windowed through a bitmap, no sound; saved like any other setting.
+run_game "$dir" --headless --ticks 5 /compatibilitymode || fail "compatibility: exit status $?"
+for line in FullScreen=False SoundDevice=0 BitBlt=True; do
+  grep -q "^$line"$'\r$' "$dir/Config.cfg" || fail "compatibility: no '$line'"
+done
 
 if [ $failures -ne 0 ]; then
   echo "$failures failure(s)" >&2
