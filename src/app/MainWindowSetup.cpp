@@ -240,10 +240,11 @@ void tMainWindow::ReinitialiseAudio() {
   ReinitAudio = false;
 }
 
-// A line of white text centred on black over the whole frame, shown at once.
+// A line of white text centred on black over the whole frame, shown at once (also while
+// a set-up runs, as soon as the display is up).
 void tMainWindow::PaintStatusText(const std::string& text) {
-  if (!SetupDone) return;
-  tDib16& frame = Engine->FrameSurface();
+  if (!Display->Ready() || Display->Frame() == nullptr) return;
+  tDib16& frame = *Display->Frame();
   frame.FillSurface(0);
   const tPoint size = GameTextExtent(text);
   DrawGameText(frame, (frame.Width() - size.X) / 2, (frame.Height() - size.Y) / 2, text, 0xFFFFFF);

@@ -23,6 +23,11 @@ class tCheatCode {
   // Advances the match by one already lower-cased character. A character that breaks
   // the match starts it over and is not tried again as the code's first letter.
   void FeedChar(char c);
+  // True when the code is under way and c (lower-cased) is its next letter.
+  bool Continues(char c) const {
+    return MatchPos > 0 && static_cast<std::size_t>(MatchPos) < Code.size() &&
+           Code[static_cast<std::size_t>(MatchPos)] == c;
+  }
 
   std::string Code;
   std::function<void()> OnMatch;

@@ -51,8 +51,19 @@ std::uint16_t tInputDevice::BoundKey(tInputAction action, int slot) const {
 
 void tInputDevice::KeyDown(std::uint16_t keyCode) {
   if (keyCode != vk::Shift && keyCode != vk::Alt) AnyKey = true;
+  // Both typed codes hold an "r", the restart key: a letter that carries on a code being
+  // typed is typing, not an action, or the code could never be finished.
+  if (keyCode >= 'A' && keyCode <= 'Z' &&
+      ContinuesTypedCode(CheatLowerCase(static_cast<char>(keyCode))))
+    return;
   const tInputAction action = FindAction(keyCode);
   if (action != iaNone) Press(action);
+}
+
+bool tInputDevice::ContinuesTypedCode(char c) const {
+  for (std::size_t i = 0; i < CheatList.Count(); ++i)
+    if (CheatList[i]->Continues(c)) return true;
+  return false;
 }
 
 void tInputDevice::KeyUp(std::uint16_t keyCode) {

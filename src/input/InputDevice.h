@@ -122,6 +122,8 @@ class tInputDevice {
   // A typed character: fed, folded to lower case, to every cheat code in the order
   // they were added.
   void CharTyped(char c);
+  // True when c (lower-cased) is the next letter of a typed code under way.
+  bool ContinuesTypedCode(char c) const;
   void AddCheatCode(std::string code, std::function<void()> onMatch);
   const tOwnerList<tCheatCode>& CheatCodes() const { return CheatList; }
 

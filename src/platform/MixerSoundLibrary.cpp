@@ -266,8 +266,9 @@ class tMixerSoundLibrary final : public tSoundLibrary {
 
   tModuleHandle MusicLoadSongMemory(const void* data, std::size_t length) override {
     if (data == nullptr) return 0;
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    return AddModule(std::vector<std::uint8_t>(bytes, bytes + length));
+    std::vector<std::uint8_t> bytes(length);
+    if (length > 0) std::memcpy(bytes.data(), data, length);
+    return AddModule(std::move(bytes));
   }
 
   bool MusicFreeSong(tModuleHandle module) override {

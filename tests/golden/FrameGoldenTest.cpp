@@ -170,15 +170,18 @@ class FrameGoldenTest : public ::testing::Test {
         const int middle = y == 8 ? 5 + x % 3 : (y == 2 && x > 3 ? 70 : 0);
         char field[8];
         std::snprintf(field, sizeof field, "%02X%02X00", below, middle);
-        row += (x ? "," : "") + std::string(field);
+        if (x > 0) row += ',';
+        row += field;
       }
       lines.push_back(row);
     }
     lines.push_back("[Overlay]");
     for (int y = 0; y < 15; ++y) {
       std::string row;
-      for (int x = 0; x < 16; ++x)
-        row += (x ? "," : "") + std::string(y == 7 && x == 6 ? "001" : "000");
+      for (int x = 0; x < 16; ++x) {
+        if (x > 0) row += ',';
+        row += y == 7 && x == 6 ? "001" : "000";
+      }
       lines.push_back(row);
     }
     lines.insert(lines.end(),

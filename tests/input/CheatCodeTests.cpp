@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 
 #include "input/InputDevice.h"
@@ -47,6 +48,24 @@ TEST(CheatCode, MatchMayAddAnotherCode) {
   ASSERT_EQ(d.CheatCodes().Count(), 21u);
   Type(d, "xok");  // all but the newest code stand at 'o' after "go"
   EXPECT_EQ(later, 20);
+}
+
+// Typing a code on the keyboard sends each letter as a key and as a character; the
+// restart key "R" inside both codes must not restart the level half-way.
+TEST(CheatCode, LettersThatCarryOnACodeAreNotActions) {
+  tInputDevice device;
+  BindDefaultKeys(device);
+  int matches = 0;
+  device.AddCheatCode("fenlark", [&] { ++matches; });
+  for (char c : std::string("fenlark")) {
+    device.KeyDown(static_cast<std::uint16_t>(c - 'a' + 'A'));
+    device.CharTyped(c);
+    device.KeyUp(static_cast<std::uint16_t>(c - 'a' + 'A'));
+    EXPECT_FALSE(device.WasPressed(iaRestart)) << c;
+  }
+  EXPECT_EQ(matches, 1);
+  device.KeyDown(vk::R);  // on its own, R restarts
+  EXPECT_TRUE(device.WasPressed(iaRestart));
 }
 
 }  // namespace

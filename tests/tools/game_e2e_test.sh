@@ -40,6 +40,19 @@ moves_script() {
   done
 }
 
+# Script lines typing a word as a keyboard does: each letter's key goes down, the
+# character is typed, the key comes up.
+type_script() {
+  local tick=$1 word=$2 c
+  for ((i = 0; i < ${#word}; i++)); do
+    c=${word:i:1}
+    echo "$tick down $(printf '%d' "'${c^^}")"
+    echo "$tick text $c"
+    echo "$((tick + 1)) up $(printf '%d' "'${c^^}")"
+    tick=$((tick + 3))
+  done
+}
+
 # The progress values of a progress file, one per line.
 progress_values() {
   od -An -v -t d4 -w4 "$1" | tr -d ' '
@@ -111,7 +124,7 @@ tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 8 ' || fail "death: the lev
 dir=$(game_folder record)
 {
   # The code restarts the level (a fade and the intro) with the recorder running.
-  echo "110 text tarnwickholm"
+  type_script 110 tarnwickholm
   moves_script 300 RRRRRDDDLLLLDDRRRRRRR
 } >"$dir/script.txt"
 run_game "$dir" --headless --ticks 900 --entry 0 --script script.txt || fail "record: exit status $?"
@@ -129,7 +142,7 @@ fi
 if [ -n "$recorded" ]; then
   mkdir -p "$dir/Solutions"
   cp "$recorded" "$dir/Solutions/FirstSteps.Solution"
-  echo "110 text fenlark" >"$dir/script.txt"
+  type_script 110 fenlark >"$dir/script.txt"
   run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "playback: exit status $?"
   grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "playback: the recording did not finish the level: $(cat "$dir/stdout.txt")"
 fi

@@ -52,10 +52,12 @@ class PlayerLevelTest : public EngineTest {
                                x < static_cast<int>(board[static_cast<std::size_t>(y)].size())
                            ? board[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]
                            : '.';
-        row += (x > 0 ? "," : "") + std::string(c == '#' ? "100" : "000");
+        if (x > 0) row += ',';
+        row += c == '#' ? "100" : "000";
         if (c == '@') {
-          units.insert(units.end(), {"Begin Player", "InitialX = " + std::to_string(x),
-                                     "InitialY = " + std::to_string(y), "End Player"});
+          units.insert(units.end(),
+                       {"Begin Player", std::string("InitialX = ").append(std::to_string(x)),
+                        std::string("InitialY = ").append(std::to_string(y)), "End Player"});
         }
       }
       lines.push_back(row);

@@ -60,7 +60,9 @@ void PlayDecisions(const tSimOptions& options) {
 
 std::string Cell(const tUnit* unit) {
   if (unit == nullptr) return "null";
-  return "[" + std::to_string(unit->GridX) + ", " + std::to_string(unit->GridY) + "]";
+  std::string cell = "[";
+  cell.append(std::to_string(unit->GridX)).append(", ").append(std::to_string(unit->GridY));
+  return cell.append("]");
 }
 
 const char* OutcomeName(tOutcome outcome) {
