@@ -64,8 +64,11 @@ run_game() {
   (cd "$dir" && "$GAME" "$@" >stdout.txt 2>stderr.txt)
 }
 
+# Width and height of a PNG picture, from its header.
 png_size() {
-  python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]))' "$1"
+  local b
+  read -r -a b < <(od -An -v -j16 -N8 -t u1 "$1")
+  echo "$(((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3])) $(((b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7]))"
 }
 
 # --- Start-up to the first frame ------------------------------------------------------------
@@ -149,7 +152,7 @@ fi
 
 # --- The level-pick screen, by keys ------------------------------------------------------------
 dir=$(game_folder pick)
-python3 -c 'import struct,sys; open(sys.argv[1],"wb").write(struct.pack("<14i", *([2]*14)))' "$dir/QuibNar.Progress"
+for ((i = 0; i < 14; i++)); do printf '\x02\x00\x00\x00'; done >"$dir/QuibNar.Progress"
 {
   moves_script 200 RRRRRDDDLLLLDDRRRRRRR
   echo "540 shot pick.png"
