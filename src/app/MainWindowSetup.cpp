@@ -19,6 +19,7 @@
 #include "platform/Display.h"
 #include "platform/ModalWindow.h"
 #include "platform/ProcessorClock.h"
+#include "platform/TtfTextService.h"
 #include "render/ColourTables.h"
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
@@ -178,7 +179,9 @@ std::int32_t tMainWindow::ChooseDisplay() {
         return ProcessorMHz;
       },
       [this] {
-        tDisplayQuestion question;
+        // The question's small dialog face.
+        tTtfTextService face(tTtfTextService::DefaultFontFiles(), 12);
+        tDisplayQuestion question(&face);
         return RunModal(Window, question, false, tDisplayQuestion::Caption);
       });
 }

@@ -24,7 +24,7 @@ constexpr std::int32_t HintPadding = 4;
 constexpr const char* Label =
     "Your desktop is not running in a 16 bit per pixel display mode.\r\n\r\n"
     "This game is designed to run in 16 bits per pixel.   Although the\r\n"
-    "game can run in other modes, it may not perform as well.\r\n\r\n"
+    "game can run in other modes, it may may not perfom as well.\r\n\r\n"
     "If you play the game Full-Screen, the Screen will be \r\n"
     "changed to the appropriate mode.";
 
@@ -37,7 +37,7 @@ struct tButtonInfo {
   int Answer;
 };
 constexpr std::array<tButtonInfo, 2> ButtonInfo{{
-    {"Run Full-Screen", "For higher performance", RunFullScreenAnswer},
+    {"Run Full-Screen", "For higher perfomance", RunFullScreenAnswer},
     {"Run Windowed", "Possibly slower", RunWindowedAnswer},
 }};
 
