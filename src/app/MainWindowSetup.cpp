@@ -57,6 +57,7 @@ void tMainWindow::DeferredStartup() {
     SetUpEverything();
     StartRequestedPlay();
   } catch (const Exception& e) {
+    Engine->SetFrameSurface(nullptr);
     Display->ReleaseDisplay();
     Display->ReleaseDirectDraw();
     ShowMessage(std::string(e.what()) + " at " + HexAddress(e.RaisedAt()) + "\r" +

@@ -8,7 +8,7 @@
 
 namespace qn2 {
 
-// The game keeps the virtual-key numbers of its design (arrows 37..40, Enter 13, ...);
+// The game keeps its own virtual-key numbers (arrows 37..40, Enter 13, ...);
 // these translate SDL's keys and mouse buttons into them. 0 means the game has no
 // number for the key.
 std::uint16_t VirtualKeyFromSdl(SDL_Keycode key);
