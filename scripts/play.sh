@@ -17,6 +17,8 @@ fi
 mkdir -p "$folder"
 cp -u "$build/Quibnar2.VexPak" "$folder/Quibnar2.VexPak"
 cd "$folder"
+# Until the end-of-level pop-ups exist, a new player's game goes on without them.
+[ -f Config.cfg ] || printf 'Dialogs=False\r\n' >Config.cfg
 
 args=("$@")
 [ ${#args[@]} -eq 0 ] && args=(--entry 0)
