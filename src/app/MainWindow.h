@@ -68,7 +68,9 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void ReloadData();
   void ReinitialiseAudio();
   void DisplayChanged();
-  void SetDisplayMode(std::int32_t mode);
+  // The display mode the settings ask for (full screen, bitmap drawing).
+  std::int32_t SettingsDisplayMode() const;
+  bool SetUpAgain(std::int32_t mode);
   std::int32_t ChooseDisplay();
   void FitWindowToScreen();
   bool CloseQuery();
@@ -94,6 +96,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void KeyDown(std::uint16_t keyCode);
   void KeyUp(std::uint16_t keyCode);
   void CharTyped(char c);
+  void TypeKeyCharacter(std::uint16_t keyCode);
   void MouseButton(std::uint16_t button, bool down);
   void MouseMoved();
   void PollPad();

@@ -17,6 +17,7 @@ namespace qn2 {
 
 namespace {
 
+constexpr std::uint16_t VkBackspace = 8;
 constexpr std::uint16_t VkControl = 17;
 constexpr std::uint16_t VkPause = 19;
 constexpr std::uint16_t VkF1 = 112;
@@ -35,14 +36,10 @@ void tMainWindow::HandleEvent(const SDL_Event& event) {
       break;
     case SDL_KEYDOWN: {
       const std::uint16_t keyCode = VirtualKeyFromSdl(event.key.keysym.sym);
-      if (keyCode != 0) KeyDown(keyCode);
-      // Keys that type a character without a text event of their own.
-      if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER)
-        CharTyped('\r');
-      else if (event.key.keysym.sym == SDLK_ESCAPE)
-        CharTyped('\x1b');
-      else if (event.key.keysym.sym == SDLK_BACKSPACE)
-        CharTyped('\b');
+      if (keyCode != 0) {
+        KeyDown(keyCode);
+        TypeKeyCharacter(keyCode);
+      }
       break;
     }
     case SDL_KEYUP: {
@@ -152,8 +149,7 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
   if (!Engine) return;
   if (AltHeld && keyCode == vk::Return && Engine->GameMode == gmPlaying) {
     Settings.FullScreen = !Settings.FullScreen;
-    PostWindowMessage(wmChangeDisplayMode,
-                      DisplayModeFromSettings(Settings.FullScreen, Settings.BitBlt));
+    PostWindowMessage(wmChangeDisplayMode, SettingsDisplayMode());
     return;
   }
   if (CtrlHeld && keyCode == VkF1) {
@@ -178,6 +174,16 @@ void tMainWindow::KeyUp(std::uint16_t keyCode) {
   if (keyCode == vk::Alt) AltHeld = false;
   if (keyCode == VkControl) CtrlHeld = false;
   if (Engine && AcceptsInput) Engine->LiveInput.KeyUp(keyCode);
+}
+
+// Enter, Escape and Backspace type their characters without a text event of their own.
+void tMainWindow::TypeKeyCharacter(std::uint16_t keyCode) {
+  if (keyCode == vk::Return)
+    CharTyped('\r');
+  else if (keyCode == vk::Escape)
+    CharTyped('\x1b');
+  else if (keyCode == VkBackspace)
+    CharTyped('\b');
 }
 
 void tMainWindow::CharTyped(char c) {
@@ -237,8 +243,7 @@ void tMainWindow::ApplyScript(std::int64_t tick) {
           KeyDown(key);
         else
           KeyUp(key);
-        if (down && key == vk::Return) CharTyped('\r');
-        if (down && key == vk::Escape) CharTyped('\x1b');
+        if (down) TypeKeyCharacter(key);
         break;
       }
       case tScriptCommand::tKind::Text:

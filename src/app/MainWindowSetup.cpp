@@ -53,7 +53,7 @@ void tMainWindow::DeferredStartup() {
   ProcessPendingMessages();
   ApplyDeferredSwitches(Options.GameArgs, Settings, Startup);
   try {
-    DisplayMode = DisplayModeFromSettings(Settings.FullScreen, Settings.BitBlt);
+    DisplayMode = SettingsDisplayMode();
     SetUpEverything();
     StartRequestedPlay();
   } catch (const Exception& e) {
@@ -199,37 +199,36 @@ void tMainWindow::FitWindowToScreen() {
   SDL_SetWindowPosition(Window, x, y);
 }
 
-void tMainWindow::SetDisplayMode(std::int32_t mode) {
+std::int32_t tMainWindow::SettingsDisplayMode() const {
+  return DisplayModeFromSettings(Settings.FullScreen, Settings.BitBlt);
+}
+
+// Everything is freed and set up again in the display mode given; the engine, its episode
+// and level stay. Refused (false) while a set-up or a teardown runs.
+bool tMainWindow::SetUpAgain(std::int32_t mode) {
+  if (Busy || ShuttingDown) return false;
+  Busy = true;
+  FreeEverything();
   DisplayMode = mode;
   Display->SetDisplayType(mode);
+  SetUpEverything();
+  return true;
 }
 
 void tMainWindow::ChangeDisplayMode(std::int32_t mode) {
-  if (Busy || ShuttingDown) return;
-  Busy = true;
-  FreeEverything();
-  SetDisplayMode(mode);
-  SetUpEverything();
-  Engine->CurrentInput->Resync(KeyState);
+  if (SetUpAgain(mode)) Engine->CurrentInput->Resync(KeyState);
 }
 
 void tMainWindow::ReloadData() {
   if (Busy || ShuttingDown) return;
   PaintStatusText("Reloading data...");
-  Busy = true;
-  FreeEverything();
-  SetDisplayMode(DisplayModeFromSettings(Settings.FullScreen, Settings.BitBlt));
-  SetUpEverything();
+  SetUpAgain(SettingsDisplayMode());
 }
 
 void tMainWindow::DisplayChanged() {
   if (ActiveDisplayMode > 1) return;
   Desktop16Bit = Display->Desktop16Bit();
-  if (Busy || ShuttingDown) return;
-  Busy = true;
-  FreeEverything();
-  SetDisplayMode(DisplayModeFromSettings(Settings.FullScreen, Settings.BitBlt));
-  SetUpEverything();
+  SetUpAgain(SettingsDisplayMode());
 }
 
 void tMainWindow::ReinitialiseAudio() {
