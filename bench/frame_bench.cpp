@@ -7,7 +7,7 @@
 
 #include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
 #include "render/SidePanel.h"

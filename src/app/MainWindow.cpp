@@ -15,6 +15,7 @@
 #include "platform/ModalWindow.h"
 #include "platform/TtfTextService.h"
 #include "render/TextService.h"
+#include "ui/DeathPictures.h"
 
 namespace qn2 {
 
@@ -75,6 +76,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Engine->Pointer = this;
   Ghost = CreateOOTPlayer();
   Engine->SetOOTPlayer(Ghost.get());
+  Engine->OnPlayerKilled = ChooseDeathPictureFor;
   AcceptsInput = true;
   Engine->LoadEpisode(Startup.LevelSetFileName);
   SDL_SetWindowTitle(Window, ApplicationTitle);

@@ -56,7 +56,7 @@ void tMainWindow::TraceMode() {
   if (!Engine || Engine->GameMode == TracedMode) return;
   TracedMode = Engine->GameMode;
   std::cout << "tick " << FrameEvents << " mode " << static_cast<int>(Engine->GameMode) << " entry "
-            << Engine->EntryIndex << " turn " << Engine->TurnCount << std::endl;
+            << Engine->EntryIndex << " turn " << Engine->Play().TurnCount << std::endl;
 }
 
 void tMainWindow::RunEngineFrame(std::int32_t periods) {
@@ -64,11 +64,11 @@ void tMainWindow::RunEngineFrame(std::int32_t periods) {
     // A level the player solves on its own (--level) starts again instead of being graded
     // against the episode; a recording made of it is still saved.
     if (Options.LevelFile && Engine->GameMode == gmLevelDone && Recorder.State() == rsIdle) {
-      std::cout << "Level solved in " << Engine->TurnCount << " turns" << std::endl;
+      std::cout << "Level solved in " << Engine->Play().TurnCount << " turns" << std::endl;
       Engine->RestartLevel();
     }
     Engine->TimerTicks = periods;
-    const std::int32_t ticks = TicksForFrame(periods, Engine->TickCount);
+    const std::int32_t ticks = TicksForFrame(periods, Engine->Play().TickCount);
     for (std::int32_t i = 0; i < ticks; ++i) Engine->Update();
     const tPoint cell = MouseCell();
     Engine->CursorX = cell.X;

@@ -153,7 +153,7 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
     return;
   }
   if (CtrlHeld && keyCode == VkF1) {
-    PlayerCounters.SlowDisplay = !PlayerCounters.SlowDisplay;
+    Engine->Play().PlayerCounters.SlowDisplay = !Engine->Play().PlayerCounters.SlowDisplay;
     return;
   }
   if (CtrlHeld && keyCode == VkF2) {

@@ -142,7 +142,11 @@ void ReadUnits(tLevel& level, const std::vector<std::string>& lines,
     } else if (line.compare(0, 3, "End") == 0) {
       if (current != nullptr) {
         std::unique_ptr<tUnit> unit = current->Create();
+        // Property writers may consult the level the unit is read into (the water's tint
+        // goes to the level while editing); the unit is reset before the level takes it.
+        unit->Level = &level;
         for (const std::string& property : pending) ApplyPropertyLine(*unit, property, problems);
+        unit->Level = nullptr;
         unit->Reset();
         tUnit* added = level.AddUnit(std::move(unit));
         if (currentName == "Player") level.Player = added;

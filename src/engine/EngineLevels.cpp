@@ -4,7 +4,7 @@
 #include "data/Recorder.h"
 #include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "render/DibRegistry.h"
 #include "render/TileSheets.h"
 
@@ -67,12 +67,12 @@ tUnit* tGameEngine::EditorUnitAt(int x, int y) const {
 }
 
 void tGameEngine::ResetLevel(bool withFade) {
-  CarriedItems.QueueClear();
-  TurnClock.DrawOOTPlayer = false;
-  TickCount = 0;
-  TurnCount = 0;
+  Play().Carried.QueueClear();
+  Play().Clock.DrawOOTPlayer = false;
+  Play().TickCount = 0;
+  Play().TurnCount = 0;
   AnimCounter = 0;
-  FrameCount = 0;
+  Play().FrameCount = 0;
   Paused = false;
   Level.ResetAll();
   Level.MoveAll();

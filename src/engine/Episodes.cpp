@@ -5,7 +5,7 @@
 #include "data/Recorder.h"
 #include "data/TextLines.h"
 #include "engine/GameEngine.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 
 namespace qn2 {
 
@@ -152,7 +152,7 @@ void tGameEngine::LevelFinishedStep() {
     RestartLevel();
     return;
   }
-  const bool allJewels = LevelCounters.JewelsCollected == LevelCounters.JewelsInLevel;
+  const bool allJewels = Play().Counters.JewelsCollected == Play().Counters.JewelsInLevel;
   const std::int32_t value = allJewels ? ProgressSolvedAllJewels : ProgressSolved;
   if (GetProgress(EntryIndex) < value) SetProgress(EntryIndex, value);
   SaveProgress();

@@ -2,7 +2,7 @@
 
 #include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "render/ColourTables.h"
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
@@ -103,26 +103,26 @@ void tFrameComposer::DrawUnits(tGameEngine& engine, tDib16& frame) {
 // The ghost of an early step walks between its two cells; from the next frame on the
 // level draws it in the player's place.
 void tFrameComposer::PlaceOOTPlayer(tGameEngine& engine) {
-  if (!engine.OOTStepActive || engine.OOTPlayer == nullptr) return;
-  const float f = TurnClock.OOTFraction;
-  engine.OOTPlayer->X =
-      (1 - f) * static_cast<float>(TurnClock.OOTFromX) + f * static_cast<float>(TurnClock.OOTToX);
-  engine.OOTPlayer->Y =
-      (1 - f) * static_cast<float>(TurnClock.OOTFromY) + f * static_cast<float>(TurnClock.OOTToY);
+  if (!engine.Play().Clock.OOTStepActive || engine.OOTPlayer == nullptr) return;
+  const float f = engine.Play().Clock.OOTFraction;
+  engine.OOTPlayer->X = (1 - f) * static_cast<float>(engine.Play().Clock.OOTFromX) +
+                        f * static_cast<float>(engine.Play().Clock.OOTToX);
+  engine.OOTPlayer->Y = (1 - f) * static_cast<float>(engine.Play().Clock.OOTFromY) +
+                        f * static_cast<float>(engine.Play().Clock.OOTToY);
   engine.OOTPlayer->Move();
-  TurnClock.DrawOOTPlayer = true;
+  engine.Play().Clock.DrawOOTPlayer = true;
 }
 
 void tFrameComposer::DrawPanelAndCursor(tGameEngine& engine, tDib16& frame) {
   tSidePanel& panel = SidePanel;
   panel.LevelCode = engine.LevelLabel;
-  panel.KeysCollected = LevelCounters.KeysCollected;
-  panel.KeysInLevel = LevelCounters.KeysInLevel;
-  panel.JewelsCollected = LevelCounters.JewelsCollected;
-  panel.JewelsInLevel = LevelCounters.JewelsInLevel;
+  panel.KeysCollected = engine.Play().Counters.KeysCollected;
+  panel.KeysInLevel = engine.Play().Counters.KeysInLevel;
+  panel.JewelsCollected = engine.Play().Counters.JewelsCollected;
+  panel.JewelsInLevel = engine.Play().Counters.JewelsInLevel;
   panel.HintText = engine.Level.Hint;
   DrawSidePanel();
-  DrawCarriedItems(GetDib("SidePanel.jpg", true));
+  DrawCarriedItems(engine.Play().Carried, GetDib("SidePanel.jpg", true));
   if (engine.ShowCursor && engine.CursorX >= 0) {
     const int left = engine.CursorX * 32 + SidePanelWidth;
     const int top = engine.CursorY * 32;

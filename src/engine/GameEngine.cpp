@@ -7,7 +7,7 @@
 #include "data/ConfigFile.h"
 #include "data/Recorder.h"
 #include "engine/PackagePictures.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "render/DibStack.h"
 
 namespace qn2 {
@@ -37,7 +37,8 @@ tGameEngine::tGameEngine()
       OwnFrame(std::make_unique<tDib16>(FrameWidth, FrameHeight)),
       Frame(OwnFrame.get()) {
   if (PictureFiles == nullptr) PictureFiles = &PackagePictures;
-  TurnClock.OOTEnabled = true;
+  Play().Owner = &PlayOwner;
+  Play().Clock.OOTEnabled = true;
   Frame->SetHasMask(true);
   Frame->TrackDirty = true;
   BindDefaultKeys(LiveInput);
@@ -48,12 +49,14 @@ tGameEngine::tGameEngine()
 }
 
 tGameEngine::~tGameEngine() {
+  Play().Owner = nullptr;
   Sound().UnloadMusic();
 }
 
 void tGameEngine::SetOOTPlayer(tUnit* ghost) {
   OOTPlayer = ghost;
-  TurnClock.OOTPlayer = ghost;
+  Play().Clock.OOTPlayer = ghost;
+  if (ghost != nullptr) ghost->Level = &Level;
 }
 
 void tGameEngine::SetFrameSurface(tDib16* frame) {
@@ -68,7 +71,7 @@ void tGameEngine::Update() {
   const tGameMode modeAtStart = GameMode;
 
   if (GameMode != gmEditing) {
-    ++TickCount;
+    ++Play().TickCount;
     if (GameMode == gmDying || (GameMode == gmPlaying && !Paused)) GameFrame();
   }
 
@@ -105,23 +108,23 @@ void tGameEngine::ReadMouse() {
 }
 
 void tGameEngine::GameFrame() {
-  ++FrameCount;
-  ++TurnClock.OOTFrames;
-  TurnClock.TurnPhase = FrameCount % TurnClock.FramesPerTurn;
-  TurnClock.PrevTurnFraction = TurnClock.TurnFraction;
-  TurnClock.TurnFraction =
-      static_cast<float>(TurnClock.TurnPhase) / static_cast<float>(TurnClock.FramesPerTurn);
-  if (GameMode != gmDying && TurnClock.OOTEnabled)
+  ++Play().FrameCount;
+  ++Play().Clock.OOTFrames;
+  Play().Clock.TurnPhase = Play().FrameCount % Play().Clock.FramesPerTurn;
+  Play().Clock.PrevTurnFraction = Play().Clock.TurnFraction;
+  Play().Clock.TurnFraction =
+      static_cast<float>(Play().Clock.TurnPhase) / static_cast<float>(Play().Clock.FramesPerTurn);
+  if (GameMode != gmDying && Play().Clock.OOTEnabled)
     OutOfTurnCheck();
   else
     SpeedKeys();
-  if (OOTStepActive) {
-    TurnClock.OOTFraction =
-        static_cast<float>(TurnClock.OOTFrames) / static_cast<float>(TurnClock.OOTLength);
-    if (TurnClock.OOTFrames == TurnClock.OOTLength) {
-      OOTStepActive = false;
+  if (Play().Clock.OOTStepActive) {
+    Play().Clock.OOTFraction =
+        static_cast<float>(Play().Clock.OOTFrames) / static_cast<float>(Play().Clock.OOTLength);
+    if (Play().Clock.OOTFrames == Play().Clock.OOTLength) {
+      Play().Clock.OOTStepActive = false;
       CurrentInput = &LiveInput;
-      TurnClock.DrawOOTPlayer = false;
+      Play().Clock.DrawOOTPlayer = false;
     }
   }
 }
@@ -131,12 +134,13 @@ void tGameEngine::GameFrame() {
 void tGameEngine::OutOfTurnCheck() {
   const tRecorderState recording = Recorder.State();
   const bool recorderFree = recording == rsIdle || recording == rsStopped;
-  if (!recorderFree || OOTStepActive || !AnyDirectionPressed(LiveInput) || OOTPlayer == nullptr) {
+  if (!recorderFree || Play().Clock.OOTStepActive || !AnyDirectionPressed(LiveInput) ||
+      OOTPlayer == nullptr) {
     SpeedKeys();
     return;
   }
   tUnit* player = Level.Player;
-  if (player == nullptr || !player->HasArrived() || TurnClock.TurnFraction <= 0.3f ||
+  if (player == nullptr || !player->HasArrived() || Play().Clock.TurnFraction <= 0.3f ||
       Level.AnyHoldsPlayerTurn())
     return;
 
@@ -146,15 +150,16 @@ void tGameEngine::OutOfTurnCheck() {
   OOTPlayer->X = static_cast<float>(player->GridX);
   OOTPlayer->Y = static_cast<float>(player->GridY);
   OOTPlayer->TakeTurn();
-  TurnClock.OOTFromX = player->GridX;
-  TurnClock.OOTFromY = player->GridY;
-  TurnClock.OOTToX = OOTPlayer->TargetX;
-  TurnClock.OOTToY = OOTPlayer->TargetY;
-  if (TurnClock.OOTFromX == TurnClock.OOTToX && TurnClock.OOTFromY == TurnClock.OOTToY) return;
+  Play().Clock.OOTFromX = player->GridX;
+  Play().Clock.OOTFromY = player->GridY;
+  Play().Clock.OOTToX = OOTPlayer->TargetX;
+  Play().Clock.OOTToY = OOTPlayer->TargetY;
+  if (Play().Clock.OOTFromX == Play().Clock.OOTToX && Play().Clock.OOTFromY == Play().Clock.OOTToY)
+    return;
 
-  OOTStepActive = true;
-  TurnClock.OOTLength = 2 * TurnClock.FramesPerTurn - TurnClock.TurnPhase;
-  TurnClock.OOTFrames = 0;
+  Play().Clock.OOTStepActive = true;
+  Play().Clock.OOTLength = 2 * Play().Clock.FramesPerTurn - Play().Clock.TurnPhase;
+  Play().Clock.OOTFrames = 0;
   CurrentInput = &OlderInput;
   PreviousInput.CopyFrom(LiveInput);
   LiveInput.Consume(TurnActionsMask);
@@ -163,14 +168,14 @@ void tGameEngine::OutOfTurnCheck() {
 // Numeric plus and minus change the length of a turn at a turn boundary; the number of
 // whole turns played stays.
 void tGameEngine::SpeedKeys() {
-  if (OOTStepActive || TurnClock.TurnPhase != 0 || GameMode != gmPlaying) return;
+  if (Play().Clock.OOTStepActive || Play().Clock.TurnPhase != 0 || GameMode != gmPlaying) return;
   auto apply = [this](int change) {
-    const std::int32_t turns = FrameCount / TurnClock.FramesPerTurn;
-    TurnClock.SpeedAdjust = std::clamp(TurnClock.SpeedAdjust + change, -6, 6);
-    TurnClock.FramesPerTurn = TurnClock.SpeedAdjust + 12;
-    FrameCount = turns * TurnClock.FramesPerTurn;
+    const std::int32_t turns = Play().FrameCount / Play().Clock.FramesPerTurn;
+    Play().Clock.SpeedAdjust = std::clamp(Play().Clock.SpeedAdjust + change, -6, 6);
+    Play().Clock.FramesPerTurn = Play().Clock.SpeedAdjust + 12;
+    Play().FrameCount = turns * Play().Clock.FramesPerTurn;
     MessageTicks = 80;
-    const std::int32_t shown = -TurnClock.SpeedAdjust;
+    const std::int32_t shown = -Play().Clock.SpeedAdjust;
     MessageText = (shown >= 0 ? "Game Speed +" : "Game Speed ") + std::to_string(shown);
   };
   if (CurrentInput->WasPressed(iaSlower)) apply(+1);
@@ -239,14 +244,14 @@ void tGameEngine::ModeWork() {
 // One game frame of the board: the turn boundary, then the units' movement.
 void tGameEngine::GameStep() {
   if (RestartRequested) return;
-  if (TurnClock.TurnPhase == 0) {
+  if (Play().Clock.TurnPhase == 0) {
     Level.ReindexRows();
     OlderInput.CopyFrom(PreviousInput);
     PreviousInput.CopyFrom(LiveInput);
     if (GameMode == gmPlaying) Level.TakeTurns();
     TurnTicked = true;
     CurrentInput->Consume(TurnActionsMask);
-    ++TurnCount;
+    ++Play().TurnCount;
   }
   if (GameMode == gmDying || GameMode == gmDead || GameMode == gmPopupClosed ||
       GameMode == gmWarping) {
@@ -283,9 +288,9 @@ void tGameEngine::IntroStep() {
       IntroSnapshot.reset();
     }
     SetGameMode(gmPlaying);
-    TickCount = 0;
+    Play().TickCount = 0;
     AnimCounter = 0;
-    FrameCount = 0;
+    Play().FrameCount = 0;
   }
   ++IntroTicks;
 }

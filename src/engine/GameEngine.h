@@ -9,6 +9,7 @@
 
 #include "data/SetFile.h"
 #include "engine/EngineHooks.h"
+#include "engine/EnginePlayOwner.h"
 #include "engine/GameModes.h"
 #include "engine/board/Level.h"
 #include "input/InputDevice.h"
@@ -73,16 +74,27 @@ class tGameEngine {
   bool BuildingBackground = false;
   std::array<std::int32_t, 7> MenuGlow{};
   std::uint8_t MenuItem = 1;
-  std::int32_t TickCount = 0;
-  std::int32_t TurnCount = 0;
-  std::int32_t FrameCount = 0;
   std::int32_t AnimCounter = 0;
   std::int32_t DeadTicks = 0;
   bool WarpFinished = false;
   std::int32_t TimerTicks = 0;
   std::unique_ptr<tDib16> Background;
   std::unique_ptr<tDib16> MenuBackdrop;
+  // The level in play; it owns its cells, its units and its play state (turn clock,
+  // counters, carried items, the counts of ticks, frames and turns).
   tLevel Level;
+  tPlayState& Play() { return Level.Play; }
+  // The engine's answers to the units; a level of a test can borrow them.
+  tPlayOwner& Owner() { return PlayOwner; }
+  const tPlayState& Play() const { return Level.Play; }
+  // The last death the units reported, for the death pop-up's picture.
+  struct tDeathReport {
+    const tUnitClass* Killer = nullptr;
+    tDeathCause Cause = tDeathCause::General;
+  };
+  tDeathReport LastDeath;
+  // Told of every death the units report (the death pop-up picks its picture).
+  std::function<void(const tDeathReport&)> OnPlayerKilled;
   std::string MusicFileName;  // the level's music module, empty when it has none
   // The episode: one entry per set-file line, each with its progress value.
   std::vector<tSetEntry> Episode;
@@ -101,7 +113,6 @@ class tGameEngine {
   bool GameInProgress = false;
   bool RestartRequested = false;
   bool ShowOOTDiagnostics = false;
-  bool OOTStepActive = false;
   bool Paused = false;
 
   // The episode's state shown beside the level.
@@ -174,6 +185,8 @@ class tGameEngine {
 
   std::unique_ptr<tDib16> OwnFrame;
   tDib16* Frame;
+  tEnginePlayOwner PlayOwner{*this};
+  friend class tEnginePlayOwner;
 };
 
 // The one engine of the program, set by whoever creates it; units reach the game through it.

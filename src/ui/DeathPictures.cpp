@@ -78,6 +78,10 @@ void ChooseDeathPicture(const std::string& killerClassName) {
   Sprites().Current = DeathPicture(group, LookRandom.Below(DeathPictureCount(group)));
 }
 
+void ChooseDeathPictureFor(const tGameEngine::tDeathReport& death) {
+  ChooseDeathPicture(death.Killer != nullptr ? death.Killer->ClassName : "");
+}
+
 tSprite* CurrentDeathPicture() {
   return Sprites().Current;
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/GameEngine.h"
+
 namespace qn2 {
 
 class tSprite;
@@ -18,6 +20,9 @@ void LoadDeathPictureData();
 // "tSpider", "tCherryBomb", "tSeekerDroid", letter case ignored). Six deaths in ten get a
 // general picture whoever the killer was; any other name always does.
 void ChooseDeathPicture(const std::string& killerClassName);
+
+// Picks the picture for a death the engine reports.
+void ChooseDeathPictureFor(const tGameEngine::tDeathReport& death);
 
 // The picture chosen by the last death; none before the first.
 tSprite* CurrentDeathPicture();

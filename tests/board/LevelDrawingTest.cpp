@@ -28,8 +28,6 @@ struct tSwatch {
 class LevelDrawingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TurnClock = tTurnClock();
-    CarriedItems.QueueClear();
     PushDib();
     CurrentDib = &Frame;
   }
@@ -40,6 +38,7 @@ class LevelDrawingTest : public ::testing::Test {
   }
 
   tDib16 Frame{640, 480};
+  tPlayState& State() { return Level.Play; }
   tLevel Level;
   tSwatch Red{0xF800}, Green{0x07E0}, Blue{0x001F};
 };
@@ -85,8 +84,8 @@ TEST_F(LevelDrawingTest, TheOutOfTurnGhostIsDrawnInPlaceOfThePlayer) {
   ghost.Sprite = &Blue.Sprite;
   ghost.X = 3;
   ghost.Y = 4;
-  TurnClock.OOTPlayer = &ghost;
-  TurnClock.DrawOOTPlayer = true;
+  State().Clock.OOTPlayer = &ghost;
+  State().Clock.DrawOOTPlayer = true;
   Level.MoveAll();
   Level.DrawUnits();
   EXPECT_EQ(PixelOfCell(0, 0), 0);
@@ -135,10 +134,10 @@ TEST_F(LevelDrawingTest, CarriedItemsAreDrawnLeftToRightInQueueOrder) {
     items[i]->Sprite = &swatches[i]->Sprite;
     items[i]->PickUp();
   }
-  CarriedItems.QueueTakeFirst();
+  State().Carried.QueueTakeFirst();
   tDib16 panel(128, 480);
   panel.FillSurface(0x1111);
-  DrawCarriedItems(&panel);
+  DrawCarriedItems(State().Carried, &panel);
   // Two items: centred at 48 and 80 on row 376; the second picked up is now leftmost.
   EXPECT_EQ(Frame.ScanLine(376)[48], 0x07E0);
   EXPECT_EQ(Frame.ScanLine(376)[80], 0x001F);

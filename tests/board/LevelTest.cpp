@@ -13,11 +13,8 @@ using testing::tProbe;
 
 class LevelTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    TurnClock = tTurnClock();
-    CarriedItems.QueueClear();
-    CycleProcedures.Clear();
-  }
+  void SetUp() override { CycleProcedures.Clear(); }
+  tPlayState& State() { return Level.Play; }
   tLevel Level;
 };
 
@@ -88,7 +85,7 @@ TEST_F(LevelTest, ThePlayerGoesFirstAndDeadUnitsGetNoTurns) {
 TEST_F(LevelTest, WithoutAPlayerNoTurnIsTaken) {
   tProbe* unit = Place(Level, 1, 1);
   int cycles = 0;
-  CycleProcedures.Add([&] { ++cycles; });
+  CycleProcedures.Add([&](tPlayState&) { ++cycles; });
   Level.TakeTurns();
   EXPECT_EQ(unit->BeginTurns, 0);
   EXPECT_EQ(cycles, 0);
@@ -151,12 +148,12 @@ TEST_F(LevelTest, DeadTemporaryUnitsAreFreedAfterAStepOthersStay) {
 TEST_F(LevelTest, ResetCountsRunsCycleProceduresAndRestoresUnits) {
   tProbe* player = Place(Level, 0, 0, true);
   int cycles = 0;
-  CycleProcedures.Add([&] { ++cycles; });
-  LevelCounters.KeysCollected = 3;
+  CycleProcedures.Add([&](tPlayState&) { ++cycles; });
+  State().Counters.KeysCollected = 3;
   player->Dead = true;
   player->X = 5;
   Level.ResetAll();
-  EXPECT_EQ(LevelCounters.KeysCollected, 0);
+  EXPECT_EQ(State().Counters.KeysCollected, 0);
   EXPECT_EQ(cycles, 1);
   EXPECT_FALSE(player->Dead);
   EXPECT_EQ(player->X, 0);
@@ -169,7 +166,7 @@ TEST_F(LevelTest, FreeingTheUnitsForgetsThePlayerAndTheCarriedItems) {
   Level.ReindexRows();
   Level.FreeUnits();
   EXPECT_EQ(Level.Player, nullptr);
-  EXPECT_EQ(CarriedItems.Size(), 0u);
+  EXPECT_EQ(State().Carried.Size(), 0u);
   for (const auto& row : Level.Rows) EXPECT_TRUE(row.empty());
 }
 
@@ -230,9 +227,9 @@ TEST_F(LevelTest, UnitsAddedDuringAResetOrMovePassJoinFromTheNextPass) {
 
 TEST(CycleProceduresTable, RefusesTheEighteenth) {
   tCycleProcedures table;
-  for (int i = 0; i < 17; ++i) table.Add([] {});
+  for (int i = 0; i < 17; ++i) table.Add([](tPlayState&) {});
   try {
-    table.Add([] {});
+    table.Add([](tPlayState&) {});
     FAIL() << "the eighteenth procedure was accepted";
   } catch (const Exception& e) {
     EXPECT_STREQ(e.what(), "Too many cycle Procedures!");

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "engine/board/Level.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/board/Unit.h"
 
 namespace qn2::testing {
@@ -65,7 +65,7 @@ inline tProbe* Place(tLevel& level, int x, int y, bool isPlayer = false) {
 inline void PlayTurn(tLevel& level) {
   level.ReindexRows();
   level.TakeTurns();
-  for (int i = 0; i < TurnClock.FramesPerTurn; ++i) level.MoveAll();
+  for (int i = 0; i < level.Play.Clock.FramesPerTurn; ++i) level.MoveAll();
 }
 
 }  // namespace qn2::testing

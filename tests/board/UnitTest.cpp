@@ -12,10 +12,7 @@ using testing::tProbe;
 
 class UnitTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    TurnClock = tTurnClock();
-    CarriedItems.QueueClear();
-  }
+  tPlayState& State() { return Level.Play; }
   tLevel Level;
 };
 
@@ -101,7 +98,7 @@ TEST_F(UnitTest, AMoveAtTwelveFramesPerTurnTakesTwelveFrames) {
 }
 
 TEST_F(UnitTest, MovesFollowTheGameSpeed) {
-  TurnClock.FramesPerTurn = 18;
+  State().Clock.FramesPerTurn = 18;
   tProbe* unit = Place(Level, 4, 4);
   unit->StartMove(tDirection::Up);
   EXPECT_FLOAT_EQ(unit->StepY, -1.0f / 18.0f);
@@ -122,14 +119,14 @@ TEST_F(UnitTest, TheFourthItemOfferedToAFullQueueStaysOnTheBoard) {
   tProbe* items[4];
   for (int i = 0; i < 4; ++i) items[i] = Place(Level, i, 0);
   for (tProbe* item : items) item->PickUp();
-  EXPECT_TRUE(CarriedItems.QueueFull());
+  EXPECT_TRUE(State().Carried.QueueFull());
   EXPECT_TRUE(items[2]->Carried);
   EXPECT_FALSE(items[3]->Carried);
-  EXPECT_EQ(CarriedItems.QueueTakeFirst(), items[0]);
-  EXPECT_EQ(CarriedItems.Item(0), items[1]);
-  EXPECT_EQ(CarriedItems.Size(), 2u);
-  CarriedItems.QueueClear();
-  EXPECT_EQ(CarriedItems.QueueTakeFirst(), nullptr);
+  EXPECT_EQ(State().Carried.QueueTakeFirst(), items[0]);
+  EXPECT_EQ(State().Carried.Item(0), items[1]);
+  EXPECT_EQ(State().Carried.Size(), 2u);
+  State().Carried.QueueClear();
+  EXPECT_EQ(State().Carried.QueueTakeFirst(), nullptr);
 }
 
 TEST_F(UnitTest, ResetReturnsToTheStartStateWhateverHappened) {
@@ -165,12 +162,18 @@ TEST_F(UnitTest, StartCellsOutsideTheBoardAreIgnored) {
   EXPECT_EQ(GetPropertyText(unit, "InitialY"), "14");
 }
 
-TEST_F(UnitTest, ConstructionTakesTheNextSerialNumber) {
-  tProbe a, b;
-  EXPECT_EQ(b.SerialNumber, a.SerialNumber + 1);
-  EXPECT_EQ(a.Layer, 1);
-  EXPECT_TRUE(a.ReservesCell);
-  EXPECT_FALSE(a.Present);
+// Serial numbers belong to the level's play state, so a snapshot of the level restores them.
+TEST_F(UnitTest, EachUnitTheLevelTakesGetsTheNextSerialNumber) {
+  tProbe* a = Place(Level, 1, 1);
+  tProbe* b = Place(Level, 2, 1);
+  EXPECT_EQ(b->SerialNumber, a->SerialNumber + 1);
+  EXPECT_EQ(Level.Play.NextSerialNumber, b->SerialNumber + 1);
+  tLevel other;
+  EXPECT_EQ(Place(other, 1, 1)->SerialNumber, 0) << "every level counts its own";
+  tProbe fresh;
+  EXPECT_EQ(fresh.Layer, 1);
+  EXPECT_TRUE(fresh.ReservesCell);
+  EXPECT_FALSE(fresh.Present);
 }
 
 TEST_F(UnitTest, SnapshotsRestoreTheMovementState) {

@@ -13,7 +13,7 @@
 #include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
 #include "engine/board/CycleProcedures.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/board/UnitRegistry.h"
 #include "support/ScratchFolder.h"
 
@@ -54,9 +54,6 @@ class EngineTest : public ::testing::Test {
   void SetUp() override {
     Previous = std::filesystem::current_path();
     std::filesystem::current_path(Scratch.path());
-    TurnClock = tTurnClock();
-    LevelCounters.Clear();
-    CarriedItems.QueueClear();
     CycleProcedures.Clear();
     Recorder.Clear();
     Settings = tSettings();
@@ -67,10 +64,11 @@ class EngineTest : public ::testing::Test {
   void TearDown() override {
     GameEngine = nullptr;
     Engine.reset();
-    TurnClock = tTurnClock();
     UnitRegistry.Clear();
     std::filesystem::current_path(Previous);
   }
+
+  tPlayState& State() { return Engine->Play(); }
 
   void Write(const std::string& name, const std::string& bytes) const {
     std::ofstream(Scratch / name, std::ios::binary) << bytes;

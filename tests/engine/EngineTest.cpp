@@ -39,7 +39,7 @@ class EngineTickTest : public testing::EngineTest {
   // Plays frames until the next turn boundary has been handled.
   void TickToTurnBoundary() {
     do Tick();
-    while (TurnClock.TurnPhase != 0);
+    while (State().Clock.TurnPhase != 0);
   }
 };
 
@@ -51,17 +51,17 @@ TEST_F(EngineTickTest, ALoadedLevelPlaysItsIntroThenTakesTurns) {
   EXPECT_EQ(Engine->GameMode, gmIntro);
   Tick();
   EXPECT_EQ(Engine->GameMode, gmPlaying);
-  EXPECT_EQ(Engine->FrameCount, 0);
+  EXPECT_EQ(Engine->Play().FrameCount, 0);
 
   Engine->LiveInput.KeyDown(vk::Right);
   TickToTurnBoundary();
-  EXPECT_EQ(Engine->FrameCount, 12);
-  EXPECT_EQ(Engine->TurnCount, 1);
+  EXPECT_EQ(Engine->Play().FrameCount, 12);
+  EXPECT_EQ(Engine->Play().TurnCount, 1);
   EXPECT_EQ(Player()->TargetX, 4);
   Engine->LiveInput.KeyUp(vk::Right);
   TickToTurnBoundary();
   EXPECT_EQ(Player()->GridX, 4);
-  EXPECT_EQ(Engine->TurnCount, 2);
+  EXPECT_EQ(Engine->Play().TurnCount, 2);
 }
 
 TEST_F(EngineTickTest, TheSpeedKeysChangeTheTurnLengthWithinLimits) {
@@ -70,7 +70,7 @@ TEST_F(EngineTickTest, TheSpeedKeysChangeTheTurnLengthWithinLimits) {
     Engine->LiveInput.KeyDown(vk::NumPadMinus);
     Engine->LiveInput.KeyUp(vk::NumPadMinus);
     TickToTurnBoundary();
-    EXPECT_EQ(TurnClock.FramesPerTurn, std::min(12 + press, 18)) << press;
+    EXPECT_EQ(State().Clock.FramesPerTurn, std::min(12 + press, 18)) << press;
   }
   EXPECT_EQ(Engine->MessageText, "Game Speed -6");
   for (int press = 1; press <= 13; ++press) {
@@ -81,7 +81,7 @@ TEST_F(EngineTickTest, TheSpeedKeysChangeTheTurnLengthWithinLimits) {
       EXPECT_EQ(Engine->MessageText, "Game Speed +1");
     }
   }
-  EXPECT_EQ(TurnClock.FramesPerTurn, 6);
+  EXPECT_EQ(State().Clock.FramesPerTurn, 6);
   EXPECT_EQ(Engine->MessageText, "Game Speed +6");
   Tick(6);
   EXPECT_EQ(Engine->MessageTicks, 80 - 6) << "the message counts down every tick";
@@ -92,11 +92,11 @@ TEST_F(EngineTickTest, ASpeedChangeKeepsTheWholeTurnsPlayed) {
   Tick(59);
   Engine->LiveInput.KeyDown(vk::NumPadPlus);
   Tick();  // frame 60: the sixth turn boundary, 5 whole turns behind
-  EXPECT_EQ(TurnClock.FramesPerTurn, 11);
-  EXPECT_EQ(Engine->FrameCount, 55);
-  const std::int32_t turns = Engine->TurnCount;
+  EXPECT_EQ(State().Clock.FramesPerTurn, 11);
+  EXPECT_EQ(Engine->Play().FrameCount, 55);
+  const std::int32_t turns = Engine->Play().TurnCount;
   Tick(11);
-  EXPECT_EQ(Engine->TurnCount, turns + 1);
+  EXPECT_EQ(Engine->Play().TurnCount, turns + 1);
 }
 
 TEST_F(EngineTickTest, TheModeStackHoldsElevenModes) {
@@ -249,7 +249,7 @@ class OutOfTurnTest : public EngineTickTest {
   }
   // Presses Right once the given share of the turn has passed.
   void PressRightAt(int phase) {
-    while (TurnClock.TurnPhase != phase) Tick();
+    while (State().Clock.TurnPhase != phase) Tick();
     Engine->LiveInput.KeyDown(vk::Right);
     Tick();
   }
@@ -258,30 +258,30 @@ class OutOfTurnTest : public EngineTickTest {
 
 TEST_F(OutOfTurnTest, ADirectionLateInATurnStartsTheNextStepEarly) {
   PressRightAt(4);  // 5 / 12 of the turn have passed
-  EXPECT_TRUE(Engine->OOTStepActive);
-  EXPECT_EQ(TurnClock.OOTToX, 4);
-  EXPECT_EQ(TurnClock.OOTLength, 2 * 12 - 5);
+  EXPECT_TRUE(Engine->Play().Clock.OOTStepActive);
+  EXPECT_EQ(State().Clock.OOTToX, 4);
+  EXPECT_EQ(State().Clock.OOTLength, 2 * 12 - 5);
   EXPECT_EQ(Engine->CurrentInput, &Engine->OlderInput);
-  Tick(TurnClock.OOTLength);
-  EXPECT_FALSE(Engine->OOTStepActive);
+  Tick(State().Clock.OOTLength);
+  EXPECT_FALSE(Engine->Play().Clock.OOTStepActive);
   EXPECT_EQ(Engine->CurrentInput, &Engine->LiveInput);
 }
 
 TEST_F(OutOfTurnTest, NoEarlyStepBeforeThirtyPercentOrWhileAUnitHoldsTheTurn) {
   PressRightAt(2);  // 3 / 12 = 25%
-  EXPECT_FALSE(Engine->OOTStepActive);
+  EXPECT_FALSE(Engine->Play().Clock.OOTStepActive);
   Engine->LiveInput.KeyUp(vk::Right);
   TickToTurnBoundary();
   TickToTurnBoundary();
   Player()->Holds = true;
   PressRightAt(6);
-  EXPECT_FALSE(Engine->OOTStepActive);
+  EXPECT_FALSE(Engine->Play().Clock.OOTStepActive);
 }
 
 TEST_F(OutOfTurnTest, NoEarlyStepWhileASolutionIsRecordedOrPlayed) {
   Recorder.StartRecording();
   PressRightAt(6);
-  EXPECT_FALSE(Engine->OOTStepActive);
+  EXPECT_FALSE(Engine->Play().Clock.OOTStepActive);
 }
 
 TEST_F(EngineTickTest, TypingTheRecordingCodeRestartsTheLevelRecording) {

@@ -10,7 +10,7 @@ class tGem : public tUnit {
  public:
   void Reset() override {
     tUnit::Reset();
-    ++LevelCounters.JewelsInLevel;
+    if (Level != nullptr) ++Play().Counters.JewelsInLevel;
   }
 };
 
@@ -35,7 +35,7 @@ class EpisodeTest : public testing::EngineTest {
   // Finishes the running level, collecting the jewel or not.
   void Finish(bool allJewels) {
     ASSERT_EQ(Engine->GameMode, gmPlaying);
-    if (allJewels) LevelCounters.JewelsCollected = LevelCounters.JewelsInLevel;
+    if (allJewels) State().Counters.JewelsCollected = State().Counters.JewelsInLevel;
     Engine->SetGameMode(gmLevelDone);
     Tick();
   }

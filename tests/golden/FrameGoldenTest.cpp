@@ -9,7 +9,7 @@
 #include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
 #include "engine/board/CycleProcedures.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/board/UnitRegistry.h"
 #include "platform/TtfTextService.h"
 #include "render/DibRegistry.h"
@@ -118,9 +118,6 @@ class FrameGoldenTest : public ::testing::Test {
   void SetUp() override {
     Previous = std::filesystem::current_path();
     std::filesystem::current_path(Scratch.path());
-    TurnClock = tTurnClock();
-    LevelCounters.Clear();
-    CarriedItems.QueueClear();
     CycleProcedures.Clear();
     ClearDibs();
     Write("Tiles.bmp", MakeBmp(512, 512, TileColour));
@@ -141,6 +138,7 @@ class FrameGoldenTest : public ::testing::Test {
     tRoller::Ball().SetUp("Ball.bmp", 0, 0, 32, 32);
     UnitRegistry.Add("Player", tRoller::Class, nullptr);
   }
+  tPlayState& State() { return Engine->Play(); }
   void TearDown() override {
     TextService = nullptr;
     GameEngine = nullptr;
@@ -242,10 +240,10 @@ TEST_F(FrameGoldenTest, TheSidePanelWithHintLevelCodeAndCounters) {
   WriteLevel("Roll the stone under the old arch");
   PlayIntro();
   Engine->LevelLabel = "B7";
-  LevelCounters.KeysInLevel = 12;
-  LevelCounters.KeysCollected = 3;
-  LevelCounters.JewelsInLevel = 4;
-  LevelCounters.JewelsCollected = 4;
+  State().Counters.KeysInLevel = 12;
+  State().Counters.KeysCollected = 3;
+  State().Counters.JewelsInLevel = 4;
+  State().Counters.JewelsCollected = 4;
   Engine->FullRedraw = true;
   Engine->DrawFrame();
   test::ExpectMatchesGolden(Engine->FrameSurface(), "side_panel");

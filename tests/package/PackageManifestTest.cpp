@@ -19,6 +19,7 @@
 #include "render/MenuFont.h"
 #include "render/SidePanel.h"
 #include "render/Sprite.h"
+#include "ui/DeathPictures.h"
 
 namespace qn2 {
 namespace {
@@ -74,6 +75,7 @@ TEST_F(PackageManifestTest, EveryNamedFileIsInThePackageAndPicturesHaveTheirSize
 // inside it.
 TEST_F(PackageManifestTest, EveryCellTheCodeCutsLiesInsideItsPicture) {
   SetUpUnits();
+  LoadDeathPictureData();
   LoadSidePanel();
   LoadMenuFont();
   LoadGameEngineGraphicsData();

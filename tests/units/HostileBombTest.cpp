@@ -24,7 +24,7 @@ TEST_F(HostileBombTest, TheBombIsPickedUpInTheTurnAfterThePlayerArrives) {
   EXPECT_FALSE(bomb->Carried);
   Turn();
   EXPECT_TRUE(bomb->Carried);
-  EXPECT_EQ(CarriedItems.Item(0), bomb);
+  EXPECT_EQ(State().Carried.Item(0), bomb);
   EXPECT_EQ(Board().UnitAt(2, 1), Hero()) << "a carried bomb is not on its cell";
   EXPECT_EQ(Sounds.Count("CherryBombPickup.Wav"), 1);
   EXPECT_FALSE(bomb->HoldsPlayerTurn());
@@ -47,7 +47,7 @@ TEST_F(HostileBombTest, ThePickupSoundPlaysAtMostOnceInTenTurns) {
 TEST_F(HostileBombTest, AFullQueueLeavesTheBombLyingWithoutASound) {
   Play({"", ".PCCCC"});
   Turns("RRRR.");
-  EXPECT_EQ(CarriedItems.Size(), 3u);
+  EXPECT_EQ(State().Carried.Size(), 3u);
   tCherryBomb* fourth = At<tCherryBomb>(5, 1);
   EXPECT_FALSE(fourth->Carried);
   EXPECT_TRUE(fourth->IsLive());
@@ -200,14 +200,14 @@ TEST_F(HostileBombTest, ABurningBombIsMutedWithTheMenuAndSilencedByARestart) {
   EXPECT_EQ(Sounds.Volumes.back(), std::make_pair(fuse, 255));
 
   Sounds.Clear();
-  LastPickupTurn = 1000;
+  State().LastPickupTurn = 1000;
   Engine->RestartLevel();
   EXPECT_EQ(Sounds.Stopped, std::vector<int>{fuse});
   EXPECT_EQ(lit->FuseChannel, -1);
   EXPECT_EQ(lit->BombState, tCherryBomb::bsLying);
   EXPECT_EQ(lit->Fuse, 20);
   EXPECT_EQ(lit->Sprite, BombLyingSprite());
-  EXPECT_EQ(LastPickupTurn, -9);
+  EXPECT_EQ(State().LastPickupTurn, -9);
 }
 
 TEST_F(HostileBombTest, FreeingABurningBombStopsItsFuse) {

@@ -76,7 +76,7 @@ class HostileTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    TurnClock.OOTEnabled = false;
+    State().Clock.OOTEnabled = false;
     SetSound(&Sounds);
     LookRandom.Seed(2024);
     AddTerrainCycleProcedure();
@@ -222,9 +222,9 @@ class HostileTest : public EngineTest {
   // Ticks until the next turn boundary has been handled (at most one turn's worth of
   // ticks, as the turn clock stands still once the player is dead).
   void TickToBoundary() {
-    for (int i = 0; i < TurnClock.FramesPerTurn; ++i) {
+    for (int i = 0; i < State().Clock.FramesPerTurn; ++i) {
       Tick();
-      if (TurnClock.TurnPhase == 0) return;
+      if (State().Clock.TurnPhase == 0) return;
     }
   }
 

@@ -47,7 +47,7 @@ TEST_F(HostileSpiderTest, ASpiderInADeadEndCorridorTurnsRound) {
   EXPECT_EQ(spider->Patience, 5);
   EXPECT_EQ(Sounds.Count("SpiderShuffle.Wav"), 1);
   for (int frame = 0; frame < 6; ++frame) Tick();
-  EXPECT_EQ(spider->Sprite, SpiderSprite(tDirection::Left, Trunc(TurnClock.TurnFraction * 10)));
+  EXPECT_EQ(spider->Sprite, SpiderSprite(tDirection::Left, Trunc(State().Clock.TurnFraction * 10)));
   EXPECT_NE(spider->Sprite, SpiderSprite(tDirection::Left, 0));
   TickToBoundary();
   EXPECT_EQ(spider->GridX, 2);

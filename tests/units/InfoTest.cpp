@@ -54,11 +54,11 @@ class tTakenItem : public tPlayerAwareUnit {
   bool AllowsEntry(tUnit*) override { return true; }
   void Reset() override {
     tUnit::Reset();
-    ++(IsJewel ? LevelCounters.JewelsInLevel : LevelCounters.KeysInLevel);
+    if (Level != nullptr) ++(IsJewel ? Play().Counters.JewelsInLevel : Play().Counters.KeysInLevel);
   }
   void TakeTurn() override {
     if (Player() != nullptr && Player()->IsAt(GridX, GridY)) {
-      ++(IsJewel ? LevelCounters.JewelsCollected : LevelCounters.KeysCollected);
+      ++(IsJewel ? Play().Counters.JewelsCollected : Play().Counters.KeysCollected);
       Dead = true;
     }
   }
@@ -268,7 +268,7 @@ class InfoPlayTest : public testing::EngineTest {
   void PlayTurn(int count = 1) {
     for (int i = 0; i < count; ++i) {
       do Tick();
-      while (TurnClock.TurnPhase != 0);
+      while (State().Clock.TurnPhase != 0);
     }
   }
   // The number of the turn in which the first hint shows, or 0 within the limit.
@@ -324,7 +324,7 @@ TEST_F(InfoPlayTest, GemsLeftZeroFiresInTheTurnTheLastJewelIsTaken) {
        Join({Block("Jewel", 4, 5), Block("Jewel", 5, 5),
              Block("Info", 10, 10, {"ImageName = Hint1.jpg", "Trigger = GemsLeft = 0"})}));
   EXPECT_EQ(TurnOfFirstHint(10), 3);
-  EXPECT_EQ(LevelCounters.JewelsCollected, 2);
+  EXPECT_EQ(State().Counters.JewelsCollected, 2);
 }
 
 TEST_F(InfoPlayTest, KeysAndPlacesTogether) {

@@ -18,9 +18,11 @@ class tGhostProbe : public tUnit {
 };
 
 TEST(PlayerGhost, TheGhostTakesNoSerialNumberReservesNothingAndCannotDie) {
-  const std::int32_t counter = UnitSerialCounter;
+  tLevel level;
+  level.Play.NextSerialNumber = 7;
   std::unique_ptr<tOOTPlayer> ghost = CreateOOTPlayer();
-  EXPECT_EQ(UnitSerialCounter, counter);
+  ghost->Level = &level;
+  EXPECT_EQ(level.Play.NextSerialNumber, 7);
   EXPECT_EQ(ghost->SerialNumber, 0);
   EXPECT_EQ(ghost->Layer, 0);
   EXPECT_FALSE(ghost->ReservesCell);
@@ -29,15 +31,16 @@ TEST(PlayerGhost, TheGhostTakesNoSerialNumberReservesNothingAndCannotDie) {
   ghost->Kill(0, nullptr);
   EXPECT_EQ(ghost->PlayerState, tPlayerState::psPlaying);
 
-  tActualPlayer player;
-  EXPECT_EQ(player.SerialNumber, counter) << "the next unit made takes the next number";
+  tUnit* player = level.AddUnit(std::make_unique<tActualPlayer>());
+  EXPECT_EQ(player->SerialNumber, 7) << "the next unit the level takes gets the next number";
 }
 
 TEST(PlayerGhost, TheGhostPicksItsWalkingFrameFromTheEarlyStep) {
+  tLevel level;
   tOOTPlayer ghost;
-  PlayerCounters = tPlayerCounters();
-  TurnClock = tTurnClock();
-  TurnClock.OOTFraction = 0.25f;
+  ghost.Level = &level;
+  tPlayState& play = level.Play;
+  play.Clock.OOTFraction = 0.25f;
   ghost.Direction = tDirection::Right;
   ghost.Move();
   EXPECT_EQ(ghost.Sprite, WalkingSprite(tDirection::Right, 4));
@@ -45,17 +48,15 @@ TEST(PlayerGhost, TheGhostPicksItsWalkingFrameFromTheEarlyStep) {
   ghost.Move();
   EXPECT_EQ(ghost.Sprite, WalkingSprite(tDirection::Up, 12));
 
-  PlayerCounters.SlowDisplay = true;
-  TurnClock.OOTFrames = 6;
-  TurnClock.OOTLength = 12;
+  play.PlayerCounters.SlowDisplay = true;
+  play.Clock.OOTFrames = 6;
+  play.Clock.OOTLength = 12;
   ghost.Direction = tDirection::Down;
   ghost.Move();
   EXPECT_EQ(ghost.Sprite, WalkingSprite(tDirection::Down, 4)) << "6 / 24 of the cycle";
   ghost.WalkPhase = true;
   ghost.Move();
   EXPECT_EQ(ghost.Sprite, WalkingSprite(tDirection::Down, 12));
-  PlayerCounters = tPlayerCounters();
-  TurnClock = tTurnClock();
 }
 
 class PlayerGhostTest : public testing::PlayerLevelTest {
@@ -65,7 +66,7 @@ class PlayerGhostTest : public testing::PlayerLevelTest {
     UnitRegistry.Add("Probe", tGhostProbe::Class, nullptr);
     Ghost = CreateOOTPlayer();
     Engine->OOTPlayer = Ghost.get();
-    TurnClock.OOTPlayer = Ghost.get();
+    State().Clock.OOTPlayer = Ghost.get();
   }
   // Plays on until the warp-in shimmer is over and the frame after a turn boundary.
   void WaitForTheShimmer() {
@@ -73,7 +74,7 @@ class PlayerGhostTest : public testing::PlayerLevelTest {
     TickToTurnBoundary();
   }
   void PressAtPhase(std::uint16_t key, int phase) {
-    while (TurnClock.TurnPhase != phase) Tick();
+    while (State().Clock.TurnPhase != phase) Tick();
     Press(key);
     Tick();
   }
@@ -84,17 +85,17 @@ TEST_F(PlayerGhostTest, TheWarpInHoldsBackTheEarlyStep) {
   StartOn({"", "..@"});
   ASSERT_FALSE(UnitsOf<tWarp>().empty());
   PressAtPhase(vk::Right, 6);
-  EXPECT_FALSE(Engine->OOTStepActive) << "the shimmer holds the player's turn";
+  EXPECT_FALSE(Engine->Play().Clock.OOTStepActive) << "the shimmer holds the player's turn";
   Release(vk::Right);
   TickToTurnBoundary();
 
   WaitForTheShimmer();
   ASSERT_EQ(Player()->GridX, 3);
   PressAtPhase(vk::Right, 6);
-  EXPECT_TRUE(Engine->OOTStepActive);
-  EXPECT_EQ(TurnClock.OOTFromX, 3);
-  EXPECT_EQ(TurnClock.OOTToX, 4);
-  EXPECT_EQ(TurnClock.OOTToY, 1);
+  EXPECT_TRUE(Engine->Play().Clock.OOTStepActive);
+  EXPECT_EQ(State().Clock.OOTFromX, 3);
+  EXPECT_EQ(State().Clock.OOTToX, 4);
+  EXPECT_EQ(State().Clock.OOTToY, 1);
   EXPECT_FALSE(Engine->Level.IsReserved(4, 1)) << "the ghost reserves nothing";
   EXPECT_EQ(Ghost->Direction, tDirection::Right);
   EXPECT_TRUE(Ghost->Moved);
@@ -109,7 +110,7 @@ TEST_F(PlayerGhostTest, ABlockedGhostMakesNoEarlyStepAndKeepsItsFacing) {
   WaitForTheShimmer();
   Ghost->Direction = tDirection::Down;
   PressAtPhase(vk::Right, 6);
-  EXPECT_FALSE(Engine->OOTStepActive);
+  EXPECT_FALSE(Engine->Play().Clock.OOTStepActive);
   EXPECT_EQ(Ghost->TargetX, 2);
   EXPECT_EQ(Ghost->TargetY, 1);
   EXPECT_EQ(Ghost->Direction, tDirection::Down);
@@ -121,7 +122,7 @@ TEST_F(PlayerGhostTest, TheGhostAsksWhatStandsAheadButPushesNothing) {
   WaitForTheShimmer();
   tGhostProbe* probe = UnitsOf<tGhostProbe>().at(0);
   PressAtPhase(vk::Right, 6);
-  EXPECT_TRUE(Engine->OOTStepActive);
+  EXPECT_TRUE(Engine->Play().Clock.OOTStepActive);
   EXPECT_GT(probe->Asked, 0);
   EXPECT_FALSE(probe->Pushed);
   Release(vk::Right);

@@ -24,6 +24,11 @@ bool IsSnakePicture(const tSprite* sprite) {
 
 class PlayerLifeTest : public testing::PlayerLevelTest {
  protected:
+  // The death pop-up picks its picture from the engine's report, as the game wires it.
+  void SetUp() override {
+    PlayerLevelTest::SetUp();
+    Engine->OnPlayerKilled = ChooseDeathPictureFor;
+  }
   // Kills the player and plays the death animation to its end.
   void DieAndWait() {
     Player()->Kill(0, &SnakeClass);
@@ -67,7 +72,7 @@ TEST_F(PlayerLifeTest, ThePlayerWarpsInOverTwoTurnsUnderTheShimmer) {
   EXPECT_EQ(player->PlayerState, tPlayerState::psPlaying);
   EXPECT_EQ(player->Sprite, StandingSprite(player->Direction, player->IdleVariant));
   EXPECT_EQ(StepTaken(), ".") << "the turn the player arrives it does not step yet";
-  EXPECT_FALSE(PlayerCounters.SlowDisplay);
+  EXPECT_FALSE(State().PlayerCounters.SlowDisplay);
 
   EXPECT_EQ(Walk("R"), "R");
   EXPECT_TRUE(player->HasBeenTo(4, 4));
@@ -102,7 +107,7 @@ TEST_F(PlayerLifeTest, ASlowDisplaySpreadsTheWalkCycleOverTwoSteps) {
     if (frame % 2 == 0) Player()->Draw();  // nothing to show yet, but it counts
     Tick();
   }
-  EXPECT_TRUE(PlayerCounters.SlowDisplay);
+  EXPECT_TRUE(State().PlayerCounters.SlowDisplay);
 
   Press(vk::Right);
   TickToTurnBoundary();
@@ -121,7 +126,7 @@ TEST_F(PlayerLifeTest, ADisplayThatKeepsUpShowsAWholeWalkCycleEveryStep) {
     Player()->Draw();
     Tick();
   }
-  EXPECT_FALSE(PlayerCounters.SlowDisplay);
+  EXPECT_FALSE(State().PlayerCounters.SlowDisplay);
   Press(vk::Left);
   TickToTurnBoundary();
   Tick(3);

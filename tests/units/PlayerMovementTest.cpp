@@ -170,7 +170,7 @@ TEST_F(PlayerMovementTest, TheActionKeyPutsTheOldestCarriedItemDownOnThePlayersC
   StartOn({"..@"});
   tTestItem* first = CarriedItem();
   tTestItem* second = CarriedItem();
-  ASSERT_EQ(CarriedItems.Size(), 2u);
+  ASSERT_EQ(State().Carried.Size(), 2u);
 
   Press(vk::Right);
   Press(vk::Space);
@@ -184,14 +184,14 @@ TEST_F(PlayerMovementTest, TheActionKeyPutsTheOldestCarriedItemDownOnThePlayersC
   EXPECT_EQ(first->TargetX, 2);
   EXPECT_EQ(first->GridY, 0);
   EXPECT_TRUE(second->Carried);
-  EXPECT_EQ(CarriedItems.Item(0), second);
+  EXPECT_EQ(State().Carried.Item(0), second);
 
   Press(vk::Return);
   TickToTurnBoundary();
   Release(vk::Return);
   EXPECT_FALSE(second->Carried);
   EXPECT_EQ(second->GridX, 3);
-  EXPECT_EQ(CarriedItems.Size(), 0u);
+  EXPECT_EQ(State().Carried.Size(), 0u);
 
   Press(vk::Space);
   TickToTurnBoundary();

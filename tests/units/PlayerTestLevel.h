@@ -29,7 +29,6 @@ class PlayerLevelTest : public EngineTest {
   void SetUp() override {
     EngineTest::SetUp();
     UnitRegistry.Add("Player", tActualPlayer::Class, nullptr);
-    PlayerCounters = tPlayerCounters();
     LookRandom.Seed(1234);
     Settings.Dialogs = false;
     SetSound(&Sounds);
@@ -83,7 +82,7 @@ class PlayerLevelTest : public EngineTest {
   // Plays frames until the next turn boundary has been handled.
   void TickToTurnBoundary() {
     do Tick();
-    while (TurnClock.TurnPhase != 0);
+    while (State().Clock.TurnPhase != 0);
   }
 
   void Press(std::uint16_t key) { Engine->LiveInput.KeyDown(key); }

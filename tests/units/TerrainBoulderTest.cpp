@@ -121,7 +121,7 @@ TEST_F(TerrainBoulderTest, ABoulderHoldsTheEarlyStepWhileSomethingArrivesNextToW
 
   walker->StartMove(tDirection::Down);
   EXPECT_TRUE(boulder->HoldsPlayerTurn()) << "on its way into the cell beyond";
-  for (int frame = 0; frame < TurnClock.FramesPerTurn; ++frame) Level.MoveAll();
+  for (int frame = 0; frame < State().Clock.FramesPerTurn; ++frame) Level.MoveAll();
   Level.ReindexRows();
   EXPECT_FALSE(boulder->HoldsPlayerTurn()) << "arrived";
 

@@ -9,12 +9,12 @@ using TerrainCollectTest = TerrainTest;
 TEST_F(TerrainCollectTest, KeysAndJewelsCountThemselvesAtEveryReset) {
   Build({"PKKJ.", "..J.J"});
   Start();
-  EXPECT_EQ(LevelCounters.KeysInLevel, 2);
-  EXPECT_EQ(LevelCounters.JewelsInLevel, 3);
+  EXPECT_EQ(State().Counters.KeysInLevel, 2);
+  EXPECT_EQ(State().Counters.JewelsInLevel, 3);
   Start();  // a restart counts afresh
-  EXPECT_EQ(LevelCounters.KeysInLevel, 2);
-  EXPECT_EQ(LevelCounters.JewelsInLevel, 3);
-  EXPECT_EQ(LevelCounters.KeysCollected, 0);
+  EXPECT_EQ(State().Counters.KeysInLevel, 2);
+  EXPECT_EQ(State().Counters.JewelsInLevel, 3);
+  EXPECT_EQ(State().Counters.KeysCollected, 0);
 }
 
 TEST_F(TerrainCollectTest, ItemsAreTakenInTheTurnAfterThePlayerArrives) {
@@ -25,21 +25,21 @@ TEST_F(TerrainCollectTest, ItemsAreTakenInTheTurnAfterThePlayerArrives) {
   auto* dirt = Find<tDirt>();
   PlayTurn();  // walks onto the key
   EXPECT_FALSE(key->Dead);
-  EXPECT_EQ(LevelCounters.KeysCollected, 0);
+  EXPECT_EQ(State().Counters.KeysCollected, 0);
   PlayTurn();  // arrived: the key goes; the player walks on to the jewel
   EXPECT_TRUE(key->Dead);
-  EXPECT_EQ(LevelCounters.KeysCollected, 1);
+  EXPECT_EQ(State().Counters.KeysCollected, 1);
   EXPECT_EQ(Sounds.Count("CollectKey.Wav"), 1);
   PlayTurn();
   EXPECT_TRUE(jewel->Dead);
-  EXPECT_EQ(LevelCounters.JewelsCollected, 1);
+  EXPECT_EQ(State().Counters.JewelsCollected, 1);
   EXPECT_EQ(Sounds.Count("CollectGem.Wav"), 1);
   EXPECT_FALSE(dirt->Dead);
   PlayTurn();
   EXPECT_TRUE(dirt->Dead);
   EXPECT_EQ(Sounds.Count("ClearRubble.Wav"), 1);
   EXPECT_EQ(Player()->GridX, 3);
-  EXPECT_EQ(LevelCounters.KeysCollected, 1) << "each item counts once";
+  EXPECT_EQ(State().Counters.KeysCollected, 1) << "each item counts once";
 }
 
 TEST_F(TerrainCollectTest, OnlyThePlayerMayMoveOntoKeysJewelsAndDirt) {

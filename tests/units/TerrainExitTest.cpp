@@ -38,7 +38,7 @@ class TerrainExitLevelTest : public qn2::testing::EngineTest {
 
   // Ticks until the engine has handled the given turn's boundary.
   void PlayToTurn(int turn) {
-    while (Engine->FrameCount < turn * TurnClock.FramesPerTurn) Tick();
+    while (Engine->Play().FrameCount < turn * State().Clock.FramesPerTurn) Tick();
   }
   tExit* TheExit() const {
     for (const auto& unit : Engine->Level.Units)
@@ -57,13 +57,13 @@ TEST_F(TerrainExitLevelTest, WithNoKeysTheFirstPushOpensTheExitAndTheLevelEndsTw
   tExit* exit = TheExit();
   ASSERT_NE(exit, nullptr);
   EXPECT_EQ(exit->Kind, tExitKind::ExitHatch);
-  EXPECT_EQ(LevelCounters.KeysInLevel, 0);
+  EXPECT_EQ(State().Counters.KeysInLevel, 0);
 
   PlayToTurn(1);
   EXPECT_TRUE(exit->Opening);
   EXPECT_EQ(Sounds.Count("OpeningDoor.Wav"), 1);
   EXPECT_EQ(Engine->Level.Player->TargetX, 1) << "nothing enters an exit";
-  while (Engine->FrameCount < 3 * TurnClock.FramesPerTurn - 1) Tick();
+  while (Engine->Play().FrameCount < 3 * State().Clock.FramesPerTurn - 1) Tick();
   EXPECT_EQ(Engine->GameMode, gmPlaying);
   EXPECT_EQ(exit->OpenTurns, 1);
   Tick();  // the boundary of the second turn after the push
@@ -79,10 +79,10 @@ TEST_F(TerrainExitLevelTest, TheExitOpensOnlyOnceEveryKeyIsCollected) {
       "Keys.map", "Keys First",
       Join({Block("Player", 0, 1, {"Moves = RRR"}), Block("Key", 1, 1), Block("Exit", 2, 1)}));
   StartPlaying("Keys.map");
-  EXPECT_EQ(LevelCounters.KeysInLevel, 1);
+  EXPECT_EQ(State().Counters.KeysInLevel, 1);
   PlayToTurn(2);
   EXPECT_FALSE(TheExit()->Opening);
-  EXPECT_EQ(LevelCounters.KeysCollected, 1);
+  EXPECT_EQ(State().Counters.KeysCollected, 1);
   PlayToTurn(3);
   EXPECT_TRUE(TheExit()->Opening);
   PlayToTurn(4);
@@ -104,11 +104,11 @@ TEST_F(TerrainExitTest, TheDoorOpensThroughItsSevenPicturesOverTwoTurns) {
       if (sprite == &frames[static_cast<std::size_t>(f)]) return f;
     return -1;
   };
-  const int framesPerTurn = TurnClock.FramesPerTurn;
+  const int framesPerTurn = State().Clock.FramesPerTurn;
   for (int turn = 0; turn < 2; ++turn) {
     for (int phase = 0; phase < framesPerTurn; ++phase) {
-      TurnClock.TurnPhase = phase;
-      TurnClock.TurnFraction = static_cast<float>(phase) / static_cast<float>(framesPerTurn);
+      State().Clock.TurnPhase = phase;
+      State().Clock.TurnFraction = static_cast<float>(phase) / static_cast<float>(framesPerTurn);
       if (phase == 0) {
         Level.ReindexRows();
         Level.TakeTurns();
@@ -131,7 +131,7 @@ TEST_F(TerrainExitTest, NoPushOpensTheExitWhileKeysAreMissingAndNothingButThePla
   auto* exit = Find<tExit>(0);
   EXPECT_FALSE(exit->QueryPush(Player(), tDirection::Right));
   EXPECT_FALSE(exit->Opening) << "a key is still lying about";
-  LevelCounters.KeysCollected = 1;
+  State().Counters.KeysCollected = 1;
   auto* probe = Put<tWalkerProbe>(0, 0);
   EXPECT_FALSE(exit->QueryPush(probe, tDirection::Right));
   EXPECT_FALSE(exit->QueryPush(Find<tBoulder>(), tDirection::Right));

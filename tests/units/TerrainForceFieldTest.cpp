@@ -44,12 +44,12 @@ TEST_F(TerrainForceFieldTest, AFieldWithTwoButtonsGoesOffOnlyWhenBothAreHeldInTh
   auto* field = Find<tForceField>();
   PlayTurn();  // the player holds the left button, the right one is up
   EXPECT_TRUE(field->SwitchedOn());
-  EXPECT_EQ(ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)], 1);
+  EXPECT_EQ(State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)], 1);
   PlayTurn();  // the boulder holds the right button, the player has left the left one
   EXPECT_TRUE(field->SwitchedOn());
   PlayTurn();  // both held
   EXPECT_FALSE(field->SwitchedOn());
-  EXPECT_EQ(ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)], 0);
+  EXPECT_EQ(State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)], 0);
 }
 
 TEST_F(TerrainForceFieldTest, AKeyOrJewelLyingOnAButtonHoldsItDown) {
@@ -82,7 +82,7 @@ TEST_F(TerrainForceFieldTest, UnitsFlatOnTheGroundDoNotPressAButton) {
   Start();
   PlayTurn();
   EXPECT_TRUE(Find<tForceField>()->SwitchedOn());
-  EXPECT_EQ(ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)], 2);
+  EXPECT_EQ(State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)], 2);
 }
 
 TEST_F(TerrainForceFieldTest, OnlyButtonsOfTheFieldsOwnColourSwitchIt) {
@@ -106,12 +106,12 @@ TEST_F(TerrainForceFieldTest, ASwitchedOnFieldStopsEverythingAndASwitchedOffOneN
   auto* probe = Put<tWalkerProbe>(0, 0);
   probe->Reset();
   Level.ReindexRows();
-  ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)] = 1;
+  State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)] = 1;
   EXPECT_FALSE(probe->CanWalk(tDirection::Right));
   EXPECT_FALSE(probe->CanGo(tDirection::Right));
   EXPECT_FALSE(field->LetsShotPass(probe));
   EXPECT_FALSE(field->QueryPush(Player(), tDirection::Up));
-  ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)] = 0;
+  State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Blue)] = 0;
   EXPECT_TRUE(probe->CanWalk(tDirection::Right));
   EXPECT_TRUE(probe->CanGo(tDirection::Right));
   EXPECT_TRUE(field->LetsShotPass(probe));
@@ -122,18 +122,18 @@ TEST_F(TerrainForceFieldTest, TheCountsAreClearedByTheOneCycleProcedureAtEveryTu
   CycleProcedures.Clear();
   AddTerrainCycleProcedure();
   EXPECT_EQ(CycleProcedures.Count(), 1u);
-  ButtonsUp.fill(7);
-  CycleProcedures.Run();
-  for (std::int32_t count : ButtonsUp) EXPECT_EQ(count, 0);
+  State().ButtonsUp.fill(7);
+  CycleProcedures.Run(State());
+  for (std::int32_t count : State().ButtonsUp) EXPECT_EQ(count, 0);
 
   // At a reset the counts are cleared before the fields set their own colour to on.
   Build({"P"});
   auto* cyan = Put<tForceField>(3, 3);
   cyan->SetColor(tForceFieldColor::Cyan);
-  ButtonsUp.fill(7);
+  State().ButtonsUp.fill(7);
   Start();
-  EXPECT_EQ(ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Cyan)], 1);
-  EXPECT_EQ(ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Red)], 0);
+  EXPECT_EQ(State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Cyan)], 1);
+  EXPECT_EQ(State().ButtonsUp[static_cast<std::size_t>(tForceFieldColor::Red)], 0);
 }
 
 TEST_F(TerrainForceFieldTest, ColoursAreStoredByNameAndChooseThePictures) {
@@ -187,11 +187,13 @@ class TerrainShimmerTest : public TerrainForceFieldTest {
     SetPixelLayout(0xF800, 0x07E0, 0x001F);
     Engine = std::make_unique<tGameEngine>();
     GameEngine = Engine.get();
+    State().Owner = &Engine->Owner();
     PushDib();
     CurrentDib = &Frame;
   }
   void TearDown() override {
     PopDib();
+    State().Owner = nullptr;
     GameEngine = nullptr;
     FreeForceFieldTextures();
     LiteForceField = false;
@@ -223,11 +225,11 @@ TEST_F(TerrainShimmerTest, TheFirstLayerSwaysThroughTheColoursTextureWithTheFram
   ForceFieldTextures.Blue = TexturePicture(true);  // a blue field's first layer
   auto* field = Put<tForceField>(2, 3);
   field->Reset();
-  ButtonsUp.fill(1);
+  State().ButtonsUp.fill(1);
   for (int n : {0, 5, 1000, 4096 * 3 + 7}) {
     SCOPED_TRACE(n);
     Frame.FillSurface(0);
-    Engine->FrameCount = n;
+    State().FrameCount = n;
     field->DrawEffects();
     const int x = (64 + SineTable[static_cast<std::size_t>((n + 750) % 4096)]) % 32;
     const int y = (96 + SineTable[static_cast<std::size_t>((3 * n) % 4096)]) % 32;
@@ -241,9 +243,9 @@ TEST_F(TerrainShimmerTest, TheSecondLayerMovesFasterThroughItsOwnTexture) {
   auto* field = Put<tForceField>(1, 0);
   field->SetColor(tForceFieldColor::Magenta);
   field->Reset();
-  ButtonsUp.fill(1);
+  State().ButtonsUp.fill(1);
   const int n = 333;
-  Engine->FrameCount = n;
+  State().FrameCount = n;
   Frame.FillSurface(0);
   field->DrawEffects();
   const int x = (32 + SineTable[static_cast<std::size_t>((5 * n + 200) % 4096)]) % 32;
@@ -256,7 +258,7 @@ TEST_F(TerrainShimmerTest, ASwitchedOffFieldDoesNotShimmer) {
   ForceFieldTextures.Blue = TexturePicture(true);
   auto* field = Put<tForceField>(0, 0);
   field->Reset();
-  ButtonsUp.fill(0);
+  State().ButtonsUp.fill(0);
   Frame.FillSurface(0);
   field->DrawEffects();
   for (int j = 0; j < 32; ++j)
@@ -269,7 +271,7 @@ TEST_F(TerrainShimmerTest,
   ForceFieldTextures.Base = TexturePicture(true);
   auto* field = Put<tForceField>(0, 0);
   field->Reset();
-  ButtonsUp.fill(1);
+  State().ButtonsUp.fill(1);
   LookRandom.Seed(12345);
   int drawn = 0;
   const int frames = 600;

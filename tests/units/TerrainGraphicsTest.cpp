@@ -142,7 +142,7 @@ TEST_F(TerrainGraphicsTest, AFieldShowsItsOnPictureWhileSwitchedOnAndFilledWater
   auto* field = Find<tForceField>();
   field->Draw();
   EXPECT_EQ(field->Sprite, &TerrainSprites().FieldsOn[4]);
-  ButtonsUp.fill(0);
+  State().ButtonsUp.fill(0);
   field->Draw();
   EXPECT_EQ(field->Sprite, &TerrainSprites().FieldsOff[4]);
 

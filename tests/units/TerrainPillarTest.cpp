@@ -68,7 +68,7 @@ TEST_F(TerrainPillarTest, ARisingPillarClimbsFiveStepsATurnAndStandsAboveTheUnit
 }
 
 TEST_F(TerrainPillarTest, APillarReachingTheTopExactlyStillSoundsItsEnd) {
-  TurnClock.FramesPerTurn = 10;  // half a step per frame: 22 frames land on 11 exactly
+  State().Clock.FramesPerTurn = 10;  // half a step per frame: 22 frames land on 11 exactly
   Build({"P.I"});
   Start();
   auto* pillar = Find<tPillar>();

@@ -42,7 +42,7 @@ TEST_F(TerrainPlayThroughTest,
   EXPECT_TRUE(UnitsOf<tWater>()[0]->Filled);
   EXPECT_TRUE(UnitsOf<tBoulder>()[0]->Dead);
   EXPECT_TRUE(UnitsOf<tPillar>()[0]->Risen);
-  EXPECT_EQ(LevelCounters.KeysCollected, 1);
+  EXPECT_EQ(State().Counters.KeysCollected, 1);
   EXPECT_TRUE(UnitsOf<tExit>()[0]->Opening);
   EXPECT_EQ(Walk("L"), "L");
   EXPECT_EQ(Walk("L"), ".") << "the pillar has risen";

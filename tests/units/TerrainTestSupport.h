@@ -13,7 +13,7 @@
 #include "engine/board/CarriedItems.h"
 #include "engine/board/CycleProcedures.h"
 #include "engine/board/Level.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/Dirt.h"
 #include "engine/units/Exit.h"
@@ -139,20 +139,16 @@ class tSoundLog : public tSoundPort {
 class TerrainTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    TurnClock = tTurnClock();
-    LevelCounters.Clear();
-    CarriedItems.QueueClear();
     CycleProcedures.Clear();
     AddTerrainCycleProcedure();
-    ClearButtonsUp();
     Settings = tSettings();
     SetSound(&Sounds);
   }
   void TearDown() override {
     SetSound(nullptr);
     CycleProcedures.Clear();
-    ClearButtonsUp();
   }
+  tPlayState& State() { return Level.Play; }
 
   template <class T>
   T* Put(int x, int y) {
@@ -226,10 +222,10 @@ class TerrainTest : public ::testing::Test {
   // One turn: the boundary (rows re-indexed, every unit's decision), then the turn's frames,
   // with the turn clock advancing as the engine advances it.
   void PlayTurn() {
-    const int frames = TurnClock.FramesPerTurn;
+    const int frames = State().Clock.FramesPerTurn;
     for (int phase = 0; phase < frames; ++phase) {
-      TurnClock.TurnPhase = phase;
-      TurnClock.TurnFraction = static_cast<float>(phase) / static_cast<float>(frames);
+      State().Clock.TurnPhase = phase;
+      State().Clock.TurnFraction = static_cast<float>(phase) / static_cast<float>(frames);
       if (phase == 0) {
         Level.ReindexRows();
         Level.TakeTurns();

@@ -105,6 +105,7 @@ TEST_F(TerrainWaterTest, TheTintReadsTheWaterColourAndIsWrittenToTheLevelOnlyWhi
   const std::uint32_t colour = WaterColour;
   tGameEngine engine;
   GameEngine = &engine;
+  State().Owner = &engine.Owner();
   auto* water = Put<tWater>(0, 0);
   SetWaterColour(0x00A0B0C);
   EXPECT_EQ(GetPropertyText(*water, "Tint"), "A0B0C");
@@ -123,6 +124,7 @@ TEST_F(TerrainWaterTest, TheTintReadsTheWaterColourAndIsWrittenToTheLevelOnlyWhi
   EXPECT_EQ(Level.WaterTint, 0x23456789u);
   water->SetTint("80604g");
   EXPECT_EQ(Level.WaterTint, 0u);
+  State().Owner = nullptr;
   GameEngine = nullptr;
   SetWaterColour(colour);
 }
@@ -199,12 +201,14 @@ class TerrainWaterDrawingTest : public TerrainWaterTest {
       for (int x = 0; x < NoiseWidth; ++x) WaterNoise.Bytes.push_back(NoiseAt(x, y));
     Engine = std::make_unique<tGameEngine>();
     GameEngine = Engine.get();
+    State().Owner = &Engine->Owner();
     Frame.FillSurface(Ground);
     PushDib();
     CurrentDib = &Frame;
   }
   void TearDown() override {
     PopDib();
+    State().Owner = nullptr;
     GameEngine = nullptr;
     TerrainSprites().WaterTemplates = nullptr;
     WaterNoise = tWaterNoise();
@@ -259,7 +263,7 @@ TEST_F(TerrainWaterDrawingTest, BlueTemplatePixelsShowFourNoiseWindowsThroughThe
     for (auto [gx, gy] : {std::pair{1, 1}, std::pair{3, 0}, std::pair{15, 14}}) {
       auto* water = Put<tWater>(gx, gy);
       water->Reset();
-      Engine->TickCount = t;
+      State().TickCount = t;
       water->Render();
       ExpectRendered(*water, t);
       for (int j = 0; j < 32; ++j)
@@ -315,7 +319,7 @@ TEST_F(TerrainWaterDrawingTest, AnimatedWaterIsRenderedAfreshEverySecondFrameInA
   odd->Reset();
   even->Reset();
   Engine->AnimCounter = 1;  // the first frames render every cell
-  Engine->TickCount = 40;
+  State().TickCount = 40;
   odd->Draw();
   even->Draw();
   ExpectRendered(*odd, 40);
@@ -324,7 +328,7 @@ TEST_F(TerrainWaterDrawingTest, AnimatedWaterIsRenderedAfreshEverySecondFrameInA
   for (int anim = 2; anim <= 5; ++anim) {
     SCOPED_TRACE(anim);
     Engine->AnimCounter = anim;
-    Engine->TickCount = 40 * anim;
+    State().TickCount = 40 * anim;
     Frame.FillSurface(Ground);
     odd->Draw();
     even->Draw();

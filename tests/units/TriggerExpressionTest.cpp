@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/Exception.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Player.h"
 #include "engine/units/TriggerExpression.h"
 

@@ -16,7 +16,7 @@
 #include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
 #include "engine/PackagePictures.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/Player.h"
 #include "engine/units/UnitClasses.h"
@@ -84,15 +84,15 @@ tOutcome Play(tGameEngine& engine, const tSimOptions& options) {
   for (long tick = 0; tick < tickLimit; ++tick) {
     engine.Update();
     engine.DrawFrame();
-    if (options.Trace && engine.TurnCount != tracedTurn && engine.GameMode != gmIntro) {
-      tracedTurn = engine.TurnCount;
-      std::cout << "{\"turn\": " << engine.TurnCount
+    if (options.Trace && engine.Play().TurnCount != tracedTurn && engine.GameMode != gmIntro) {
+      tracedTurn = engine.Play().TurnCount;
+      std::cout << "{\"turn\": " << engine.Play().TurnCount
                 << ", \"player\": " << Cell(engine.Level.Player)
                 << ", \"mode\": " << static_cast<int>(engine.GameMode) << "}\n";
     }
     if (engine.GameMode == gmLevelDone) return tOutcome::Solved;
     if (engine.GameMode == gmDead) return tOutcome::Dead;
-    if (engine.TurnCount >= options.MaxTurns) return tOutcome::Timeout;
+    if (engine.Play().TurnCount >= options.MaxTurns) return tOutcome::Timeout;
   }
   return tOutcome::Timeout;
 }
@@ -102,10 +102,11 @@ void Report(const tGameEngine& engine, tOutcome outcome) {
   std::string killer = "null";
   if (outcome == tOutcome::Dead && player != nullptr && player->Killer != nullptr)
     killer = std::string("\"") + player->Killer->ClassName + "\"";
-  std::cout << "{\"outcome\": \"" << OutcomeName(outcome) << "\", \"turns\": " << engine.TurnCount
-            << ", \"keys\": [" << LevelCounters.KeysCollected << ", " << LevelCounters.KeysInLevel
-            << "], \"jewels\": [" << LevelCounters.JewelsCollected << ", "
-            << LevelCounters.JewelsInLevel << "], \"killer\": " << killer
+  std::cout << "{\"outcome\": \"" << OutcomeName(outcome)
+            << "\", \"turns\": " << engine.Play().TurnCount << ", \"keys\": ["
+            << engine.Play().Counters.KeysCollected << ", " << engine.Play().Counters.KeysInLevel
+            << "], \"jewels\": [" << engine.Play().Counters.JewelsCollected << ", "
+            << engine.Play().Counters.JewelsInLevel << "], \"killer\": " << killer
             << ", \"player\": " << Cell(engine.Level.Player) << "}" << std::endl;
 }
 

@@ -2,8 +2,6 @@
 
 namespace qn2 {
 
-tCarriedQueue CarriedItems;
-
 bool tCarriedQueue::QueueAppend(tUnit* unit) {
   if (QueueFull()) return false;
   Items[Count++] = unit;

@@ -30,13 +30,11 @@ class tCarriedQueue {
   std::size_t Count = 0;
 };
 
-extern tCarriedQueue CarriedItems;
-
 class tDib16;
 
-// Draws the carried items into the side panel of CurrentDib, restoring their box from
+// Draws the items into the side panel of CurrentDib, restoring their box from
 // the side-panel picture first (none: the box is not restored). Leaves the clip
 // rectangle on the play area.
-void DrawCarriedItems(tDib16* sidePanel);
+void DrawCarriedItems(const tCarriedQueue& items, tDib16* sidePanel);
 
 }  // namespace qn2

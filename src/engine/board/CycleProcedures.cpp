@@ -6,13 +6,13 @@ namespace qn2 {
 
 tCycleProcedures CycleProcedures;
 
-void tCycleProcedures::Add(std::function<void()> procedure) {
+void tCycleProcedures::Add(std::function<void(tPlayState&)> procedure) {
   if (Procedures.size() >= Capacity) throw Exception("Too many cycle Procedures!");
   Procedures.push_back(std::move(procedure));
 }
 
-void tCycleProcedures::Run() const {
-  for (const auto& procedure : Procedures) procedure();
+void tCycleProcedures::Run(tPlayState& play) const {
+  for (const auto& procedure : Procedures) procedure(play);
 }
 
 }  // namespace qn2

@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "common/Rounding.h"
-#include "engine/board/CarriedItems.h"
 #include "engine/board/CycleProcedures.h"
-#include "engine/board/TurnClock.h"
 
 namespace qn2 {
+
+tPlayOwner& NoPlayOwner() {
+  static tPlayOwner none;
+  return none;
+}
 
 tLevel::~tLevel() {
   FreeUnits();
@@ -28,6 +31,7 @@ void tLevel::ClearCells() {
 
 tUnit* tLevel::AddUnit(std::unique_ptr<tUnit> unit) {
   unit->Level = this;
+  unit->SerialNumber = Play.NextSerialNumber++;
   return Units.Add(std::move(unit));
 }
 
@@ -37,7 +41,7 @@ void tLevel::FreeUnitsWhere(Pred pred) {
   for (auto& row : Rows) std::erase_if(row, doomed);
   std::erase_if(DrawList, doomed);
   for (const auto& unit : Units)
-    if (pred(*unit)) CarriedItems.Remove(unit.get());
+    if (pred(*unit)) Play.Carried.Remove(unit.get());
   if (Player != nullptr && pred(*Player)) Player = nullptr;
   Units.DeleteIf(pred);
 }
@@ -137,7 +141,7 @@ void tLevel::ReindexRows() {
 // (shots, explosions) act from the next pass on.
 void tLevel::TakeTurns() {
   if (Player == nullptr) return;
-  CycleProcedures.Run();
+  CycleProcedures.Run(Play);
   Player->BeginTurn();
   const std::size_t beginCount = Units.Count();
   for (std::size_t i = 0; i < beginCount; ++i) {
@@ -153,7 +157,7 @@ void tLevel::TakeTurns() {
 }
 
 void tLevel::ResetAll() {
-  LevelCounters.Clear();
+  Play.Counters.Clear();
   ReindexRows();
   ResetUnits();
   ApplyWaterTint();
@@ -161,7 +165,7 @@ void tLevel::ResetAll() {
 
 void tLevel::ResetUnits() {
   RemoveTemporary();
-  CycleProcedures.Run();
+  CycleProcedures.Run(Play);
   // The player's reset adds its warp-in shimmer, which starts where it was put.
   const std::size_t count = Units.Count();
   for (std::size_t i = 0; i < count; ++i) Units[i]->Reset();

@@ -7,6 +7,7 @@
 
 #include "common/OwnerList.h"
 #include "engine/board/Board.h"
+#include "engine/board/PlayState.h"
 #include "engine/board/Unit.h"
 
 namespace qn2 {
@@ -45,6 +46,9 @@ class tLevel {
   std::vector<tUnit*> DrawList;
   tOwnerList<tUnit> Units;
   tUnit* Player = nullptr;  // one of Units, or none
+  // The state of the level in play: turn clock, counters, carried items and the like.
+  tPlayState Play;
+  tPlayOwner& Owner() const { return Play.Owner != nullptr ? *Play.Owner : NoPlayOwner(); }
 
   tCell& Cell(int x, int y) { return Cells[static_cast<std::size_t>(x * BoardRows + y)]; }
   const tCell& Cell(int x, int y) const {
@@ -54,7 +58,8 @@ class tLevel {
   void Reserve(int x, int y);
   void ClearCells();
 
-  // Takes ownership of a unit and appends it to the unit list.
+  // Takes ownership of a unit, gives it the next serial number and appends it to the
+  // unit list.
   tUnit* AddUnit(std::unique_ptr<tUnit> unit);
   // Frees every unit (and forgets the player).
   void FreeUnits();

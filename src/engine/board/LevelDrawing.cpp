@@ -1,5 +1,4 @@
 #include "engine/board/Level.h"
-#include "engine/board/TurnClock.h"
 #include "render/ColourTables.h"
 #include "render/Dib16.h"
 #include "render/DibStack.h"
@@ -28,8 +27,8 @@ void tLevel::DrawUnits() {
     for (tUnit* unit : DrawList) {
       if (unit->Layer != layer) continue;
       if (unit == Player) {
-        if (TurnClock.DrawOOTPlayer && TurnClock.OOTPlayer != nullptr)
-          TurnClock.OOTPlayer->Draw();
+        if (Play.Clock.DrawOOTPlayer && Play.Clock.OOTPlayer != nullptr)
+          Play.Clock.OOTPlayer->Draw();
         else
           unit->Draw();
       } else if (Shown(*unit)) {

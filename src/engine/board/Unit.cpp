@@ -1,16 +1,24 @@
 #include "engine/board/Unit.h"
 
+#include "common/Exception.h"
 #include "common/Rounding.h"
 #include "engine/board/Board.h"
 #include "engine/board/CarriedItems.h"
 #include "engine/board/Level.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 
 namespace qn2 {
 
-std::int32_t UnitSerialCounter = 0;
+tUnit::tUnit() = default;
 
-tUnit::tUnit() : SerialNumber(UnitSerialCounter++) {}
+tPlayState& tUnit::Play() const {
+  if (Level == nullptr) throw Exception("A unit on no level has no play state");
+  return Level->Play;
+}
+
+tPlayOwner& tUnit::Owner() const {
+  return Level != nullptr ? Level->Owner() : NoPlayOwner();
+}
 
 const tPropertyList& tUnit::Properties() {
   static const tPropertyList list = [] {
@@ -39,7 +47,7 @@ int tUnit::RoundY() const {
 }
 
 void tUnit::PickUp() {
-  if (CarriedItems.QueueAppend(this)) Carried = true;
+  if (Play().Carried.QueueAppend(this)) Carried = true;
 }
 
 void tUnit::Move() {
@@ -142,8 +150,8 @@ void tUnit::StartMove(tDirection direction) {
   TargetX = GridX + offset.DX;
   TargetY = GridY + offset.DY;
   if (ReservesCell && Level != nullptr) Level->Reserve(TargetX, TargetY);
-  StepX = static_cast<float>(offset.DX) / static_cast<float>(TurnClock.FramesPerTurn);
-  StepY = static_cast<float>(offset.DY) / static_cast<float>(TurnClock.FramesPerTurn);
+  StepX = static_cast<float>(offset.DX) / static_cast<float>(Play().Clock.FramesPerTurn);
+  StepY = static_cast<float>(offset.DY) / static_cast<float>(Play().Clock.FramesPerTurn);
   Moving = true;
 }
 
@@ -151,8 +159,8 @@ void tUnit::StartMoveTo(int x, int y) {
   TargetX = x;
   TargetY = y;
   if (Level != nullptr) Level->Reserve(x, y);
-  StepX = static_cast<float>(x - GridX) / static_cast<float>(TurnClock.FramesPerTurn);
-  StepY = static_cast<float>(y - GridY) / static_cast<float>(TurnClock.FramesPerTurn);
+  StepX = static_cast<float>(x - GridX) / static_cast<float>(Play().Clock.FramesPerTurn);
+  StepY = static_cast<float>(y - GridY) / static_cast<float>(Play().Clock.FramesPerTurn);
   Moving = true;
 }
 

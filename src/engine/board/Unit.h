@@ -11,6 +11,8 @@
 namespace qn2 {
 
 class tLevel;
+struct tPlayState;
+class tPlayOwner;
 class tSprite;
 
 // The base of everything on the board apart from tiles. The level drives units through
@@ -56,6 +58,10 @@ class tUnit : public tPersistent {
 
   // The level the unit lives in; set when the level takes the unit.
   tLevel* Level = nullptr;
+  // The play state of the unit's level and whoever runs it. A unit on no level has
+  // neither: asking for them raises an exception.
+  tPlayState& Play() const;
+  tPlayOwner& Owner() const;
 
   // --- Virtual operations -------------------------------------------------------
   virtual bool DrawnInBackground() { return false; }
@@ -104,17 +110,8 @@ class tUnit : public tPersistent {
   int RoundY() const;
 
  protected:
-  // For a unit that lives outside every level and is made once for the whole run (the
-  // ghost of the early step): every field keeps its initial value and no serial number
-  // is taken from the counter.
-  struct tNoSerialNumber {};
-  explicit tUnit(tNoSerialNumber) {}
-
   // Draws the sprite centred on a pixel of the frame.
   void DrawSpriteAt(int centreX, int centreY) const;
 };
-
-// Every construction of a unit takes the next serial number from this counter.
-extern std::int32_t UnitSerialCounter;
 
 }  // namespace qn2

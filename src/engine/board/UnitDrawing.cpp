@@ -25,16 +25,16 @@ void tUnit::DrawAtInitialPosition() {
 
 // The carried items sit in a box of the side panel; the box is repainted from the panel
 // picture first, then the items are drawn left to right in queue order.
-void DrawCarriedItems(tDib16* sidePanel) {
+void DrawCarriedItems(const tCarriedQueue& items, tDib16* sidePanel) {
   tDib16& frame = *CurrentDib;
   frame.ClipRect = tRect{0, 0, frame.Width(), frame.Height()};
   frame.TrackDirty = false;
   if (sidePanel != nullptr) frame.CopyRectFrom(*sidePanel, 20, 356, 20, 356, 100, 40);
   constexpr int row = 376;
   static constexpr int columns[3][3] = {{64, 0, 0}, {48, 80, 0}, {40, 64, 88}};
-  const std::size_t count = CarriedItems.Size();
+  const std::size_t count = items.Size();
   for (std::size_t i = 0; i < count; ++i) {
-    tUnit* item = CarriedItems.Item(i);
+    tUnit* item = items.Item(i);
     if (item->Sprite != nullptr) item->Sprite->Draw(columns[count - 1][i], row);
   }
   frame.TrackDirty = true;

@@ -5,13 +5,11 @@
 
 #include "common/LookRandom.h"
 #include "data/Recorder.h"
-#include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
 #include "engine/board/Level.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/PlayerGraphics.h"
 #include "engine/units/Warp.h"
-#include "ui/DeathPictures.h"
 
 namespace qn2 {
 
@@ -22,10 +20,6 @@ constexpr std::int32_t IdleDelay = 50;  // frames after a step before the idle p
 constexpr std::int32_t LastDyingFrame = PlayerDyingFrames - 1;
 constexpr std::int32_t DeathAnimationFrames = 40;
 constexpr float ResetWarpBelowBody = 0.2f;
-
-bool Editing() {
-  return GameEngine != nullptr && GameEngine->GameMode == gmEditing;
-}
 
 }  // namespace
 
@@ -40,14 +34,14 @@ void tActualPlayer::Reset() {
   DeathFrame = 0;
   Dead = false;
   if (Level != nullptr) Level->Player = this;
-  if (Editing()) {
+  if (Owner().EditingLevel()) {
     Sprite = WalkingSprite(tDirection::Down, 0);
     return;
   }
   Sprite = nullptr;
-  PlayerCounters.PlayerFrameSteps = 0;
-  PlayerCounters.PlayerDraws = 0;
   if (Level != nullptr) {
+    Play().PlayerCounters.PlayerFrameSteps = 0;
+    Play().PlayerCounters.PlayerDraws = 0;
     auto warp = std::make_unique<tWarp>();
     warp->X = X;
     warp->Y = Y;
@@ -68,8 +62,9 @@ void tActualPlayer::TakeTurn() {
         // More game frames than player pictures drawn: the display cannot keep up, and
         // each walk cycle is spread over two steps. With nothing drawn at all there is
         // nothing to go by, and the display counts as keeping up.
-        const std::int32_t draws = PlayerCounters.PlayerDraws;
-        PlayerCounters.SlowDisplay = draws > 0 && PlayerCounters.PlayerFrameSteps / draws > 1;
+        const std::int32_t draws = Play().PlayerCounters.PlayerDraws;
+        Play().PlayerCounters.SlowDisplay =
+            draws > 0 && Play().PlayerCounters.PlayerFrameSteps / draws > 1;
       }
       break;
     case tPlayerState::psPlaying:
@@ -95,7 +90,7 @@ void tActualPlayer::ReadDecision(std::int32_t& action, bool& drop) {
 }
 
 void tActualPlayer::DropOldestItem() {
-  tUnit* item = CarriedItems.QueueTakeFirst();
+  tUnit* item = Play().Carried.QueueTakeFirst();
   if (item == nullptr) return;
   item->GridX = item->TargetX = GridX;
   item->GridY = item->TargetY = GridY;
@@ -116,13 +111,14 @@ void tActualPlayer::PlayTurn() {
 void tActualPlayer::Move() {
   tPlayer::Move();
   ++MoveCount;
-  ++PlayerCounters.PlayerFrameSteps;
+  ++Play().PlayerCounters.PlayerFrameSteps;
   if (PlayerState != tPlayerState::psPlaying) return;
 
   // Where in its walk cycle the character is; on a slow display one cycle spans two steps.
-  float f = TurnClock.TurnFraction;
-  if (PlayerCounters.SlowDisplay) {
-    f = static_cast<float>(TurnClock.TurnPhase) / static_cast<float>(2 * TurnClock.FramesPerTurn);
+  float f = Play().Clock.TurnFraction;
+  if (Play().PlayerCounters.SlowDisplay) {
+    f = static_cast<float>(Play().Clock.TurnPhase) /
+        static_cast<float>(2 * Play().Clock.FramesPerTurn);
     if (WalkPhase) f += 0.5f;
   }
   if (Direction == tDirection::Up || Direction == tDirection::Left) f = 1 - f;
@@ -142,8 +138,8 @@ void tActualPlayer::Move() {
   const tInputDevice* input = CurrentInput();
   if (input != nullptr && input->IsActive(iaRestart)) {
     StopPlaying();
+    Owner().RestartChosen();
     StartResetWarp(0);
-    GameEngine->WarpAction = WarpRestart;
   }
 }
 
@@ -153,24 +149,20 @@ void tActualPlayer::DeathAnimMove() {
     Sprite = DyingSprite(std::min(LastDyingFrame, DeathFrame / 3));
     if (DeathFrame >= DeathAnimationFrames) StopPlaying();
   }
-  if (GameEngine == nullptr) return;
   const tInputDevice* input = CurrentInput();
-  const bool dead = GameEngine->GameMode == gmDead;
   const bool keyForWarp =
       input != nullptr && (input->IsActive(iaAction) || input->IsActive(iaRestart));
-  if (GameEngine->GameMode == gmPopupClosed || (dead && keyForWarp)) {
-    // After the pop-up its choice has set the warp's action already.
-    if (dead) GameEngine->WarpAction = WarpRestart;
-    StartResetWarp(ResetWarpBelowBody);
-  }
+  if (Owner().ResetWarpWanted(keyForWarp)) StartResetWarp(ResetWarpBelowBody);
 }
 
-// Making the warp switches the engine to its warping mode, so only one is made.
+// The warp's report switches the engine to its warping mode, so only one is made.
 void tActualPlayer::StartResetWarp(float below) {
+  if (Level == nullptr) return;
   auto warp = std::make_unique<tResetWarp>();
   warp->X = X;
   warp->Y = Y + below;
-  if (Level != nullptr) Level->AddUnit(std::move(warp));
+  Level->AddUnit(std::move(warp));
+  Owner().ResetWarpStarted();
 }
 
 void tActualPlayer::Kill(std::uint8_t kind, const tUnitClass* killer) {
@@ -179,8 +171,7 @@ void tActualPlayer::Kill(std::uint8_t kind, const tUnitClass* killer) {
   DeathKind = kind;
   PlayerState = tPlayerState::psDying;
   Killer = killer;
-  if (GameEngine != nullptr) GameEngine->SetGameMode(gmDying);
-  ChooseDeathPicture(killer != nullptr ? killer->ClassName : "");
+  Owner().PlayerKilled(killer, kind == 1 ? tDeathCause::Spider : tDeathCause::General);
 }
 
 }  // namespace qn2

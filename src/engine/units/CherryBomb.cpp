@@ -5,7 +5,6 @@
 
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
-#include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/Dirt.h"
@@ -19,8 +18,6 @@
 
 namespace qn2 {
 
-std::int32_t LastPickupTurn = -9;
-
 namespace {
 
 constexpr int FullVolume = 255;
@@ -28,10 +25,6 @@ constexpr int FlickerVolume = 64;
 constexpr std::int32_t NearlyOut = 5;      // below this many turns the bomb flashes
 constexpr std::int32_t PickupQuiet = 10;   // turns between two pickup sounds
 constexpr std::int32_t BlastLength = 112;  // frames the blast is shown
-
-std::int32_t TurnCount() {
-  return GameEngine != nullptr ? GameEngine->TurnCount : 0;
-}
 
 }  // namespace
 
@@ -66,7 +59,7 @@ void tCherryBomb::Reset() {
   Sprite = BombLyingSprite();
   BlastFrame = 0;
   StopFuseSound();
-  LastPickupTurn = -9;
+  if (Level != nullptr) Play().LastPickupTurn = -9;
 }
 
 void tCherryBomb::StopFuseSound() {
@@ -90,9 +83,9 @@ void tCherryBomb::TakeTurn() {
       if (Carried) return;
       tPlayer* player = Player();
       if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
-      if (!CarriedItems.QueueFull() && LastPickupTurn + PickupQuiet < TurnCount()) {
+      if (!Play().Carried.QueueFull() && Play().LastPickupTurn + PickupQuiet < Play().TurnCount) {
         Sound().PlaySample("CherryBombPickup.Wav");
-        LastPickupTurn = TurnCount();
+        Play().LastPickupTurn = Play().TurnCount;
       }
       PickUp();
       return;

@@ -6,10 +6,6 @@
 
 namespace qn2 {
 
-// The engine's TurnCount when the bomb-pickup sound last played, so that picking up bombs
-// in quick succession sounds once. Every bomb's Reset puts it back to -9.
-extern std::int32_t LastPickupTurn;
-
 // A cherry bomb lies until the player picks it up; dropped, its fuse burns for 20 turns,
 // then it explodes and its blast takes everything around it, diagonals included: the
 // player dies, boulders, dirt, spiders and snakes blow up, and other bombs go off too.

@@ -4,8 +4,7 @@
 
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
-#include "engine/GameEngine.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
 
@@ -48,7 +47,7 @@ void tExit::SetKind(tExitKind kind) {
 
 bool tExit::QueryPush(tUnit* pusher, tDirection /*direction*/) {
   if (dynamic_cast<tPlayer*>(pusher) != nullptr &&
-      LevelCounters.KeysCollected == LevelCounters.KeysInLevel && !Opening) {
+      Play().Counters.KeysCollected == Play().Counters.KeysInLevel && !Opening) {
     Opening = true;
     Sound().PlaySample("OpeningDoor.Wav");
     QuietWhenStill = false;
@@ -69,7 +68,7 @@ void tExit::Reset() {
 void tExit::TakeTurn() {
   if (Opening && Sprite != ExitPicture(Kind, 0)) ++OpenTurns;
   if (OpenTurns >= OpeningTurns) {
-    if (GameEngine != nullptr) GameEngine->SetGameMode(gmLevelDone);
+    Owner().LevelFinished();
     Opening = false;
     OpenTurns = 0;
   }
@@ -79,7 +78,7 @@ void tExit::TakeTurn() {
 void tExit::Move() {
   tUnit::Move();
   if (!Opening) return;
-  const std::int32_t frame = Trunc((static_cast<double>(OpenTurns) + TurnClock.TurnFraction) /
+  const std::int32_t frame = Trunc((static_cast<double>(OpenTurns) + Play().Clock.TurnFraction) /
                                    OpeningTurns * tTerrainSprites::ExitFrames);
   Sprite = ExitPicture(Kind, std::min(frame, tTerrainSprites::ExitFrames - 1));
 }

@@ -5,7 +5,6 @@
 
 #include "common/LookRandom.h"
 #include "common/Rounding.h"
-#include "engine/GameEngine.h"
 #include "engine/board/Board.h"
 #include "engine/board/CycleProcedures.h"
 #include "engine/units/TerrainGraphics.h"
@@ -13,7 +12,6 @@
 
 namespace qn2 {
 
-std::array<std::int32_t, ForceFieldColorCount> ButtonsUp{};
 std::int32_t ProcessorMHz = 1000;
 bool LiteForceField = false;
 tForceFieldTextures ForceFieldTextures;
@@ -81,16 +79,16 @@ const std::vector<std::string>& ForceFieldColorNames() {
   return names;
 }
 
-void ClearButtonsUp() {
-  ButtonsUp.fill(0);
+void ClearButtonsUp(tPlayState& play) {
+  play.ButtonsUp.fill(0);
 }
 
 void AddTerrainCycleProcedure() {
   CycleProcedures.Add(&ClearButtonsUp);
 }
 
-bool FieldSwitchedOn(tForceFieldColor colour) {
-  return ButtonsUp[Index(colour)] > 0;
+bool FieldSwitchedOn(const tPlayState& play, tForceFieldColor colour) {
+  return play.ButtonsUp[Index(colour)] > 0;
 }
 
 std::unique_ptr<tDib16> MakeForceFieldTexture(tDib16& picture) {
@@ -168,7 +166,7 @@ bool tForceField::LetsShotPass(tUnit* /*shooter*/) {
 
 void tForceField::Reset() {
   tUnit::Reset();
-  ButtonsUp[Index(Color)] = 1;
+  if (Level != nullptr) Play().ButtonsUp[Index(Color)] = 1;
 }
 
 void tForceField::Draw() {
@@ -198,7 +196,7 @@ void tForceField::DrawEffects() {
     Shimmer.Draw(left, b);
     return;
   }
-  const std::int64_t n = GameEngine != nullptr ? GameEngine->FrameCount : 0;
+  const std::int64_t n = Play().FrameCount;
   struct tPass {
     tDib16* Texture;
     std::int64_t SineX, SineY;

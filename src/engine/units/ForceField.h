@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/PlayState.h"
 #include "engine/units/PlayerAwareUnit.h"
 #include "render/Sprite.h"
 
@@ -24,20 +25,18 @@ enum class tForceFieldColor : std::uint8_t {
   LightGrey = 7,
 };
 
-inline constexpr std::size_t ForceFieldColorCount = 8;
+inline constexpr std::size_t ForceFieldColorCount = ButtonColourCount;
 
 // Identifiers of the force-field colours, as level files store them.
 const std::vector<std::string>& ForceFieldColorNames();
 
-// Unpressed push buttons of each colour, counted afresh every turn. A force field of a
-// colour is switched off exactly while its count is 0.
-extern std::array<std::int32_t, ForceFieldColorCount> ButtonsUp;
-
+// A level's play state counts the unpressed push buttons of each colour afresh every
+// turn. A force field of a colour is switched off exactly while its count is 0.
 // Sets every colour's count to 0; run at the start of every turn and every reset.
-void ClearButtonsUp();
+void ClearButtonsUp(tPlayState& play);
 // Adds ClearButtonsUp to the cycle procedures (once at start-up).
 void AddTerrainCycleProcedure();
-bool FieldSwitchedOn(tForceFieldColor colour);
+bool FieldSwitchedOn(const tPlayState& play, tForceFieldColor colour);
 
 // round(sin(i * 2 pi / 4096) * 511 + 512): the slow sway of the force-field shimmer.
 extern const std::array<std::uint16_t, 4096> SineTable;
@@ -84,7 +83,7 @@ class tForceField : public tPlayerAwareUnit {
   tSprite Shimmer;               // a 32 x 32 window into a texture
 
   void SetColor(tForceFieldColor colour);
-  bool SwitchedOn() const { return FieldSwitchedOn(Color); }
+  bool SwitchedOn() const { return FieldSwitchedOn(Play(), Color); }
 
   bool QueryPush(tUnit* pusher, tDirection direction) override;
   bool AllowsEntry(tUnit* mover) override;

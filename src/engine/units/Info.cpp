@@ -4,7 +4,7 @@
 #include "data/PackageFiles.h"
 #include "data/Recorder.h"
 #include "engine/board/Board.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/HintDisplay.h"
 #include "engine/units/Player.h"
 #include "render/DibRegistry.h"
@@ -92,7 +92,7 @@ void tInfo::TakeTurn() {
     const tPlayer* player = Player();
     const bool met = Conditions.empty()
                          ? player != nullptr && player->GridX == GridX && player->GridY == GridY
-                         : ExpressionHolds(Conditions, LevelCounters, player);
+                         : ExpressionHolds(Conditions, Play().Counters, player);
     if (met) {
       Triggered = true;
       DelayLeft = TriggerDelay;

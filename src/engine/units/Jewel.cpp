@@ -4,7 +4,7 @@
 
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
 
@@ -50,14 +50,14 @@ bool tJewel::QueryPush(tUnit* pusher, tDirection /*direction*/) {
 void tJewel::Reset() {
   tUnit::Reset();
   Sprite = SpinPicture(Kind, 0);
-  ++LevelCounters.JewelsInLevel;
+  if (Level != nullptr) ++Play().Counters.JewelsInLevel;
 }
 
 void tJewel::TakeTurn() {
   const tPlayer* player = Player();
   if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
   Dead = true;
-  ++LevelCounters.JewelsCollected;
+  ++Play().Counters.JewelsCollected;
   Sound().PlaySample("CollectGem.Wav");
 }
 

@@ -2,7 +2,7 @@
 
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
 
@@ -19,14 +19,14 @@ bool tKey::QueryPush(tUnit* pusher, tDirection /*direction*/) {
 
 void tKey::Reset() {
   tUnit::Reset();
-  ++LevelCounters.KeysInLevel;
+  if (Level != nullptr) ++Play().Counters.KeysInLevel;
 }
 
 void tKey::TakeTurn() {
   const tPlayer* player = Player();
   if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
   Dead = true;
-  ++LevelCounters.KeysCollected;
+  ++Play().Counters.KeysCollected;
   Sound().PlaySample("CollectKey.Wav");
 }
 

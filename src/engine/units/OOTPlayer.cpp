@@ -1,11 +1,11 @@
 #include "engine/units/OOTPlayer.h"
 
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/PlayerGraphics.h"
 
 namespace qn2 {
 
-tOOTPlayer::tOOTPlayer() : tPlayer(tNoSerialNumber{}) {
+tOOTPlayer::tOOTPlayer() {
   Layer = 0;
   ReservesCell = false;
 }
@@ -26,11 +26,11 @@ void tOOTPlayer::TakeTurn() {
 }
 
 void tOOTPlayer::Move() {
-  float f = TurnClock.OOTFraction;
-  if (PlayerCounters.SlowDisplay) {
-    f = TurnClock.OOTLength > 0
-            ? static_cast<float>(TurnClock.OOTFrames) / static_cast<float>(2 * TurnClock.OOTLength)
-            : 0.0f;
+  float f = Play().Clock.OOTFraction;
+  if (Play().PlayerCounters.SlowDisplay) {
+    f = Play().Clock.OOTLength > 0 ? static_cast<float>(Play().Clock.OOTFrames) /
+                                         static_cast<float>(2 * Play().Clock.OOTLength)
+                                   : 0.0f;
     if (WalkPhase) f += 0.5f;
   }
   if (Direction == tDirection::Up || Direction == tDirection::Left) f = 1 - f;

@@ -5,7 +5,7 @@
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/board/Level.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/Player.h"
 #include "engine/units/SeekerDroid.h"
@@ -78,7 +78,7 @@ void tPillar::BeginTurn() {
 void tPillar::Move() {
   tUnit::Move();
   if (Risen && Height < FullHeight) {
-    Height += HeightPerTurn / static_cast<float>(TurnClock.FramesPerTurn);
+    Height += HeightPerTurn / static_cast<float>(Play().Clock.FramesPerTurn);
     if (Height >= FullHeight) {
       Height = FullHeight;
       Sound().PlaySample("PillarEnd.Wav");

@@ -3,11 +3,8 @@
 #include <algorithm>
 
 #include "common/Rounding.h"
-#include "engine/GameEngine.h"
 
 namespace qn2 {
-
-tPlayerCounters PlayerCounters;
 
 std::optional<tDirection> DirectionOfAction(std::int32_t action) {
   switch (action) {
@@ -50,20 +47,20 @@ void tPlayer::TakeTurn() {
 
 void tPlayer::Draw() {
   tUnit::Draw();
-  ++PlayerCounters.PlayerDraws;
+  ++Play().PlayerCounters.PlayerDraws;
 }
 
 void tPlayer::StopPlaying() {
   PlayerState = tPlayerState::psGone;
-  if (GameEngine != nullptr) GameEngine->SetGameMode(gmDead);
+  Owner().PlayerGone();
 }
 
 bool tPlayer::HasBeenTo(int x, int y) const {
   return InsideBoard(x, y) && BeenTo[static_cast<std::size_t>(x * BoardRows + y)];
 }
 
-const tInputDevice* tPlayer::CurrentInput() {
-  return GameEngine != nullptr ? GameEngine->CurrentInput : nullptr;
+const tInputDevice* tPlayer::CurrentInput() const {
+  return Owner().CurrentInput();
 }
 
 // The units on the cell are asked whether they let the player in as a move in that

@@ -5,19 +5,11 @@
 #include <optional>
 
 #include "engine/board/Board.h"
+#include "engine/board/PlayState.h"
 #include "engine/board/Unit.h"
 #include "input/InputDevice.h"
 
 namespace qn2 {
-
-// Program-wide values of the player units: whether the display is too slow to show every
-// walk frame, and the counts that decide it.
-struct tPlayerCounters {
-  bool SlowDisplay = false;
-  std::int32_t PlayerFrameSteps = 0;  // tActualPlayer.Move calls
-  std::int32_t PlayerDraws = 0;       // player Draw calls
-};
-extern tPlayerCounters PlayerCounters;
 
 enum class tPlayerState : std::uint8_t { psGone = 0, psDying = 1, psWarpingIn = 2, psPlaying = 3 };
 
@@ -69,10 +61,9 @@ class tPlayer : public tUnit {
   // when it can push into the cell ahead (pushing what stands there when `push` is set);
   // a blocked key does not turn it. The walk phase alternates after each step.
   void StepFor(std::int32_t action, bool push);
-  explicit tPlayer(tNoSerialNumber none) : tUnit(none) {}
 
   // The input device the units read this turn; none outside an engine.
-  static const tInputDevice* CurrentInput();
+  const tInputDevice* CurrentInput() const;
   // May the player move one cell that way, pushing what stands there? Asked as a move in
   // that direction, whatever way the player faces now.
   bool CanStepTowards(tDirection direction);

@@ -45,7 +45,7 @@ void tPushButton::BeginTurn() {
   Level->UnitsAt(GridX, GridY, here);
   for (const tUnit* unit : here)
     if (unit->Layer != 0) return;
-  ++ButtonsUp[static_cast<std::size_t>(Color) % ForceFieldColorCount];
+  ++Play().ButtonsUp[static_cast<std::size_t>(Color) % ForceFieldColorCount];
 }
 
 tSprite* PushButtonIcon() {

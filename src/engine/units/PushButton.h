@@ -23,7 +23,7 @@ class tPushButton : public tPlayerAwareUnit {
   tForceFieldColor Color = tForceFieldColor::Blue;
 
   void SetColor(tForceFieldColor colour);
-  // Counts itself into ButtonsUp when nothing holds it down.
+  // Counts itself into the play state's ButtonsUp when nothing holds it down.
   void BeginTurn() override;
 
   bool QueryPush(tUnit* /*pusher*/, tDirection /*direction*/) override { return true; }

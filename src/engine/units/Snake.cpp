@@ -6,7 +6,6 @@
 
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
-#include "engine/GameEngine.h"
 #include "engine/units/FireBall.h"
 #include "engine/units/HostileGraphics.h"
 #include "engine/units/Player.h"
@@ -62,7 +61,7 @@ void tSnake::TakeTurn() {
   shot->GridY = shot->TargetY = GridY;
   Level->AddUnit(std::move(shot));
   // From now on the engine runs the death animation pass instead of the move pass.
-  if (GameEngine != nullptr) GameEngine->SetGameMode(gmDying);
+  Owner().FatalStrikeStarted();
 }
 
 }  // namespace qn2

@@ -6,8 +6,7 @@
 
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
-#include "engine/GameEngine.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/CherryBomb.h"
 #include "engine/units/Explosion.h"
@@ -39,8 +38,8 @@ bool OrthogonallyWithin(int dx, int dy, bool sameCellCounts) {
   return (dx == 0 && ay >= low && ay <= 1) || (dy == 0 && ax >= low && ax <= 1);
 }
 
-std::int32_t WalkFrame() {
-  return Trunc(TurnClock.TurnFraction * 10.0);
+std::int32_t WalkFrame(const tPlayState& play) {
+  return Trunc(play.Clock.TurnFraction * 10.0);
 }
 
 }  // namespace
@@ -91,7 +90,7 @@ void tSpider::Reset() {
 
 void tSpider::Move() {
   tUnit::Move();
-  Sprite = SpiderSprite(Direction, WalkFrame());
+  Sprite = SpiderSprite(Direction, WalkFrame(Play()));
 }
 
 void tSpider::TakeTurn() {
@@ -132,7 +131,7 @@ void tSpider::TakeTurn() {
 void tSpider::Attack(tPlayer& player) {
   SpiderState = ssAttacking;
   Sound().PlaySample("SpiderAttack.Wav");
-  if (GameEngine != nullptr) GameEngine->SetGameMode(gmDying);
+  Owner().FatalStrikeStarted();
   StartMoveTo(player.GridX, player.GridY);
   MunchDelay = MunchFrames;
 }
@@ -182,7 +181,7 @@ void tSpider::Roam() {
 void tSpider::BlastNeighbours() {
   if (Level == nullptr) return;
   constexpr std::array<tCellOffset, 4> around{{{-1, 0}, {1, 0}, {0, -1}, {0, 1}}};
-  const bool editing = GameEngine != nullptr && GameEngine->Editing;
+  const bool editing = Owner().EditorOpen();
   for (const tCellOffset& o : around) {
     const int x = GridX + o.DX;
     const int y = GridY + o.DY;
@@ -214,7 +213,7 @@ void tSpider::DeathAnimMove() {
       }
     }
   }
-  Sprite = SpiderSprite(Direction, WalkFrame());
+  Sprite = SpiderSprite(Direction, WalkFrame(Play()));
 }
 
 void tSpider::SaveState(tSnapshotStream& stream) {

@@ -5,7 +5,7 @@
 #include "common/Exception.h"
 #include "common/Properties.h"
 #include "common/Text.h"
-#include "engine/board/TurnClock.h"
+#include "engine/board/PlayState.h"
 #include "engine/units/Player.h"
 
 namespace qn2 {

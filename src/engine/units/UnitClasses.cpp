@@ -20,7 +20,6 @@
 #include "engine/units/Spider.h"
 #include "engine/units/TerrainGraphics.h"
 #include "engine/units/Water.h"
-#include "ui/DeathPictures.h"
 
 namespace qn2 {
 
@@ -59,7 +58,6 @@ void SetUpUnits() {
   SetUpUnitRules();
   LoadPlayerGraphicsData();
   LoadUnitGraphicsData();
-  LoadDeathPictureData();
 }
 
 }  // namespace qn2

@@ -1,7 +1,6 @@
 #include "engine/units/Warp.h"
 
 #include "audio/SoundPort.h"
-#include "engine/GameEngine.h"
 #include "engine/board/Level.h"
 #include "engine/units/PlayerGraphics.h"
 
@@ -31,13 +30,6 @@ void tWarp::WarpStep() {
 }
 
 tResetWarp::tResetWarp() {
-  if (GameEngine != nullptr) {
-    GameEngine->SetGameMode(gmWarping);
-    if (const tUnit* player = GameEngine->Level.Player) {
-      X = player->X;
-      Y = player->Y;
-    }
-  }
   Reverse = true;
 }
 
@@ -45,7 +37,7 @@ void tResetWarp::ResetWarpStep() {
   WarpStep();
   if (WarpFrame > VanishFrame && Level != nullptr && Level->Player != nullptr)
     Level->Player->Sprite = nullptr;
-  if (WarpFrame > LastWarpFrame && GameEngine != nullptr) GameEngine->WarpFinished = true;
+  if (WarpFrame > LastWarpFrame) Owner().ResetWarpFinished();
 }
 
 }  // namespace qn2

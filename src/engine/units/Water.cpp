@@ -4,7 +4,6 @@
 
 #include "audio/SoundPort.h"
 #include "data/ConfigFile.h"
-#include "engine/GameEngine.h"
 #include "engine/board/Board.h"
 #include "engine/board/Level.h"
 #include "engine/units/Boulder.h"
@@ -124,9 +123,8 @@ void tWater::SetTint(const std::string& text) {
     if (digit < 0) break;
     if (place < 8) value |= static_cast<std::uint32_t>(digit) << (4 * place);
   }
-  if (GameEngine == nullptr || !GameEngine->Editing) return;
-  tLevel* level = Level != nullptr ? Level : &GameEngine->Level;
-  level->WaterTint = value;
+  if (Level == nullptr || !Owner().EditorOpen()) return;
+  Level->WaterTint = value;
 }
 
 void tWater::WorkOutEdge() {
@@ -176,7 +174,7 @@ void tWater::Render() {
   const tPoint origin = TemplateOrigin();
   const std::int32_t px = CellPixels * GridX;
   const std::int32_t py = CellPixels * GridY;
-  const std::int32_t t = GameEngine != nullptr ? GameEngine->TickCount : 0;
+  const std::int32_t t = Level != nullptr ? Play().TickCount : 0;
   const std::int32_t w = WaterNoise.Width;
   const std::int32_t b = WaterNoise.Band();
   const std::int32_t fx = Wrap(px, w);
@@ -283,11 +281,10 @@ void tWater::TakeTurn() {
 // checkerboard and put back from its cache in between. Still water lives in the level's
 // background picture and is only painted while that is built (or in the editor).
 void tWater::Draw() {
-  const tGameEngine* engine = GameEngine;
   if (DrawnInBackground()) {
-    if (engine == nullptr || engine->BuildingBackground || engine->Editing) Render();
+    if (Owner().PaintingStillLayers()) Render();
   } else {
-    const std::int32_t anim = engine != nullptr ? engine->AnimCounter : 0;
+    const std::int32_t anim = Owner().AnimationFrame();
     if (anim < 2 || ((GridX ^ GridY ^ anim) & 1) != 0)
       Render();
     else

@@ -1,8 +1,0 @@
-#include "engine/board/TurnClock.h"
-
-namespace qn2 {
-
-tTurnClock TurnClock;
-tLevelCounters LevelCounters;
-
-}  // namespace qn2
