@@ -68,7 +68,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void ReloadData();
   void ReinitialiseAudio();
   void DisplayChanged();
-  // The display mode the settings ask for (full screen, bitmap drawing).
+  // The display mode the settings ask for (full screen, drawing onto the window's surface).
   std::int32_t SettingsDisplayMode() const;
   bool SetUpAgain(std::int32_t mode);
   std::int32_t ChooseDisplay();

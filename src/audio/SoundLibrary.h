@@ -30,10 +30,12 @@ struct tSoundFileCallbacks {
   std::function<std::int64_t(tSoundFileHandle file)> Tell;
 };
 
-// Output types.
+// Output types, as the sound-device menu lists them: no sound ("NO SOUND"), the plainest
+// audio back-end the system has ("WAVEOUT"), and the back-end the platform picks itself
+// ("DIRECTSOUND").
 inline constexpr int OutputNoSound = 0;
-inline constexpr int OutputWaveOut = 1;
-inline constexpr int OutputDirectSound = 2;
+inline constexpr int OutputPlainBackend = 1;
+inline constexpr int OutputDefaultBackend = 2;
 inline constexpr int OutputTypeCount = 3;
 
 // Sample modes (bit flags).

@@ -42,7 +42,7 @@ std::int32_t FloorDiv(std::int64_t a, std::int64_t b) {
 }  // namespace
 
 // The frame: a tDib16 whose pixels are an SDL surface in system memory, 5-6-5, so the
-// bitmap types can blit it as it is and the renderer types can send its rows up.
+// window-surface types can blit it as it is and the renderer types can send its rows up.
 class tFrameSurface final : public tDib16 {
  public:
   tFrameSurface(std::int32_t width, std::int32_t height) : tDib16(width, height, false) {
@@ -98,7 +98,7 @@ SDL_Renderer* CreateRendererWithFallback(SDL_Window* window) {
 }
 
 tDisplay::tDisplay(SDL_Window* window) : Window(window) {
-  // The bitmap types draw on the window's own surface. Left to itself SDL may back that
+  // The window-surface types draw on the window's own surface. Left to itself SDL may back that
   // surface with a renderer of its own, which would keep the renderer types from ever
   // making theirs on the same window; the system's plain framebuffer avoids that.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");

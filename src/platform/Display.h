@@ -13,10 +13,10 @@ namespace qn2 {
 class tFrameSurface;
 
 // Shows the game's 640 x 480 frame in the main window, in one of four display types:
-//   0 windowed, through a renderer      2 full screen, through a renderer
-//   1 windowed, through a bitmap blit   3 full screen, through a bitmap blit
+//   0 windowed, through a renderer            2 full screen, through a renderer
+//   1 windowed, onto the window's surface     3 full screen, onto the window's surface
 // The renderer types copy the frame into a streaming RGB565 texture and draw that; the
-// bitmap types blit the frame onto the window's own surface. Full screen covers the
+// window-surface types blit the frame onto the window's own surface. Full screen covers the
 // desktop at its own resolution (no mode change) with the frame scaled up, its shape
 // kept and black bars beside it.
 //
@@ -36,7 +36,8 @@ class tDisplay {
   static constexpr std::int32_t FrameWidth = 640;
   static constexpr std::int32_t FrameHeight = 480;
 
-  // The display of a main window; the window stays the caller's. Windowed bitmap type.
+  // The display of a main window; the window stays the caller's. Windowed, onto the window's
+  // surface.
   explicit tDisplay(SDL_Window* window);
   ~tDisplay();
   tDisplay(const tDisplay&) = delete;

@@ -24,9 +24,9 @@ int MixerVolume(int volume) {
 }
 
 // The back-end an output type asks SDL for; nullptr leaves the choice to SDL (which
-// honours SDL_AUDIODRIVER). Wave-out takes the plainest back-end this SDL offers.
+// honours SDL_AUDIODRIVER). The plain output takes the plainest back-end this SDL offers.
 const char* BackendFor(int outputType) {
-  if (outputType != OutputWaveOut) return nullptr;
+  if (outputType != OutputPlainBackend) return nullptr;
   const char* chosen = SDL_getenv("SDL_AUDIODRIVER");
   if (chosen != nullptr && *chosen != '\0') return nullptr;
   for (const char* plain : {"winmm", "alsa", "dsp"})
@@ -363,7 +363,7 @@ class tMixerSoundLibrary final : public tSoundLibrary {
     if (!AudioUp) {
       if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
       AudioUp = true;
-      BackendOutput = OutputDirectSound;
+      BackendOutput = OutputDefaultBackend;
     }
     if (BackendOutput == outputType) return SDL_GetCurrentAudioDriver() != nullptr;
     BackendOutput = outputType;
@@ -459,7 +459,7 @@ class tMixerSoundLibrary final : public tSoundLibrary {
   }
 
   tSoundFileCallbacks Files;
-  int Output = OutputDirectSound;
+  int Output = OutputDefaultBackend;
   int Driver = 0;
   bool AudioUp = false;     // SDL's audio subsystem, started here
   int BackendOutput = -1;   // the output type whose back-end SDL runs

@@ -171,7 +171,7 @@ class tFakeSoundLibrary : public tSoundLibrary {
     return bytes;
   }
 
-  int Output = OutputDirectSound;
+  int Output = OutputDefaultBackend;
   int SfxMaster = 255;
   std::map<std::uintptr_t, std::string> Names;
   std::uintptr_t NextHandle = 1;

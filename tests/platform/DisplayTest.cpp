@@ -88,7 +88,7 @@ TEST_F(DisplayTest, InitDisplayMakesTheFrameCurrentAndLogsEachStep) {
   EXPECT_FALSE(display.Ready());
   display.Present();  // nothing to show, nothing happens
 
-  // The bitmap types need no renderer.
+  // The window-surface types need no renderer.
   tDib16& dib = display.InitDisplay(1, true, true);
   EXPECT_EQ(CurrentDib, &dib);
   EXPECT_EQ(display.Renderer(), nullptr);
@@ -131,7 +131,7 @@ TEST_F(DisplayTest, TheRendererStretchesTheFrameOverA800By600Window) {
   ExpectStretchedBlocks(shot, {0, 0, 800, 600});
 }
 
-TEST_F(DisplayTest, TheBitmapTypeBlitsUnscaledAtTheFrameSizeAndStretchesOtherwise) {
+TEST_F(DisplayTest, TheWindowSurfaceTypeBlitsUnscaledAtTheFrameSizeAndStretchesOtherwise) {
   tDisplay display(Window);
   tDib16& frame = display.InitDisplay(1, true, true);
   Paint(frame, FinePattern);

@@ -148,7 +148,7 @@ class MixerSoundLibraryTest : public ::testing::Test {
                static_cast<std::streamsize>(bytes.size()));
   }
 
-  void Open(int outputType = OutputDirectSound) {
+  void Open(int outputType = OutputDefaultBackend) {
     ASSERT_TRUE(Library->SetOutput(outputType));
     ASSERT_TRUE(Library->SetDriver(0));
     ASSERT_TRUE(Library->Init(44100, 64, 0)) << SDL_GetError();
@@ -163,14 +163,14 @@ TEST_F(MixerSoundLibraryTest, EveryOutputListsTheDefaultDeviceFirst) {
   ASSERT_TRUE(Library->SetOutput(OutputNoSound));
   EXPECT_EQ(1, Library->GetNumDrivers());
   EXPECT_EQ("No sound", Library->GetDriverName(0));
-  for (int output : {OutputWaveOut, OutputDirectSound}) {
+  for (int output : {OutputPlainBackend, OutputDefaultBackend}) {
     ASSERT_TRUE(Library->SetOutput(output));
     EXPECT_GE(Library->GetNumDrivers(), 1);
     EXPECT_EQ("Default device", Library->GetDriverName(0));
     EXPECT_EQ("", Library->GetDriverName(Library->GetNumDrivers()));
   }
   EXPECT_FALSE(Library->SetOutput(3));
-  EXPECT_EQ(OutputDirectSound, Library->GetOutput());
+  EXPECT_EQ(OutputDefaultBackend, Library->GetOutput());
 }
 
 TEST_F(MixerSoundLibraryTest, PlaysASampleOnAChannelAndControlsIt) {
@@ -336,7 +336,7 @@ TEST_F(MixerSoundLibraryTest, CloseForgetsEverythingAndTheLibraryOpensAgain) {
   EXPECT_FALSE(Library->MusicFreeSong(tiny));
   Library->SampleFree(beep);
 
-  Open(OutputWaveOut);
+  Open(OutputPlainBackend);
   const tSampleHandle again = Library->SampleLoad("samples\\Beep.wav", SampleDefaultMode);
   EXPECT_NE(beep, again);
   EXPECT_EQ(0, Library->PlaySound(AnyChannel, again));

@@ -10,18 +10,10 @@
 #include "input/InputDevice.h"
 #include "render/MenuFont.h"
 #include "support/PictureTestFiles.h"
+#include "support/SoundLog.h"
 
 namespace qn2 {
 namespace {
-
-class tSampleLog : public tSilentSound {
- public:
-  int PlaySample(const std::string& name) override {
-    Played.push_back(name);
-    return 0;
-  }
-  std::vector<std::string> Played;
-};
 
 // A slab of one colour, and a menu font whose glyphs are all key colour but whose glow
 // cells are grey: a text shows only as far as it glows.
@@ -67,7 +59,7 @@ class ClearProgressDialogTest : public ::testing::Test {
   }
 
   test::tPictureFilesScope Pictures;
-  tSampleLog Samples;
+  testing::tSoundLog Samples;
   tClearProgressDialog Dialog;
 };
 

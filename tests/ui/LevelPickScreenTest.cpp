@@ -13,6 +13,7 @@
 #include "render/DibRegistry.h"
 #include "render/MenuFont.h"
 #include "support/PictureTestFiles.h"
+#include "support/SoundLog.h"
 
 namespace qn2 {
 namespace {
@@ -21,18 +22,6 @@ constexpr int kEntries = 56;  // 54 levels and two bonus entries
 constexpr int kDummyEntry = 3;
 constexpr int kVideoEntry = 4;
 constexpr int kMissingBonus = 60;
-
-class tSampleLog : public tSilentSound {
- public:
-  int PlaySample(const std::string& name) override {
-    Played.push_back(name);
-    return 0;
-  }
-  int Count(const std::string& name) const {
-    return static_cast<int>(std::count(Played.begin(), Played.end(), name));
-  }
-  std::vector<std::string> Played;
-};
 
 std::string Bytes(const std::vector<std::uint8_t>& data) {
   return {data.begin(), data.end()};
@@ -138,7 +127,7 @@ class LevelPickScreenTest : public testing::EngineTest {
     return pixel;
   }
 
-  tSampleLog Samples;
+  testing::tSoundLog Samples;
   tLevelPickScreen Screen;
   tDib16 Frame{640, 480};
 };

@@ -21,50 +21,9 @@
 #include "engine/units/Snake.h"
 #include "engine/units/Spider.h"
 #include "engine/units/Water.h"
+#include "support/SoundLog.h"
 
 namespace qn2::testing {
-
-// Sound that keeps a log of what the units ask of it. Every sample gets a channel of its
-// own, numbered from 7.
-class tSoundLog : public tSoundPort {
- public:
-  std::vector<std::string> Samples;
-  std::vector<std::pair<int, int>> Volumes;  // channel, volume
-  std::vector<int> Stopped;
-  std::vector<std::pair<std::string, int>> Channels;  // sample, its channel
-
-  int PlaySample(const std::string& name) override {
-    Samples.push_back(name);
-    Channels.emplace_back(name, NextChannel);
-    return NextChannel++;
-  }
-  void SetChannelVolume(int channel, int volume) override { Volumes.emplace_back(channel, volume); }
-  void StopChannel(int channel) override { Stopped.push_back(channel); }
-  bool LoadMusic(const std::string&) override { return false; }
-  void PlayMusic() override {}
-  void StopMusic() override {}
-  void UnloadMusic() override {}
-
-  int Count(const std::string& name) const {
-    int n = 0;
-    for (const std::string& s : Samples) n += s == name ? 1 : 0;
-    return n;
-  }
-  int ChannelOf(const std::string& name) const {
-    for (const auto& [sample, channel] : Channels)
-      if (sample == name) return channel;
-    return -1;
-  }
-  void Clear() {
-    Samples.clear();
-    Volumes.clear();
-    Stopped.clear();
-    Channels.clear();
-  }
-
- private:
-  int NextChannel = 7;
-};
 
 // A level played through the engine with the real player, drawn as rows of characters:
 //   '#' wall, '.' floor, 'P' player, 'S' snake, 'B' boulder, 'R' dirt (rubble),

@@ -84,10 +84,10 @@ TEST_F(PlayerLifeTest, TheShimmerPlaysSeventyFramesWithItsSoundOnTheFifth) {
   tWarp* warp = UnitsOf<tWarp>().at(0);
   Tick(101);  // the level's reset and the intro each moved the units once
   ASSERT_EQ(warp->WarpFrame, 2);
-  EXPECT_TRUE(Sounds.Samples.empty());
+  EXPECT_TRUE(Sounds.Played.empty());
   Tick(3);
   EXPECT_EQ(warp->WarpFrame, 5);
-  EXPECT_EQ(Sounds.Samples, std::vector<std::string>{"TeleportIn.wav"});
+  EXPECT_EQ(Sounds.Played, std::vector<std::string>{"TeleportIn.wav"});
   EXPECT_EQ(warp->Sprite, WarpSprite(5));
   Tick(65);
   EXPECT_EQ(warp->WarpFrame, 70);
@@ -96,7 +96,7 @@ TEST_F(PlayerLifeTest, TheShimmerPlaysSeventyFramesWithItsSoundOnTheFifth) {
   Tick();
   EXPECT_TRUE(UnitsOf<tWarp>().empty()) << "dead after frame 70 and freed";
   EXPECT_FALSE(Engine->Level.AnyHoldsPlayerTurn());
-  EXPECT_EQ(Sounds.Samples.size(), 1u);
+  EXPECT_EQ(Sounds.Played.size(), 1u);
 }
 
 TEST_F(PlayerLifeTest, ASlowDisplaySpreadsTheWalkCycleOverTwoSteps) {
@@ -267,14 +267,14 @@ TEST_F(PlayerLifeTest, TheActionKeyAlsoStartsTheWarpAfterDeath) {
 TEST_F(PlayerLifeTest, TheReverseWarpHidesTheBodyHalfWayAndThenRestartsTheLevel) {
   StartOn({"@"});
   DieAndWait();
-  Sounds.Samples.clear();
+  Sounds.Played.clear();
   Press(vk::Space);
   Tick();
   Release(vk::Space);
   tResetWarp* warp = ResetWarps().at(0);
   EXPECT_EQ(warp->WarpFrame, 0) << "it starts moving on the next frame";
   Tick(5);
-  EXPECT_EQ(Sounds.Samples, std::vector<std::string>{"TelePortOut.wav"});
+  EXPECT_EQ(Sounds.Played, std::vector<std::string>{"TelePortOut.wav"});
   EXPECT_EQ(warp->Sprite, WarpSprite(65));
   Tick(30);
   EXPECT_EQ(warp->WarpFrame, 35);

@@ -9,18 +9,9 @@
 #include "engine/units/ActualPlayer.h"
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/Warp.h"
+#include "support/SoundLog.h"
 
 namespace qn2::testing {
-
-// Remembers the samples played.
-class tSampleLog : public tSilentSound {
- public:
-  int PlaySample(const std::string& name) override {
-    Samples.push_back(name);
-    return 0;
-  }
-  std::vector<std::string> Samples;
-};
 
 // Levels drawn as pictures of the board: "#" a wall, "@" the player's start, anything
 // else open floor; rows and columns not given are open floor.
@@ -137,7 +128,7 @@ class PlayerLevelTest : public EngineTest {
     return found;
   }
 
-  tSampleLog Sounds;
+  tSoundLog Sounds;
 };
 
 }  // namespace qn2::testing

@@ -24,8 +24,11 @@
 #include "engine/units/Player.h"
 #include "engine/units/PushButton.h"
 #include "engine/units/Water.h"
+#include "support/SoundLog.h"
 
 namespace qn2::terrain_test {
+
+using qn2::testing::tSoundLog;
 
 inline std::optional<tDirection> DirectionOf(char c) {
   switch (c) {
@@ -109,26 +112,6 @@ class tWalkerProbe : public tUnit {
     const tCellOffset o = DirectionOffset(d);
     return CanEnter(GridX + o.DX, GridY + o.DY);
   }
-};
-
-// Every sample played, in order.
-class tSoundLog : public tSoundPort {
- public:
-  int PlaySample(const std::string& name) override {
-    Played.push_back(name);
-    return static_cast<int>(Played.size());
-  }
-  void SetChannelVolume(int, int) override {}
-  void StopChannel(int) override {}
-  bool LoadMusic(const std::string&) override { return false; }
-  void PlayMusic() override {}
-  void StopMusic() override {}
-  void UnloadMusic() override {}
-
-  int Count(const std::string& name) const {
-    return static_cast<int>(std::count(Played.begin(), Played.end(), name));
-  }
-  std::vector<std::string> Played;
 };
 
 // Units on a level, played turn by turn as the engine plays them. A level is drawn as rows
