@@ -16,6 +16,7 @@
 #include "platform/TtfTextService.h"
 #include "render/TextService.h"
 #include "ui/DeathPictures.h"
+#include "ui/GameScreens.h"
 
 namespace qn2 {
 
@@ -51,9 +52,9 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Display = std::make_unique<tDisplay>(Window);
   Text = std::make_unique<tTtfTextService>();
   TextService = Text.get();
-  LevelPick.RunModal = [this](tModalContent& content) {
+  RegisterGameScreens(Screens, [this](tModalContent& content) {
     return RunModal(Window, content, ActiveDisplayMode >= 2);
-  };
+  });
   SetKeepAliveHandler([this] { ProcessPendingMessages(); });
 
   MountPackage(PackageFileName);
@@ -73,6 +74,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Engine = std::make_unique<tGameEngine>();
   GameEngine = Engine.get();
   Engine->Frames = &Composer;
+  Engine->Menus = &MenuScreens;
   Engine->Pointer = this;
   Ghost = CreateOOTPlayer();
   Engine->SetOOTPlayer(Ghost.get());

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +18,8 @@
 #include "input/InputDevice.h"
 #include "platform/GamePad.h"
 #include "platform/KeyMap.h"
-#include "ui/LevelPickScreen.h"
+#include "ui/ScreenMenuHooks.h"
+#include "ui/Screens.h"
 
 namespace qn2 {
 
@@ -32,7 +34,8 @@ class tUnit;
 // reads the configuration, owns the engine, brings up display and sound, loads every
 // graphic in a fixed, logged order, and then drives the game from the frame timer: each
 // frame event runs one to four engine ticks, draws one frame and presents it. It routes
-// keys, characters and the mouse to the engine and shows the level-pick screen.
+// keys, characters and the mouse to the engine and to the screen of the engine's mode, and
+// runs the screens that take the engine's place.
 class tMainWindow final : public tMessageSink, public tPointerSource {
  public:
   static constexpr std::uint32_t FramePeriodMs = 20;
@@ -81,8 +84,9 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void RunEngineFrame(std::int32_t periods);
   void PresentFrame();
   void AfterFrame();
-  void ShowLevelPick();
-  void ApplyLevelPickResult(const tLevelPickResult& result);
+  void RunScreenFrame();
+  void FollowScreens();
+  void ApplyScreenResult(const tScreenResult& result);
   void PlayVideoEntry();
   void OpenWebPage();
   tPoint MouseCell() const;
@@ -99,6 +103,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void TypeKeyCharacter(std::uint16_t keyCode);
   void MouseButton(std::uint16_t button, bool down);
   void MouseMoved();
+  bool InputToScreen(const std::function<tScreenResult()>& route);
   void PollPad();
   void Activated();
   void ApplyScript(std::int64_t tick);
@@ -118,7 +123,8 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   std::unique_ptr<tUnit> Ghost;  // the player's out-of-turn ghost
   tFrameComposer Composer;
   tFrameTimer Timer;
-  tLevelPickScreen LevelPick;
+  tScreens Screens;
+  tScreenMenuHooks MenuScreens{Screens};
   tSdlKeyState KeyState;
   tGamePad Pad;
 
@@ -139,6 +145,8 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   bool StartedRequestedPlay = false;
   bool AltHeld = false;
   bool CtrlHeld = false;
+  // The mouse moved since the last frame event.
+  bool PointerMoved = false;
   // A pointer the script placed, in frame pixels; the real mouse otherwise.
   std::optional<tPoint> ScriptedCursor;
   std::int64_t FrameEvents = 0;

@@ -1,5 +1,5 @@
 // The frame event: engine ticks, drawing, presenting, and what the engine asks of the
-// window afterwards (the level-pick screen, videos, the web page, quitting).
+// window afterwards (the screen of its mode, videos, the web page, quitting).
 #include <SDL.h>
 
 #include <iostream>
@@ -35,14 +35,13 @@ void tMainWindow::FrameEvent(std::int32_t periods) {
     return;
   }
   if (VideoPlaying || KeepAliveBusy() || !SetupDone) return;
-  if (Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
-    LevelPick.Tick();
-    LevelPick.Draw(Engine->FrameSurface());
-    PresentFrame();
+  if (Screens.FrameOwner() != nullptr) {
+    RunScreenFrame();
   } else {
     RunEngineFrame(periods);
     AfterFrame();
   }
+  PointerMoved = false;
   if (Script) {
     for (const tScriptCommand& command : Script->CommandsAt(FrameEvents))
       if (command.Kind == tScriptCommand::tKind::Shot) TakeScreenshot(command.Text);
@@ -96,24 +95,40 @@ void tMainWindow::PresentFrame() {
 }
 
 void tMainWindow::AfterFrame() {
-  if (Engine->GameMode == gmPickLevel && !LevelPick.Shown()) ShowLevelPick();
+  FollowScreens();
   if (Engine->GameMode == gmVideo) PlayVideoEntry();
   if (Engine->WebLinkRequested) OpenWebPage();
   if (Engine->GameMode == gmQuit) CloseQuery();
 }
 
-void tMainWindow::ShowLevelPick() {
-  LevelPick.Show(*Engine);
-  LevelPick.Draw(Engine->FrameSurface());
-  SDL_ShowCursor(SDL_ENABLE);
+// A screen that runs in place of the engine: one tick of it, and the whole frame.
+void tMainWindow::RunScreenFrame() {
+  Screens.Update(CursorPosition(), PointerMoved, Engine->LiveInput);
+  Screens.Draw(Engine->FrameSurface());
   PresentFrame();
 }
 
-void tMainWindow::ApplyLevelPickResult(const tLevelPickResult& result) {
-  if (result.Hidden) {
+// The engine's mode may have moved onto or off a screen. A screen that runs in place of the
+// engine is drawn at once, under the system pointer; leaving it repaints the game in full
+// and puts the system pointer away.
+void tMainWindow::FollowScreens() {
+  tScreen* const before = Screens.FrameOwner();
+  Screens.Follow(*Engine);
+  tScreen* const owner = Screens.FrameOwner();
+  if (owner == before) return;
+  if (before != nullptr) {
     SDL_ShowCursor(SDL_DISABLE);
     Engine->FullRedraw = true;
   }
+  if (owner != nullptr) {
+    owner->Draw(Engine->FrameSurface());
+    SDL_ShowCursor(SDL_ENABLE);
+    PresentFrame();
+  }
+}
+
+void tMainWindow::ApplyScreenResult(const tScreenResult& result) {
+  if (result.Hidden) FollowScreens();
   if (result.MovePointerTo) {
     const tPoint target = *result.MovePointerTo;
     if (ScriptedCursor) {

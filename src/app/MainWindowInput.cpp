@@ -161,10 +161,7 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
     Timer.SetPeriod(SlowTimer ? SlowFramePeriodMs : FramePeriodMs);
     return;
   }
-  if (Engine->GameMode == gmPickLevel) {
-    if (LevelPick.Shown()) ApplyLevelPickResult(LevelPick.KeyDown(keyCode));
-    return;
-  }
+  if (InputToScreen([&] { return Screens.KeyDown(keyCode); })) return;
   if (!AcceptsInput) return;
   Engine->LiveInput.KeyDown(keyCode);
   if (Engine->GameMode == gmPlaying && keyCode == VkPause) Engine->Paused = !Engine->Paused;
@@ -188,21 +185,17 @@ void tMainWindow::TypeKeyCharacter(std::uint16_t keyCode) {
 
 void tMainWindow::CharTyped(char c) {
   if (!Engine || !AcceptsInput) return;
-  if (Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
-    ApplyLevelPickResult(LevelPick.CharTyped(c));
-    return;
-  }
+  if (InputToScreen([&] { return Screens.CharTyped(c); })) return;
   Engine->LiveInput.CharTyped(c);
 }
 
 void tMainWindow::MouseButton(std::uint16_t button, bool down) {
   if (!Engine) return;
-  if (Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
-    const tPoint at = CursorPosition();
-    ApplyLevelPickResult(down ? LevelPick.MouseDown(at.X, at.Y, button)
-                              : LevelPick.MouseUp(at.X, at.Y, button));
+  const tPoint at = CursorPosition();
+  if (InputToScreen([&] {
+        return down ? Screens.MouseDown(at.X, at.Y, button) : Screens.MouseUp(at.X, at.Y, button);
+      }))
     return;
-  }
   if (down)
     Engine->LiveInput.KeyDown(button);
   else
@@ -222,10 +215,18 @@ void tMainWindow::PollPad() {
 }
 
 void tMainWindow::MouseMoved() {
-  if (Engine && Engine->GameMode == gmPickLevel && LevelPick.Shown()) {
-    const tPoint at = CursorPosition();
-    LevelPick.MouseMove(at.X, at.Y);
-  }
+  if (!Engine) return;
+  PointerMoved = true;
+  const tPoint at = CursorPosition();
+  ApplyScreenResult(Screens.MouseMove(at.X, at.Y));
+}
+
+// Raw input goes to the screen of the engine's mode first. True when that screen runs in
+// place of the engine, which then does not see the input.
+bool tMainWindow::InputToScreen(const std::function<tScreenResult()>& route) {
+  const bool screenOnly = Screens.FrameOwner() != nullptr;
+  ApplyScreenResult(route());
+  return screenOnly;
 }
 
 // The script's input for this frame event, fed through the same routes as real events.

@@ -132,7 +132,7 @@ void tMainWindow::LoadGraphics() {
 void tMainWindow::FreeEverything() {
   ShuttingDown = true;
   Timer.SetEnabled(false);
-  if (LevelPick.Shown()) LevelPick.Hide();
+  Screens.Leave();
   Engine->SetFrameSurface(nullptr);
   DebugMessage("Freeing Graphics data");
   FreeForceFieldTextures();

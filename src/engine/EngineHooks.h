@@ -27,8 +27,8 @@ class tFixedPointer : public tPointerSource {
   tPoint ClientSize() const override { return Client; }
 };
 
-// The work of the menu and pop-up modes, done by the slab menus and the pop-ups. The
-// engine calls these; until the menus exist nothing happens in those modes.
+// The work of the menu and pop-up modes, done by the screens of the main menu, the slab
+// menus and the pop-ups. The engine calls these; a mode without a screen does nothing.
 class tMenuHooks {
  public:
   virtual ~tMenuHooks() = default;
@@ -37,6 +37,9 @@ class tMenuHooks {
   virtual void MainMenuTick(tGameEngine&) {}
   virtual void SlabMenuTick(tGameEngine&, tGameMode) {}
   virtual void PopupTick(tGameEngine&, tGameMode) {}
+  // Draws the screen of the engine's menu or pop-up mode, or the all-solved screen (11),
+  // into the frame surface.
+  virtual void DrawScreen(tGameEngine&) {}
   // Entering a menu mode: every menu's and pop-up's glow back to 0.
   virtual void ZeroGlows() {}
   // Opening the menu: every menu's and pop-up's selection back to the first item.

@@ -138,9 +138,10 @@ void tFrameComposer::DrawPanelAndCursor(tGameEngine& engine, tDib16& frame) {
 
 // --- Menus, message and pointer ------------------------------------------------------------------
 
-void tFrameComposer::DrawMenuScreen(tGameEngine&) {
-  // The menu and pop-up screens draw themselves once they exist; the menu backdrop the
-  // engine copied stays on screen meanwhile.
+// The menu and pop-up screens draw themselves over the backdrop the engine copied; a mode
+// without a screen leaves the backdrop on show.
+void tFrameComposer::DrawMenuScreen(tGameEngine& engine) {
+  engine.Menus->DrawScreen(engine);
 }
 
 void tFrameComposer::DrawMessageAndPointer(tGameEngine& engine) {

@@ -180,6 +180,14 @@ void tLevelPickScreen::Hide() {
     if (tDib16* picture = FindDib(name)) picture->Unload();
 }
 
+void tLevelPickScreen::Entered(tGameEngine& engine) {
+  Show(engine);
+}
+
+void tLevelPickScreen::Left() {
+  if (IsShown) Hide();
+}
+
 // --- Selection, hints and ticks -----------------------------------------------------------------
 
 void tLevelPickScreen::SelectLevel(std::int32_t k) {
@@ -204,6 +212,10 @@ std::string tLevelPickScreen::ButtonHint(std::int32_t entry) const {
 
 void tLevelPickScreen::ForgetHint() {
   HintText.clear();
+}
+
+void tLevelPickScreen::Update(tPoint, bool, tInputDevice&) {
+  Tick();
 }
 
 void tLevelPickScreen::Tick() {
@@ -346,21 +358,21 @@ void tLevelPickScreen::PaintHint(tDib16& frame) {
 // --- Input
 // ---------------------------------------------------------------------------------------------
 
-tLevelPickResult tLevelPickScreen::Pick(std::int32_t entry) {
+tScreenResult tLevelPickScreen::Pick(std::int32_t entry) {
   if (Engine == nullptr || entry < 0 || entry >= static_cast<std::int32_t>(Engine->Episode.size()))
     return {};
   Hide();
   Engine->FrameSurface().FillSurface(0);
   Engine->CloseMenuWithSound();
   Engine->GoToEntry(entry);
-  return {true, std::nullopt};
+  return {.Hidden = true, .MovePointerTo = {}};
 }
 
-tLevelPickResult tLevelPickScreen::BackToMenu() {
+tScreenResult tLevelPickScreen::BackToMenu() {
   Hide();
   Sound().PlaySample("menuClose.wav");
   Engine->SetGameMode(gmMainMenu);
-  return {true, std::nullopt};
+  return {.Hidden = true, .MovePointerTo = {}};
 }
 
 void tLevelPickScreen::ClearProgress() {
@@ -368,7 +380,7 @@ void tLevelPickScreen::ClearProgress() {
   if (RunModal(Dialog) == tClearProgressDialog::ClearAnswer) Engine->ClearProgress();
 }
 
-tLevelPickResult tLevelPickScreen::KeyDown(int vk) {
+tScreenResult tLevelPickScreen::KeyDown(int vk) {
   if (Engine == nullptr) return {};
   std::int32_t step = 0;
   switch (vk) {
@@ -392,10 +404,10 @@ tLevelPickResult tLevelPickScreen::KeyDown(int vk) {
   SelectLevel(Selected + step);
   ForgetHint();
   const tRect rect = ButtonRect(Selected);
-  return {false, tPoint{rect.Right - PointerInset, rect.Bottom - PointerInset}};
+  return {.MovePointerTo = tPoint{rect.Right - PointerInset, rect.Bottom - PointerInset}};
 }
 
-tLevelPickResult tLevelPickScreen::CharTyped(char c) {
+tScreenResult tLevelPickScreen::CharTyped(char c) {
   if (c != '\r' || !IsShown) return {};
   Sound().PlaySample("MenuSelect.wav");
   return Pick(Selected);
@@ -410,11 +422,12 @@ void tLevelPickScreen::PointerAt(int x, int y) {
   ForgetHint();
 }
 
-void tLevelPickScreen::MouseMove(int x, int y) {
+tScreenResult tLevelPickScreen::MouseMove(int x, int y) {
   PointerAt(x, y);
+  return {};
 }
 
-tLevelPickResult tLevelPickScreen::MouseDown(int x, int y, int button) {
+tScreenResult tLevelPickScreen::MouseDown(int x, int y, int button) {
   PointerAt(x, y);
   ForgetHint();
   // No hint comes back until the pointer moves on to another button.
@@ -423,7 +436,7 @@ tLevelPickResult tLevelPickScreen::MouseDown(int x, int y, int button) {
   return {};
 }
 
-tLevelPickResult tLevelPickScreen::MouseUp(int x, int y, int button) {
+tScreenResult tLevelPickScreen::MouseUp(int x, int y, int button) {
   PointerAt(x, y);
   if (button != vk::LButton) return {};
   const std::int32_t pressed = Pressed;

@@ -11,24 +11,17 @@
 #include "render/Rect.h"
 #include "ui/ClearProgressDialog.h"
 #include "ui/ModalContent.h"
+#include "ui/Screen.h"
 
 namespace qn2 {
 
 class tGameEngine;
 
-// What the main window must do after the level-pick screen handled an input.
-struct tLevelPickResult {
-  // The screen hid itself (an entry was picked, or the player went back to the menu).
-  bool Hidden = false;
-  // Put the mouse pointer here, in frame coordinates.
-  std::optional<tPoint> MovePointerTo;
-};
-
 // The level-pick screen of engine mode 29: a caption with the back-to-menu and
 // clear-progress buttons across the top, 9 x 6 level buttons for entries 0..53 and a row of
 // 9 bonus buttons for entries 54..62 along the bottom. Everything is drawn into the 640 x 480
-// frame; the buttons are hit-tested in frame coordinates.
-class tLevelPickScreen {
+// frame; the buttons are hit-tested in frame coordinates. It runs in place of the engine.
+class tLevelPickScreen : public tScreen {
  public:
   static constexpr std::int32_t ClientWidth = 640;
   static constexpr std::int32_t ClientHeight = 480;
@@ -49,7 +42,7 @@ class tLevelPickScreen {
   static constexpr std::int32_t NoButton = -1;
 
   tLevelPickScreen();
-  ~tLevelPickScreen();
+  ~tLevelPickScreen() override;
   tLevelPickScreen(const tLevelPickScreen&) = delete;
   tLevelPickScreen& operator=(const tLevelPickScreen&) = delete;
 
@@ -67,16 +60,24 @@ class tLevelPickScreen {
   void SelectLevel(std::int32_t k);
   // Once per frame event while shown: hint timing and the flicker of the selected label.
   void Tick();
+
+  // --- The screen ---------------------------------------------------------------------------
+  bool OwnsFrame() const override { return true; }
+  // Entering shows the screen, leaving hides it (when it has not hidden itself).
+  void Entered(tGameEngine& engine) override;
+  void Left() override;
+  // The pointer comes with the mouse events; a tick is Tick.
+  void Update(tPoint pointer, bool moved, tInputDevice& input) override;
   // The whole screen.
-  void Draw(tDib16& frame);
+  void Draw(tDib16& frame) override;
 
   // Input in frame coordinates. Each returns what the shell must do next.
-  tLevelPickResult KeyDown(int vk);
-  tLevelPickResult CharTyped(char c);
-  void MouseMove(int x, int y);
-  tLevelPickResult MouseDown(int x, int y, int button);
+  tScreenResult KeyDown(int vk) override;
+  tScreenResult CharTyped(char c) override;
+  tScreenResult MouseMove(int x, int y) override;
+  tScreenResult MouseDown(int x, int y, int button) override;
   // A click is a left press and release on the same button.
-  tLevelPickResult MouseUp(int x, int y, int button);
+  tScreenResult MouseUp(int x, int y, int button) override;
 
   // --- Layout and state, for the shell and for tests --------------------------------------
   // The rectangle of a button (entry buttons 0..62, BackButton, ClearButton).
@@ -107,8 +108,8 @@ class tLevelPickScreen {
   void DimUnplayable(tDib16& face, std::int32_t entry) const;
   std::int32_t Progress(std::int32_t entry) const;
   // Picking an entry of the episode: hide, clear the frame, close the menu and start it.
-  tLevelPickResult Pick(std::int32_t entry);
-  tLevelPickResult BackToMenu();
+  tScreenResult Pick(std::int32_t entry);
+  tScreenResult BackToMenu();
   void ClearProgress();
   void PointerAt(int x, int y);
   void ForgetHint();

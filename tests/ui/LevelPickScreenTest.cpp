@@ -106,7 +106,7 @@ class LevelPickScreenTest : public testing::EngineTest {
     const tRect r = tLevelPickScreen::ButtonRect(button);
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
-  tLevelPickResult Click(std::int32_t button) {
+  tScreenResult Click(std::int32_t button) {
     const tPoint at = Centre(button);
     Screen.MouseDown(at.X, at.Y, vk::LButton);
     return Screen.MouseUp(at.X, at.Y, vk::LButton);
@@ -190,7 +190,7 @@ TEST_F(LevelPickScreenTest, TheCursorCannotLeaveTheEntries) {
 
 TEST_F(LevelPickScreenTest, ArrowKeysPutThePointerInsideTheSelectedButtonsCorner) {
   Screen.Show(*Engine);
-  tLevelPickResult result = Screen.KeyDown(vk::Right);
+  tScreenResult result = Screen.KeyDown(vk::Right);
   ASSERT_TRUE(result.MovePointerTo.has_value());
   EXPECT_EQ(*result.MovePointerTo, (tPoint{135, 102}));
   EXPECT_FALSE(result.Hidden);
@@ -205,7 +205,7 @@ TEST_F(LevelPickScreenTest, ArrowKeysPutThePointerInsideTheSelectedButtonsCorner
 
 TEST_F(LevelPickScreenTest, EscapeAndTheBackButtonReturnToTheMainMenu) {
   Screen.Show(*Engine);
-  const tLevelPickResult result = Screen.KeyDown(vk::Escape);
+  const tScreenResult result = Screen.KeyDown(vk::Escape);
   EXPECT_TRUE(result.Hidden);
   EXPECT_FALSE(Screen.Shown());
   EXPECT_EQ(Engine->GameMode, gmMainMenu);
@@ -222,7 +222,7 @@ TEST_F(LevelPickScreenTest, EnterStartsTheSelectedEntryOverABlackFrame) {
   Screen.Show(*Engine);
   Screen.SelectLevel(5);
   EXPECT_FALSE(Screen.CharTyped('x').Hidden);
-  const tLevelPickResult result = Screen.CharTyped('\r');
+  const tScreenResult result = Screen.CharTyped('\r');
   EXPECT_TRUE(result.Hidden);
   EXPECT_FALSE(Screen.Shown());
   EXPECT_EQ(Engine->EntryIndex, 5);
