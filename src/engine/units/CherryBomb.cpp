@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/GameEngine.h"
@@ -91,7 +92,7 @@ void tCherryBomb::TakeTurn() {
       tPlayer* player = Player();
       if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
       if (!CarriedItems.QueueFull() && LastPickupTurn + PickupQuiet < TurnCount()) {
-        Sound().PlaySample("CherryBombPickup.Wav");
+        Sound().PlaySample(samples::CherryBombPickup);
         LastPickupTurn = TurnCount();
       }
       PickUp();
@@ -131,14 +132,14 @@ void tCherryBomb::BurnFuse() {
 void tCherryBomb::Drop() {
   Carried = false;
   BombState = bsLit;
-  FuseChannel = Sound().PlaySample("CherryBombFuse.Wav");
-  Sound().PlaySample("DropBomb.Wav");
+  FuseChannel = Sound().PlaySample(samples::CherryBombFuse);
+  Sound().PlaySample(samples::DropBomb);
 }
 
 void tCherryBomb::Explode() {
   StopFuseSound();
   BombState = bsExploding;
-  Sound().PlaySample("CherryBombExplosion.Wav");
+  Sound().PlaySample(samples::CherryBombExplosion);
   Layer = 3;
   BlastTurns = 2;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/GameEngine.h"
@@ -131,7 +132,7 @@ void tSpider::TakeTurn() {
 
 void tSpider::Attack(tPlayer& player) {
   SpiderState = ssAttacking;
-  Sound().PlaySample("SpiderAttack.Wav");
+  Sound().PlaySample(samples::SpiderAttack);
   if (GameEngine != nullptr) GameEngine->SetGameMode(gmDying);
   StartMoveTo(player.GridX, player.GridY);
   MunchDelay = MunchFrames;
@@ -155,7 +156,7 @@ void tSpider::Roam() {
   if (CanEnterAhead()) {
     --TurnBudget;
     StartMove(Direction);
-    Sound().PlaySample("SpiderShuffle.Wav");
+    Sound().PlaySample(samples::SpiderShuffle);
   } else {
     TurnBudget = BudgetAfterBlock;
     const tDirection searchStart = Direction;
@@ -168,11 +169,11 @@ void tSpider::Roam() {
       --Patience;
       if (Patience <= 0) {
         SpiderState = ssTrapped;
-        Sound().PlaySample("SpiderTrapped.Wav");
+        Sound().PlaySample(samples::SpiderTrapped);
       }
       return;
     }
-    Sound().PlaySample("SpiderShuffle.Wav");
+    Sound().PlaySample(samples::SpiderShuffle);
     StartMove(Direction);
   }
   Patience = FullPatience;
@@ -209,7 +210,7 @@ void tSpider::DeathAnimMove() {
       Y = player->Y;
       --MunchDelay;
       if (MunchDelay < 0) {
-        Sound().PlaySample("SpiderMunching.Wav");
+        Sound().PlaySample(samples::SpiderMunching);
         MunchDelay = MunchedOnce;
       }
     }
