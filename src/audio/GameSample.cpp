@@ -1,5 +1,6 @@
 #include "audio/GameSample.h"
 
+#include "assets/SampleNames.h"
 #include "common/KeepAlive.h"
 #include "common/LastMessage.h"
 #include "common/Rounding.h"
@@ -19,7 +20,7 @@ std::string ChangeExtension(const std::string& name, const std::string& extensio
 }  // namespace
 
 std::string GameSampleFileName(const std::string& name) {
-  std::string fileName = "samples\\" + name;
+  std::string fileName = std::string(samples::Folder) + "\\" + name;
   if (PackagedFileExists(fileName)) return fileName;
   fileName = ChangeExtension(fileName, ".mp3");
   if (PackagedFileExists(fileName)) return fileName;

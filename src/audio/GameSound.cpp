@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "assets/SampleNames.h"
 #include "audio/PackageSoundFiles.h"
 #include "audio/SoundErrors.h"
 #include "common/KeepAlive.h"
@@ -16,27 +17,10 @@ namespace {
 constexpr int MixRate = 44100;
 constexpr int MixChannels = 64;
 
-constexpr const char* PlayerSampleNames[] = {"TeleportIn.wav", "TelePortOut.wav"};
-
-constexpr const char* UnitSampleNames[] = {
-    "SpiderMunching.Wav", "SpiderExplosion.Wav",     "Splosh.Wav",
-    "SlideStone.Wav",     "CollectKey.Wav",          "CollectGem.Wav",
-    "ClearRubble.Wav",    "SnakeAngry.Wav",          "SnakeFire.Wav",
-    "Fireball.Wav",       "SpiderAttack.Wav",        "SpiderShuffle.Wav",
-    "SpiderTrapped.Wav",  "CherryBombExplosion.Wav", "CherryBombFuse.Wav",
-    "DropBomb.Wav",       "CherryBombPickup.Wav",    "OpeningDoor.Wav",
-    "DroidZap.Wav",       "PillarOut1.Wav",          "PillarOut2.Wav",
-    "PillarOut3.Wav",     "PillarOut4.Wav",          "PillarIn.Wav",
-    "PillarEnd.Wav"};
-
-constexpr const char* MenuSampleNames[] = {
-    "MenuMove.wav", "MenuMouseMove.wav", "MenuSelect.wav",   "menuClose.wav",
-    "Slider.wav",   "InvalidOption.wav", "MainMenuOpen.wav", "MainMenuClose.wav"};
-
 // The burning fuse sounds for as long as the bomb burns, so it plays over and over
 // until the bomb stops it.
 bool Loops(std::string_view name) {
-  return SameTextIgnoringCase(name, "CherryBombFuse.Wav");
+  return SameTextIgnoringCase(name, samples::CherryBombFuse);
 }
 
 }  // namespace
@@ -89,9 +73,9 @@ void tGameSound::InitAudio() {
   DebugMessage("FMOD Initialized");
 
   DebugMessage("Loading Sound data");
-  LoadSamples(PlayerSamples, PlayerSampleNames);
-  LoadSamples(UnitSamples, UnitSampleNames);
-  LoadSamples(MenuSamples, MenuSampleNames);
+  LoadSamples(PlayerSamples, samples::PlayerSamples);
+  LoadSamples(UnitSamples, samples::UnitSamples);
+  LoadSamples(MenuSamples, samples::MenuSamples);
   DebugMessage("Sound Data Loaded");
 }
 

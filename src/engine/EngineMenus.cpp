@@ -1,3 +1,4 @@
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/GameEngine.h"
 
@@ -27,7 +28,7 @@ void tGameEngine::OpenMenu() {
 }
 
 void tGameEngine::OpenMenuWithSound() {
-  Sound().PlaySample("MainMenuOpen.wav");
+  Sound().PlaySample(samples::MainMenuOpen);
   OpenMenu();
 }
 
@@ -44,7 +45,7 @@ void tGameEngine::CloseMenu() {
 }
 
 void tGameEngine::CloseMenuWithSound() {
-  Sound().PlaySample("MainMenuClose.wav");
+  Sound().PlaySample(samples::MainMenuClose);
   CloseMenu();
 }
 

@@ -1,5 +1,6 @@
 #include "engine/FrameComposer.h"
 
+#include "assets/BaseGfxSheet.h"
 #include "engine/GameEngine.h"
 #include "engine/board/CarriedItems.h"
 #include "engine/board/PlayState.h"
@@ -28,10 +29,11 @@ void CopyPlayAreaRow(tDib16& frame, tDib16& background, std::int32_t row) {
 }  // namespace
 
 void LoadGameEngineGraphicsData() {
-  GetDib("BaseGfx.bmp", false);
-  Pointer.SetUp("BaseGfx.bmp", 32, 192, 32, 32);
-  Pointer.HotX = 2;
-  Pointer.HotY = 2;
+  GetDib(sheets::BaseGfx, false);
+  Pointer.SetUp(sheets::PointerCell.Picture, sheets::PointerCell.Left, sheets::PointerCell.Top,
+                sheets::PointerCell.Width, sheets::PointerCell.Height);
+  Pointer.HotX = sheets::PointerCell.HotX;
+  Pointer.HotY = sheets::PointerCell.HotY;
 }
 
 tSprite& PointerSprite() {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/BaseGfxSheet.h"
 #include "common/Exception.h"
 #include "common/Rounding.h"
 #include "common/Text.h"
@@ -20,7 +21,7 @@ tSidePanel SidePanel;
 namespace {
 
 constexpr const char* kPanelName = "SidePanel.jpg";
-constexpr const char* kButtonName = "BaseGfx.bmp";
+constexpr const char* kButtonName = sheets::BaseGfx;
 constexpr const char* kLevelDigitsName = "LevelDigits.bmp";
 constexpr const char* kKeysDigitsName = "KeysDigits.bmp";
 constexpr const char* kGemsDigitsName = "GemsDigits.bmp";
@@ -130,10 +131,15 @@ void tSidePanel::Load() {
   GetDib(kKeysDigitsName, true);
   GetDib(kGemsDigitsName, true);
   for (std::size_t k = 0; k < ButtonGlowFrames.size(); ++k) {
-    ButtonGlowFrames[k].SetUp(kButtonName, 384, 48 * static_cast<std::int32_t>(k), 96, 48);
+    ButtonGlowFrames[k].SetUp(kButtonName, sheets::MenuButtonGlowCells.Left,
+                              sheets::MenuButtonGlowCells.Y(static_cast<std::int32_t>(k)),
+                              sheets::MenuButtonGlowCells.Width,
+                              sheets::MenuButtonGlowCells.Height);
     ButtonGlowFrames[k].DrawMode = dmOpaque;
   }
-  ButtonPressed.SetUp(kButtonName, 480, 240, 96, 48);
+  ButtonPressed.SetUp(kButtonName, sheets::MenuButtonPressedCell.Left,
+                      sheets::MenuButtonPressedCell.Top, sheets::MenuButtonPressedCell.Width,
+                      sheets::MenuButtonPressedCell.Height);
   ButtonPressed.DrawMode = dmOpaque;
   for (std::int32_t place = 0; place < 2; ++place)
     for (std::int32_t g = 0; g < 12; ++g)

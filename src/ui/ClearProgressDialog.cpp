@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "input/InputDevice.h"
@@ -64,16 +65,16 @@ void tClearProgressDialog::KeyDown(int vk) {
   switch (vk) {
     case vk::Return:
     case vk::Space:
-      Sound().PlaySample("MenuSelect.wav");
+      Sound().PlaySample(samples::MenuSelect);
       Answer = Selected == 0 ? ClearAnswer : KeepAnswer;
       break;
     case vk::Escape:
       Answer = KeepAnswer;
-      Sound().PlaySample("menuClose.wav");
+      Sound().PlaySample(samples::MenuClose);
       break;
     case vk::Up:
     case vk::Down:
-      Sound().PlaySample("MenuMove.wav");
+      Sound().PlaySample(samples::MenuMove);
       Selected = 1 - Selected;
       break;
     default:
@@ -97,7 +98,7 @@ void tClearProgressDialog::MouseDown(int x, int y, int /*button*/) {
   if (Answer != 0) return;
   const std::int32_t item = ItemAt(x, y);
   if (item < 0) return;
-  Sound().PlaySample("MenuSelect.wav");
+  Sound().PlaySample(samples::MenuSelect);
   Answer = item == 0 ? ClearAnswer : KeepAnswer;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "assets/DeathPictureNames.h"
 #include "common/LookRandom.h"
 #include "common/Text.h"
 #include "render/DibRegistry.h"
@@ -13,8 +14,8 @@ namespace qn2 {
 
 namespace {
 
-constexpr std::int32_t PictureWidth = 448;
-constexpr std::int32_t PictureHeight = 180;
+constexpr std::int32_t PictureWidth = sheets::DeathPictureWidth;
+constexpr std::int32_t PictureHeight = sheets::DeathPictureHeight;
 // The share of deaths that get a general picture, whoever the killer.
 constexpr double GeneralShare = 0.6;
 
@@ -25,11 +26,11 @@ struct tGroupInfo {
 };
 
 constexpr std::array<tGroupInfo, 5> Groups{{
-    {tDeathPictureGroup::General, "Popup_GeneralDeath", 6},
-    {tDeathPictureGroup::Bomb, "Popup_BombDeath", 3},
-    {tDeathPictureGroup::Snake, "Popup_SnakeDeath", 3},
-    {tDeathPictureGroup::Spider, "Popup_SpiderDeath", 3},
-    {tDeathPictureGroup::Robot, "Popup_RobotDeath", 3},
+    {tDeathPictureGroup::General, sheets::GeneralDeaths.Prefix, sheets::GeneralDeaths.Count},
+    {tDeathPictureGroup::Bomb, sheets::BombDeaths.Prefix, sheets::BombDeaths.Count},
+    {tDeathPictureGroup::Snake, sheets::SnakeDeaths.Prefix, sheets::SnakeDeaths.Count},
+    {tDeathPictureGroup::Spider, sheets::SpiderDeaths.Prefix, sheets::SpiderDeaths.Count},
+    {tDeathPictureGroup::Robot, sheets::RobotDeaths.Prefix, sheets::RobotDeaths.Count},
 }};
 
 const tGroupInfo& InfoOf(tDeathPictureGroup group) {
@@ -64,7 +65,7 @@ tDeathPictureGroup GroupOfKiller(const std::string& className) {
 void LoadDeathPictureData() {
   for (const tGroupInfo& info : Groups) {
     for (std::int32_t n = 1; n <= info.Count; ++n) {
-      const std::string name = info.FilePrefix + std::to_string(n) + ".Jpg";
+      const std::string name = sheets::DeathPictureName(info.FilePrefix, n);
       GetDib(name, false);
       DeathPicture(info.Group, n - 1)->SetUp(name, 0, 0, PictureWidth, PictureHeight);
     }

@@ -4,8 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <span>
 #include <sstream>
 
+#include "assets/BaseGfxSheet.h"
+#include "assets/DeathPictureNames.h"
+#include "assets/HostileSheets.h"
+#include "assets/PlayerSheets.h"
+#include "assets/SampleNames.h"
+#include "assets/TerrainSheets.h"
 #include "common/Text.h"
 #include "data/LevelFile.h"
 #include "data/PackageFiles.h"
@@ -48,6 +55,18 @@ bool IsPicture(const std::string& name) {
   return lower.ends_with(".jpg") || lower.ends_with(".bmp");
 }
 
+// Every shared cell table, so a table added to the headers is checked by adding it here.
+std::vector<const sheets::tCellGrid*> SharedGrids() {
+  std::vector<const sheets::tCellGrid*> grids;
+  for (std::span<const sheets::tCellGrid* const> table :
+       {std::span<const sheets::tCellGrid* const>(sheets::BaseGfxGrids),
+        std::span<const sheets::tCellGrid* const>(sheets::PlayerGrids),
+        std::span<const sheets::tCellGrid* const>(sheets::HostileGrids),
+        std::span<const sheets::tCellGrid* const>(sheets::TerrainGrids)})
+    grids.insert(grids.end(), table.begin(), table.end());
+  return grids;
+}
+
 class PackageManifestTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -87,6 +106,51 @@ TEST_F(PackageManifestTest, EveryCellTheCodeCutsLiesInsideItsPicture) {
         << cut.Picture << " (" << picture->Width() << " x " << picture->Height() << ") cut at "
         << cut.X << ", " << cut.Y << " size " << cut.Width << " x " << cut.Height;
   }
+}
+
+// The cells the generators draw and the game cuts, by the shared tables: each picture is in
+// the package and every cell of every table lies inside it; the pictures read whole are
+// there, the death pictures at the size they are shown.
+TEST_F(PackageManifestTest, EverySharedCellLiesInsideItsPackagedPicture) {
+  const auto grids = SharedGrids();
+  ASSERT_GT(grids.size(), 30u);
+  for (const sheets::tCellGrid* grid : grids) {
+    ASSERT_TRUE(PackagedFileExists(grid->Picture)) << grid->Picture;
+    const tDib16* picture = GetDib(grid->Picture, true);
+    EXPECT_GT(grid->Columns * grid->Rows, 0) << grid->Picture;
+    for (std::int32_t row = 0; row < grid->Rows; ++row)
+      for (std::int32_t column = 0; column < grid->Columns; ++column) {
+        const std::int32_t x = grid->X(column), y = grid->Y(row);
+        EXPECT_TRUE(x >= 0 && y >= 0 && x + grid->Width <= picture->Width() &&
+                    y + grid->Height <= picture->Height())
+            << grid->Picture << " (" << picture->Width() << " x " << picture->Height() << ") cell "
+            << column << ", " << row << " at " << x << ", " << y << " size " << grid->Width << " x "
+            << grid->Height;
+      }
+  }
+  const tDib16* baseGfx = GetDib(sheets::BaseGfx, true);
+  EXPECT_EQ(baseGfx->Width(), sheets::BaseGfxWidth);
+  EXPECT_EQ(baseGfx->Height(), sheets::BaseGfxHeight);
+  for (const char* picture : sheets::TerrainWholePictures)
+    EXPECT_TRUE(PackagedFileExists(picture)) << picture;
+  for (const sheets::tDeathPictureSet* set : sheets::DeathPictureSets)
+    for (std::int32_t n = 1; n <= set->Count; ++n) {
+      const std::string name = sheets::DeathPictureName(set->Prefix, n);
+      ASSERT_TRUE(PackagedFileExists(name)) << name;
+      const tDib16* picture = GetDib(name, true);
+      EXPECT_EQ(picture->Width(), sheets::DeathPictureWidth) << name;
+      EXPECT_EQ(picture->Height(), sheets::DeathPictureHeight) << name;
+    }
+}
+
+// Every sample the game loads and plays is in the package's samples folder under the
+// exact name the game asks for.
+TEST_F(PackageManifestTest, EverySharedSampleNameIsInThePackage) {
+  for (std::span<const char* const> group : {std::span<const char* const>(samples::MenuSamples),
+                                             std::span<const char* const>(samples::PlayerSamples),
+                                             std::span<const char* const>(samples::UnitSamples)})
+    for (const char* name : group)
+      EXPECT_TRUE(PackagedFileExists(std::string(samples::Folder) + "\\" + name)) << name;
 }
 
 TEST_F(PackageManifestTest, TheEpisodesLevelsNameOnlyFilesThePackageHolds) {

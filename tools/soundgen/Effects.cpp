@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/SampleNames.h"
+
 namespace soundgen {
 namespace {
 
@@ -475,45 +477,47 @@ Buffer PillarEnd() {
   return b;
 }
 
+namespace names = qn2::samples;
+
 }  // namespace
 
 const std::vector<tEffect>& Effects() {
   static const std::vector<tEffect> effects = {
-      {"MenuMove.wav", MenuMove, -4.0, false},
-      {"MenuMouseMove.wav", MenuMouseMove, -8.0, false},
-      {"MenuSelect.wav", MenuSelect, -3.0, false},
-      {"menuClose.wav", MenuClose, -3.0, false},
-      {"Slider.wav", Slider, -6.0, false},
-      {"InvalidOption.wav", InvalidOption, -4.0, false},
-      {"MainMenuOpen.wav", MainMenuOpen, -3.0, false},
-      {"MainMenuClose.wav", MainMenuClose, -3.0, false},
-      {"TeleportIn.wav", [] { return Teleport(true); }, -3.0, false},
-      {"TelePortOut.wav", [] { return Teleport(false); }, -3.0, false},
-      {"SpiderMunching.Wav", SpiderMunching, -3.0, false},
-      {"SpiderExplosion.Wav", [] { return Explosion(191, 1.2, 70.0, 1.0); }, -3.0, false},
-      {"Splosh.Wav", Splosh, -3.0, false},
-      {"SlideStone.Wav", [] { return StoneGrind(201, 0.7, 150.0, 900.0, 0.03); }, -3.0, false},
-      {"CollectKey.Wav", CollectKey, -3.0, false},
-      {"CollectGem.Wav", CollectGem, -3.0, false},
-      {"ClearRubble.Wav", ClearRubble, -3.0, false},
-      {"SnakeAngry.Wav", SnakeAngry, -4.0, false},
-      {"SnakeFire.Wav", SnakeFire, -3.0, false},
-      {"Fireball.Wav", Fireball, -3.0, false},
-      {"SpiderAttack.Wav", SpiderAttack, -3.0, false},
-      {"SpiderShuffle.Wav", SpiderShuffle, -5.0, false},
-      {"SpiderTrapped.Wav", SpiderTrapped, -4.0, false},
-      {"CherryBombExplosion.Wav", [] { return Explosion(211, 1.5, 55.0, 1.4); }, -3.0, false},
-      {"CherryBombFuse.Wav", CherryBombFuse, -6.0, true},
-      {"DropBomb.Wav", [] { return Thud(221, 0.3, 180.0, 70.0, 0.05, 0.5); }, -3.0, false},
-      {"CherryBombPickup.Wav", CherryBombPickup, -3.0, false},
-      {"OpeningDoor.Wav", OpeningDoor, -3.0, false},
-      {"DroidZap.Wav", DroidZap, -4.0, false},
-      {"PillarOut1.Wav", [] { return PillarOut(0); }, -3.0, false},
-      {"PillarOut2.Wav", [] { return PillarOut(1); }, -3.0, false},
-      {"PillarOut3.Wav", [] { return PillarOut(2); }, -3.0, false},
-      {"PillarOut4.Wav", [] { return PillarOut(3); }, -3.0, false},
-      {"PillarIn.Wav", PillarIn, -3.0, false},
-      {"PillarEnd.Wav", PillarEnd, -3.0, false},
+      {names::MenuMove, MenuMove, -4.0, false},
+      {names::MenuMouseMove, MenuMouseMove, -8.0, false},
+      {names::MenuSelect, MenuSelect, -3.0, false},
+      {names::MenuClose, MenuClose, -3.0, false},
+      {names::Slider, Slider, -6.0, false},
+      {names::InvalidOption, InvalidOption, -4.0, false},
+      {names::MainMenuOpen, MainMenuOpen, -3.0, false},
+      {names::MainMenuClose, MainMenuClose, -3.0, false},
+      {names::TeleportIn, [] { return Teleport(true); }, -3.0, false},
+      {names::TeleportOut, [] { return Teleport(false); }, -3.0, false},
+      {names::SpiderMunching, SpiderMunching, -3.0, false},
+      {names::SpiderExplosion, [] { return Explosion(191, 1.2, 70.0, 1.0); }, -3.0, false},
+      {names::Splosh, Splosh, -3.0, false},
+      {names::SlideStone, [] { return StoneGrind(201, 0.7, 150.0, 900.0, 0.03); }, -3.0, false},
+      {names::CollectKey, CollectKey, -3.0, false},
+      {names::CollectGem, CollectGem, -3.0, false},
+      {names::ClearRubble, ClearRubble, -3.0, false},
+      {names::SnakeAngry, SnakeAngry, -4.0, false},
+      {names::SnakeFire, SnakeFire, -3.0, false},
+      {names::Fireball, Fireball, -3.0, false},
+      {names::SpiderAttack, SpiderAttack, -3.0, false},
+      {names::SpiderShuffle, SpiderShuffle, -5.0, false},
+      {names::SpiderTrapped, SpiderTrapped, -4.0, false},
+      {names::CherryBombExplosion, [] { return Explosion(211, 1.5, 55.0, 1.4); }, -3.0, false},
+      {names::CherryBombFuse, CherryBombFuse, -6.0, true},
+      {names::DropBomb, [] { return Thud(221, 0.3, 180.0, 70.0, 0.05, 0.5); }, -3.0, false},
+      {names::CherryBombPickup, CherryBombPickup, -3.0, false},
+      {names::OpeningDoor, OpeningDoor, -3.0, false},
+      {names::DroidZap, DroidZap, -4.0, false},
+      {names::PillarOut1, [] { return PillarOut(0); }, -3.0, false},
+      {names::PillarOut2, [] { return PillarOut(1); }, -3.0, false},
+      {names::PillarOut3, [] { return PillarOut(2); }, -3.0, false},
+      {names::PillarOut4, [] { return PillarOut(3); }, -3.0, false},
+      {names::PillarIn, PillarIn, -3.0, false},
+      {names::PillarEnd, PillarEnd, -3.0, false},
   };
   return effects;
 }

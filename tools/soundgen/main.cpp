@@ -12,6 +12,7 @@
 #include "Songs.h"
 #include "Wav.h"
 #include "Xm.h"
+#include "assets/SampleNames.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 || argv[1][0] == '\0') {
@@ -21,13 +22,13 @@ int main(int argc, char** argv) {
   try {
     namespace fs = std::filesystem;
     const fs::path out = argv[1];
-    fs::create_directories(out / "samples");
+    fs::create_directories(out / qn2::samples::Folder);
     fs::create_directories(out / "Music");
     for (const soundgen::tEffect& effect : soundgen::Effects()) {
       const soundgen::Buffer b = soundgen::RenderEffect(effect);
-      soundgen::WriteFile((out / "samples" / effect.FileName).string(),
+      soundgen::WriteFile((out / qn2::samples::Folder / effect.FileName).string(),
                           soundgen::EncodeWav(soundgen::ToPcm16(b)));
-      std::cout << "samples/" << effect.FileName << " "
+      std::cout << qn2::samples::Folder << "/" << effect.FileName << " "
                 << static_cast<double>(b.size()) / soundgen::SampleRate << " s\n";
     }
     for (const soundgen::tSong& song : soundgen::MakeSongs()) {

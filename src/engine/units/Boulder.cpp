@@ -1,5 +1,6 @@
 #include "engine/units/Boulder.h"
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
@@ -23,7 +24,7 @@ void tBoulder::DoPush(tUnit* pusher, tDirection direction) {
   Direction = direction;
   PushInto(GridX + o.DX, GridY + o.DY);
   StartMove(direction);
-  Sound().PlaySample("SlideStone.Wav");
+  Sound().PlaySample(samples::SlideStone);
 }
 
 // B is the cell as far beyond the boulder as the player stands before it, on the same

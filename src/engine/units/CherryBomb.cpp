@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/board/CarriedItems.h"
@@ -84,7 +85,7 @@ void tCherryBomb::TakeTurn() {
       tPlayer* player = Player();
       if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
       if (!Play().Carried.QueueFull() && Play().LastPickupTurn + PickupQuiet < Play().TurnCount) {
-        Sound().PlaySample("CherryBombPickup.Wav");
+        Sound().PlaySample(samples::CherryBombPickup);
         Play().LastPickupTurn = Play().TurnCount;
       }
       PickUp();
@@ -124,14 +125,14 @@ void tCherryBomb::BurnFuse() {
 void tCherryBomb::Drop() {
   Carried = false;
   BombState = bsLit;
-  FuseChannel = Sound().PlaySample("CherryBombFuse.Wav");
-  Sound().PlaySample("DropBomb.Wav");
+  FuseChannel = Sound().PlaySample(samples::CherryBombFuse);
+  Sound().PlaySample(samples::DropBomb);
 }
 
 void tCherryBomb::Explode() {
   StopFuseSound();
   BombState = bsExploding;
-  Sound().PlaySample("CherryBombExplosion.Wav");
+  Sound().PlaySample(samples::CherryBombExplosion);
   Layer = 3;
   BlastTurns = 2;
 }

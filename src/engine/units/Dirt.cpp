@@ -1,5 +1,6 @@
 #include "engine/units/Dirt.h"
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
@@ -19,7 +20,7 @@ void tDirt::TakeTurn() {
   const tPlayer* player = Player();
   if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
   Dead = true;
-  Sound().PlaySample("ClearRubble.Wav");
+  Sound().PlaySample(samples::ClearRubble);
 }
 
 tSprite* DirtIcon() {

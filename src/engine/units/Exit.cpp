@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/board/PlayState.h"
@@ -49,7 +50,7 @@ bool tExit::QueryPush(tUnit* pusher, tDirection /*direction*/) {
   if (dynamic_cast<tPlayer*>(pusher) != nullptr &&
       Play().Counters.KeysCollected == Play().Counters.KeysInLevel && !Opening) {
     Opening = true;
-    Sound().PlaySample("OpeningDoor.Wav");
+    Sound().PlaySample(samples::OpeningDoor);
     QuietWhenStill = false;
   }
   return false;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/board/Level.h"
 #include "engine/units/HostileGraphics.h"
@@ -10,7 +11,7 @@ namespace qn2 {
 
 tExplosion1::tExplosion1() {
   Temporary = true;
-  Sound().PlaySample("SpiderExplosion.Wav");
+  Sound().PlaySample(samples::SpiderExplosion);
   Sprite = ExplosionSprite(0);
   Layer = 3;
 }

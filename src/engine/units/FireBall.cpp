@@ -1,5 +1,6 @@
 #include "engine/units/FireBall.h"
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/units/HostileGraphics.h"
@@ -37,7 +38,7 @@ void tFireBall::DeathAnimMove() {
     HitTime = 0;
     X = player->X;
     Y = player->Y;
-    Sound().PlaySample("Fireball.Wav");
+    Sound().PlaySample(samples::Fireball);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "assets/TerrainSheets.h"
 #include "common/LookRandom.h"
 #include "common/Rounding.h"
 #include "engine/board/Board.h"
@@ -111,10 +112,11 @@ std::unique_ptr<tDib16> MakeForceFieldTexture(tDib16& picture) {
 
 void BuildForceFieldTextures() {
   LiteForceField = ProcessorMHz < LiteForceFieldBelowMHz;
-  ForceFieldTextures.Base = LoadTexture(LiteForceField ? "ForceFieldLite.Jpg" : "ForceField.Jpg");
-  ForceFieldTextures.Red = LoadTexture("ForceFieldRed.Jpg");
-  ForceFieldTextures.Green = LoadTexture("ForceFieldGreen.Jpg");
-  ForceFieldTextures.Blue = LoadTexture("ForceFieldBlue.Jpg");
+  ForceFieldTextures.Base =
+      LoadTexture(LiteForceField ? sheets::ForceFieldLite : sheets::ForceField);
+  ForceFieldTextures.Red = LoadTexture(sheets::ForceFieldRed);
+  ForceFieldTextures.Green = LoadTexture(sheets::ForceFieldGreen);
+  ForceFieldTextures.Blue = LoadTexture(sheets::ForceFieldBlue);
 }
 
 void FreeForceFieldTextures() {

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 
+#include "assets/BaseGfxSheet.h"
+#include "assets/HostileSheets.h"
 #include "render/DibRegistry.h"
 #include "render/Sprite.h"
 
@@ -50,11 +52,11 @@ void CutWithHotSpot(tSprite& sprite, const char* picture, std::int32_t x, std::i
   sprite.HotY = hotY;
 }
 
-constexpr const char* BaseGfx = "BaseGfx.bmp";
-constexpr const char* SnakePicture = "Snake1.jpg";
-constexpr const char* SpiderPicture = "Spider.jpg";
-constexpr const char* ExplosionPicture = "Explosion1.jpg";
-constexpr const char* BlastPicture = "FireBall.jpg";
+constexpr const char* BaseGfx = sheets::BaseGfx;
+constexpr const char* SnakePicture = sheets::SnakeSway.Picture;
+constexpr const char* SpiderPicture = sheets::SpiderCells.Picture;
+constexpr const char* ExplosionPicture = sheets::ExplosionCells.Picture;
+constexpr const char* BlastPicture = sheets::BlastCells.Picture;
 
 }  // namespace
 
@@ -66,40 +68,65 @@ void LoadHostileGraphicsData() {
   GetDib(BlastPicture, false)->NoBrightness = true;
 
   tHostileSprites& s = Sprites();
-  Cut(s.SnakeIcon, BaseGfx, 0, 256, 32, 32);
+  Cut(s.SnakeIcon, BaseGfx, sheets::SnakeIconCell.Left, sheets::SnakeIconCell.Top,
+      sheets::SnakeIconCell.Width, sheets::SnakeIconCell.Height);
   for (std::int32_t i = 0; i < SnakeSwayFrames; ++i) {
-    CutWithHotSpot(s.SnakeSway[1][static_cast<std::size_t>(i)], SnakePicture, 0, 48 * i, 32, 48, 16,
-                   32);
-    CutWithHotSpot(s.SnakeSway[0][static_cast<std::size_t>(i)], SnakePicture, 32, 48 * i, 32, 48,
-                   16, 32);
+    CutWithHotSpot(s.SnakeSway[1][static_cast<std::size_t>(i)], SnakePicture,
+                   sheets::SnakeSway.X(sheets::SnakeFacingLeftColumn), sheets::SnakeSway.Y(i),
+                   sheets::SnakeSway.Width, sheets::SnakeSway.Height, sheets::SnakeSway.HotX,
+                   sheets::SnakeSway.HotY);
+    CutWithHotSpot(s.SnakeSway[0][static_cast<std::size_t>(i)], SnakePicture,
+                   sheets::SnakeSway.X(sheets::SnakeFacingRightColumn), sheets::SnakeSway.Y(i),
+                   sheets::SnakeSway.Width, sheets::SnakeSway.Height, sheets::SnakeSway.HotX,
+                   sheets::SnakeSway.HotY);
   }
-  Cut(s.FireBallRight, BaseGfx, 64, 256, 32, 32, dmAdditive);
-  CutWithHotSpot(s.FireBallLeft, BaseGfx, 96, 256, 32, 32, 16, 28, dmAdditive);
+  Cut(s.FireBallRight, BaseGfx, sheets::FireBallRightCell.Left, sheets::FireBallRightCell.Top,
+      sheets::FireBallRightCell.Width, sheets::FireBallRightCell.Height, dmAdditive);
+  CutWithHotSpot(s.FireBallLeft, BaseGfx, sheets::FireBallLeftCell.Left,
+                 sheets::FireBallLeftCell.Top, sheets::FireBallLeftCell.Width,
+                 sheets::FireBallLeftCell.Height, sheets::FireBallLeftCell.HotX,
+                 sheets::FireBallLeftCell.HotY, dmAdditive);
   for (std::int32_t i = 0; i < FireBallHitFrames; ++i)
-    Cut(s.FireBallHit[static_cast<std::size_t>(i)], BaseGfx, 32 * i, 160, 32, 32, dmAdditive);
+    Cut(s.FireBallHit[static_cast<std::size_t>(i)], BaseGfx, sheets::FireBallHitCells.X(i),
+        sheets::FireBallHitCells.Top, sheets::FireBallHitCells.Width,
+        sheets::FireBallHitCells.Height, dmAdditive);
 
   // The rows of the spider picture: left, right, up, down from the top.
-  constexpr std::array<std::int32_t, 4> spiderTops{52, 26, 78, 0};  // Up, Right, Down, Left
+  constexpr std::array<std::int32_t, 4> spiderTops{
+      sheets::SpiderCells.Y(sheets::SpiderUpRow), sheets::SpiderCells.Y(sheets::SpiderRightRow),
+      sheets::SpiderCells.Y(sheets::SpiderDownRow),
+      sheets::SpiderCells.Y(sheets::SpiderLeftRow)};  // Up, Right, Down, Left
   for (std::size_t d = 0; d < 4; ++d)
     for (std::int32_t i = 0; i < SpiderFrames; ++i)
-      Cut(s.Spider[d][static_cast<std::size_t>(i)], SpiderPicture, 36 * i, spiderTops[d], 36, 26);
+      Cut(s.Spider[d][static_cast<std::size_t>(i)], SpiderPicture, sheets::SpiderCells.X(i),
+          spiderTops[d], sheets::SpiderCells.Width, sheets::SpiderCells.Height);
 
   for (std::int32_t i = 0; i < ExplosionFrames; ++i)
-    Cut(s.Explosion[static_cast<std::size_t>(i)], ExplosionPicture, 52 * i, 0, 52, 54, dmAdditive);
+    Cut(s.Explosion[static_cast<std::size_t>(i)], ExplosionPicture, sheets::ExplosionCells.X(i),
+        sheets::ExplosionCells.Top, sheets::ExplosionCells.Width, sheets::ExplosionCells.Height,
+        dmAdditive);
 
-  Cut(s.BombLying, BaseGfx, 0, 320, 32, 32);
+  Cut(s.BombLying, BaseGfx, sheets::BombLyingCell.Left, sheets::BombLyingCell.Top,
+      sheets::BombLyingCell.Width, sheets::BombLyingCell.Height);
   for (std::int32_t i = 0; i < BombLitFrames; ++i)
-    Cut(s.BombLit[static_cast<std::size_t>(i)], BaseGfx, 32 + 32 * i, 320, 32, 32);
+    Cut(s.BombLit[static_cast<std::size_t>(i)], BaseGfx, sheets::BombLitCells.X(i),
+        sheets::BombLitCells.Top, sheets::BombLitCells.Width, sheets::BombLitCells.Height);
   for (std::int32_t i = 0; i < BombFlashFrames; ++i)
-    Cut(s.BombFlashing[static_cast<std::size_t>(i)], BaseGfx, 128 + 32 * i, 320, 32, 32);
-  Cut(s.Blast[0], BaseGfx, 288, 320, 32, 32);
-  Cut(s.Blast[1], BaseGfx, 320, 320, 32, 32);
+    Cut(s.BombFlashing[static_cast<std::size_t>(i)], BaseGfx, sheets::BombFlashingCells.X(i),
+        sheets::BombFlashingCells.Top, sheets::BombFlashingCells.Width,
+        sheets::BombFlashingCells.Height);
+  Cut(s.Blast[0], BaseGfx, sheets::BlastStartCells.X(0), sheets::BlastStartCells.Top,
+      sheets::BlastStartCells.Width, sheets::BlastStartCells.Height);
+  Cut(s.Blast[1], BaseGfx, sheets::BlastStartCells.X(1), sheets::BlastStartCells.Top,
+      sheets::BlastStartCells.Width, sheets::BlastStartCells.Height);
   for (std::int32_t i = 2; i < BlastFrames; ++i)
-    CutWithHotSpot(s.Blast[static_cast<std::size_t>(i)], BlastPicture, 0, 132 * (i - 2), 160, 132,
-                   78, 85, dmAdditive);
+    CutWithHotSpot(s.Blast[static_cast<std::size_t>(i)], BlastPicture, sheets::BlastCells.Left,
+                   sheets::BlastCells.Y(i - 2), sheets::BlastCells.Width, sheets::BlastCells.Height,
+                   sheets::BlastCells.HotX, sheets::BlastCells.HotY, dmAdditive);
 
   for (std::int32_t i = 0; i < DroidFrames; ++i)
-    Cut(s.Droid[static_cast<std::size_t>(i)], BaseGfx, 256 + 32 * i, 384, 32, 32);
+    Cut(s.Droid[static_cast<std::size_t>(i)], BaseGfx, sheets::DroidCells.X(i),
+        sheets::DroidCells.Top, sheets::DroidCells.Width, sheets::DroidCells.Height);
 }
 
 tSprite* SnakeSwaySprite(bool facingLeft, std::int32_t frame) {

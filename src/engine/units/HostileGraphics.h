@@ -2,20 +2,23 @@
 
 #include <cstdint>
 
+#include "assets/BaseGfxSheet.h"
+#include "assets/HostileSheets.h"
 #include "common/Direction.h"
 
 namespace qn2 {
 
 class tSprite;
 
-inline constexpr std::int32_t SnakeSwayFrames = 31;  // frames 0..30
-inline constexpr std::int32_t FireBallHitFrames = 7;
-inline constexpr std::int32_t SpiderFrames = 10;  // per direction
-inline constexpr std::int32_t ExplosionFrames = 27;
-inline constexpr std::int32_t BombLitFrames = 3;
-inline constexpr std::int32_t BombFlashFrames = 5;
-inline constexpr std::int32_t BlastFrames = 28;
-inline constexpr std::int32_t DroidFrames = 10;
+inline constexpr std::int32_t SnakeSwayFrames = sheets::SnakeSway.Rows;  // frames 0..30
+inline constexpr std::int32_t FireBallHitFrames = sheets::FireBallHitCells.Columns;
+inline constexpr std::int32_t SpiderFrames = sheets::SpiderCells.Columns;  // per direction
+inline constexpr std::int32_t ExplosionFrames = sheets::ExplosionCells.Columns;
+inline constexpr std::int32_t BombLitFrames = sheets::BombLitCells.Columns;
+inline constexpr std::int32_t BombFlashFrames = sheets::BombFlashingCells.Columns;
+inline constexpr std::int32_t BlastFrames =
+    sheets::BlastStartCells.Columns + sheets::BlastCells.Rows;
+inline constexpr std::int32_t DroidFrames = sheets::DroidCells.Columns;
 
 // Registers the pictures of the snakes, spiders, cherry bombs, explosions and seeker droids
 // ("BaseGfx.bmp", "Snake1.jpg", "Spider.jpg", "Explosion1.jpg" and "FireBall.jpg", which

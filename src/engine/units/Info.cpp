@@ -1,5 +1,6 @@
 #include "engine/units/Info.h"
 
+#include "assets/BaseGfxSheet.h"
 #include "common/Text.h"
 #include "data/PackageFiles.h"
 #include "data/Recorder.h"
@@ -22,8 +23,10 @@ tSprite* InfoIcon() {
 }
 
 void LoadInfoGraphicsData() {
-  GetDib("BaseGfx.bmp", false);
-  InfoIconSprite.SetUp("BaseGfx.bmp", 64, 224, 32, 32);
+  GetDib(sheets::BaseGfx, false);
+  InfoIconSprite.SetUp(sheets::InfoIconCell.Picture, sheets::InfoIconCell.Left,
+                       sheets::InfoIconCell.Top, sheets::InfoIconCell.Width,
+                       sheets::InfoIconCell.Height);
   InfoIconSprite.DrawMode = dmAdditive;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/board/PlayState.h"
@@ -58,7 +59,7 @@ void tJewel::TakeTurn() {
   if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
   Dead = true;
   ++Play().Counters.JewelsCollected;
-  Sound().PlaySample("CollectGem.Wav");
+  Sound().PlaySample(samples::CollectGem);
 }
 
 // The last picture of a spin shows for one game frame only, the others for three.

@@ -1,5 +1,6 @@
 #include "engine/units/Key.h"
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/board/PlayState.h"
@@ -27,7 +28,7 @@ void tKey::TakeTurn() {
   if (player == nullptr || player->GridX != GridX || player->GridY != GridY) return;
   Dead = true;
   ++Play().Counters.KeysCollected;
-  Sound().PlaySample("CollectKey.Wav");
+  Sound().PlaySample(samples::CollectKey);
 }
 
 void tKey::Move() {

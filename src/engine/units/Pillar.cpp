@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/board/Level.h"
@@ -65,10 +66,11 @@ void tPillar::BeginTurn() {
   Occupied = false;
   for (const tUnit* unit : around)
     if (IsHeavy(*unit)) Occupied = true;
-  if (Occupied && !was) Sound().PlaySample("PillarIn.Wav");
+  if (Occupied && !was) Sound().PlaySample(samples::PillarIn);
   if (was && !Occupied) {
     Risen = true;
-    static const char* const sounds[3] = {"PillarOut1.Wav", "PillarOut2.Wav", "PillarOut3.Wav"};
+    static const char* const sounds[3] = {samples::PillarOut1, samples::PillarOut2,
+                                          samples::PillarOut3};
     Sound().PlaySample(sounds[NextRisingSound]);
     NextRisingSound = (NextRisingSound + 1) % 3;
   }
@@ -81,7 +83,7 @@ void tPillar::Move() {
     Height += HeightPerTurn / static_cast<float>(Play().Clock.FramesPerTurn);
     if (Height >= FullHeight) {
       Height = FullHeight;
-      Sound().PlaySample("PillarEnd.Wav");
+      Sound().PlaySample(samples::PillarEnd);
     }
     Sprite = PillarPicture(Round(Height));
   }

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "assets/BaseGfxSheet.h"
+#include "assets/PlayerSheets.h"
 #include "render/DibRegistry.h"
 #include "render/Sprite.h"
 
@@ -11,10 +13,10 @@ namespace qn2 {
 
 namespace {
 
-constexpr char WalkingPicture[] = "ZeviWalking.jpg";
-constexpr char StandingPicture[] = "ZeviStanding.jpg";
-constexpr char DyingPicture[] = "ZeviDying.jpg";
-constexpr char WarpPicture[] = "Warp.jpg";
+constexpr const char* WalkingPicture = sheets::ZeviWalking.Picture;
+constexpr const char* StandingPicture = sheets::ZeviStanding.Picture;
+constexpr const char* DyingPicture = sheets::ZeviDying.Picture;
+constexpr const char* WarpPicture = sheets::WarpCells.Picture;
 
 struct tPlayerSprites {
   std::array<std::array<tSprite, PlayerWalkFrames>, 4> Walking;     // [direction][frame]
@@ -32,13 +34,13 @@ tPlayerSprites& Sprites() {
 std::int32_t ColumnOf(tDirection facing) {
   switch (facing) {
     case tDirection::Up:
-      return 0;
+      return sheets::ZeviWalking.X(sheets::FacingUpColumn);
     case tDirection::Down:
-      return 32;
+      return sheets::ZeviWalking.X(sheets::FacingDownColumn);
     case tDirection::Left:
-      return 64;
+      return sheets::ZeviWalking.X(sheets::FacingLeftColumn);
     case tDirection::Right:
-      return 96;
+      return sheets::ZeviWalking.X(sheets::FacingRightColumn);
   }
   return 0;
 }
@@ -63,7 +65,7 @@ void CutCell(tSprite& sprite, const std::string& picture, std::int32_t x, std::i
 }  // namespace
 
 void LoadPlayerGraphicsData() {
-  GetDib("BaseGfx.bmp", false);
+  GetDib(sheets::BaseGfx, false);
   GetDib(WalkingPicture, true);
   GetDib(StandingPicture, true);
   GetDib(DyingPicture, true);
@@ -75,17 +77,22 @@ void LoadPlayerGraphicsData() {
     const std::size_t f = FacingIndex(facing);
     for (std::int32_t frame = 0; frame < PlayerWalkFrames; ++frame)
       CutCell(s.Walking[f][static_cast<std::size_t>(frame)], WalkingPicture, ColumnOf(facing),
-              64 * frame, 32, 64, 16, 34, dmKeyed);
+              sheets::ZeviWalking.Y(frame), sheets::ZeviWalking.Width, sheets::ZeviWalking.Height,
+              sheets::ZeviWalking.HotX, sheets::ZeviWalking.HotY, dmKeyed);
     for (std::int32_t variant = 0; variant < PlayerIdleVariants; ++variant)
       CutCell(s.Standing[f][static_cast<std::size_t>(variant)], StandingPicture, ColumnOf(facing),
-              64 * variant, 32, 64, 16, 34, dmKeyed);
+              sheets::ZeviStanding.Y(variant), sheets::ZeviStanding.Width,
+              sheets::ZeviStanding.Height, sheets::ZeviStanding.HotX, sheets::ZeviStanding.HotY,
+              dmKeyed);
   }
   for (std::int32_t frame = 0; frame < PlayerDyingFrames; ++frame)
-    CutCell(s.Dying[static_cast<std::size_t>(frame)], DyingPicture, 0, 40 * frame, 40, 40, 20, 22,
-            dmKeyed);
+    CutCell(s.Dying[static_cast<std::size_t>(frame)], DyingPicture, sheets::ZeviDying.Left,
+            sheets::ZeviDying.Y(frame), sheets::ZeviDying.Width, sheets::ZeviDying.Height,
+            sheets::ZeviDying.HotX, sheets::ZeviDying.HotY, dmKeyed);
   for (std::int32_t frame = 0; frame < WarpFrameCount; ++frame)
-    CutCell(s.Warp[static_cast<std::size_t>(frame)], WarpPicture, 0, 30 * frame, 66, 30, 33, 15,
-            dmAdditive);
+    CutCell(s.Warp[static_cast<std::size_t>(frame)], WarpPicture, sheets::WarpCells.Left,
+            sheets::WarpCells.Y(frame), sheets::WarpCells.Width, sheets::WarpCells.Height,
+            sheets::WarpCells.HotX, sheets::WarpCells.HotY, dmAdditive);
 }
 
 tSprite* WalkingSprite(tDirection facing, std::int32_t frame) {

@@ -2,16 +2,17 @@
 
 #include <cstdint>
 
+#include "assets/PlayerSheets.h"
 #include "common/Direction.h"
 
 namespace qn2 {
 
 class tSprite;
 
-inline constexpr std::int32_t PlayerWalkFrames = 16;
-inline constexpr std::int32_t PlayerIdleVariants = 3;
-inline constexpr std::int32_t PlayerDyingFrames = 14;
-inline constexpr std::int32_t WarpFrameCount = 71;  // frames 0..70
+inline constexpr std::int32_t PlayerWalkFrames = sheets::ZeviWalking.Rows;
+inline constexpr std::int32_t PlayerIdleVariants = sheets::ZeviStanding.Rows;
+inline constexpr std::int32_t PlayerDyingFrames = sheets::ZeviDying.Rows;
+inline constexpr std::int32_t WarpFrameCount = sheets::WarpCells.Rows;  // frames 0..70
 
 // Registers the player's pictures ("BaseGfx.bmp", the three character pictures, loaded at
 // once, and "Warp.jpg", which skips the brightness pass) and cuts the sprite tables below.

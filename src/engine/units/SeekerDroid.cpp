@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "common/Rounding.h"
@@ -71,7 +72,7 @@ void tSeekerDroid::TakeTurn() {
     player->Kill(0, &tSeekerDroid::Class);
     Zapping = true;
     ZapFrames = ZapLength;
-    Sound().PlaySample("DroidZap.Wav");
+    Sound().PlaySample(samples::DroidZap);
     return;
   }
   if (player->Moved) StepTowards(player->TargetX, player->TargetY);
@@ -105,7 +106,7 @@ void tSeekerDroid::DeathAnimMove() {
   if (ZapFrames <= 0) return;
   --ZapFrames;
   if (ZapFrames == 0) Zapping = false;
-  if (ZapFrames > 16 && ZapFrames % 16 == 0) Sound().PlaySample("DroidZap.Wav");
+  if (ZapFrames > 16 && ZapFrames % 16 == 0) Sound().PlaySample(samples::DroidZap);
 }
 
 void tSeekerDroid::DrawEffects() {

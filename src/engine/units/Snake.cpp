@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/units/FireBall.h"
@@ -52,8 +53,8 @@ void tSnake::TakeTurn() {
   if (player->GridX > GridX) FacingLeft = false;
   if (player->GridY != GridY || !CanSeeAlongRow(player->GridX)) return;
 
-  Sound().PlaySample("SnakeAngry.Wav");
-  Sound().PlaySample("SnakeFire.Wav");
+  Sound().PlaySample(samples::SnakeAngry);
+  Sound().PlaySample(samples::SnakeFire);
   auto shot = std::make_unique<tFireBall>();
   shot->X = X;
   shot->Y = Y;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/board/PlayState.h"
@@ -130,7 +131,7 @@ void tSpider::TakeTurn() {
 
 void tSpider::Attack(tPlayer& player) {
   SpiderState = ssAttacking;
-  Sound().PlaySample("SpiderAttack.Wav");
+  Sound().PlaySample(samples::SpiderAttack);
   Owner().FatalStrikeStarted();
   StartMoveTo(player.GridX, player.GridY);
   MunchDelay = MunchFrames;
@@ -154,7 +155,7 @@ void tSpider::Roam() {
   if (CanEnterAhead()) {
     --TurnBudget;
     StartMove(Direction);
-    Sound().PlaySample("SpiderShuffle.Wav");
+    Sound().PlaySample(samples::SpiderShuffle);
   } else {
     TurnBudget = BudgetAfterBlock;
     const tDirection searchStart = Direction;
@@ -167,11 +168,11 @@ void tSpider::Roam() {
       --Patience;
       if (Patience <= 0) {
         SpiderState = ssTrapped;
-        Sound().PlaySample("SpiderTrapped.Wav");
+        Sound().PlaySample(samples::SpiderTrapped);
       }
       return;
     }
-    Sound().PlaySample("SpiderShuffle.Wav");
+    Sound().PlaySample(samples::SpiderShuffle);
     StartMove(Direction);
   }
   Patience = FullPatience;
@@ -208,7 +209,7 @@ void tSpider::DeathAnimMove() {
       Y = player->Y;
       --MunchDelay;
       if (MunchDelay < 0) {
-        Sound().PlaySample("SpiderMunching.Wav");
+        Sound().PlaySample(samples::SpiderMunching);
         MunchDelay = MunchedOnce;
       }
     }

@@ -1,5 +1,7 @@
 #include "engine/units/TerrainGraphics.h"
 
+#include "assets/BaseGfxSheet.h"
+#include "assets/TerrainSheets.h"
 #include "engine/units/ForceField.h"
 #include "engine/units/Water.h"
 #include "render/DibRegistry.h"
@@ -8,24 +10,33 @@ namespace qn2 {
 
 namespace {
 
-constexpr const char* BaseGfx = "BaseGfx.bmp";
-constexpr const char* Spinning = "SpinningThings.jpg";
-constexpr const char* ExitsPicture = "Exits.jpg";
-constexpr const char* WaterTemplatesPicture = "WaterTemplates.jpg";
+constexpr const char* BaseGfx = sheets::BaseGfx;
+constexpr const char* Spinning = sheets::SpinningThings;
+constexpr const char* ExitsPicture = sheets::Exits;
+constexpr const char* WaterTemplatesPicture = sheets::WaterTemplates;
 
 // Spinning columns of "SpinningThings.jpg", by jewel kind.
-constexpr std::int32_t JewelColumn[tTerrainSprites::JewelKinds] = {32, 64, 128, 96};
-constexpr std::int32_t JewelFrames[tTerrainSprites::JewelKinds] = {32, 16, 13, 16};
+constexpr std::int32_t JewelColumn[tTerrainSprites::JewelKinds] = {
+    sheets::SpinningBlueJewel.Left, sheets::SpinningMagentaJewel.Left,
+    sheets::SpinningYellowJewel.Left, sheets::SpinningGreenJewel.Left};
+constexpr std::int32_t JewelFrames[tTerrainSprites::JewelKinds] = {
+    sheets::SpinningBlueJewel.Rows, sheets::SpinningMagentaJewel.Rows,
+    sheets::SpinningYellowJewel.Rows, sheets::SpinningGreenJewel.Rows};
 
 struct tExitLayout {
   std::int32_t Top, Height, HotX, HotY;
 };
 constexpr tExitLayout ExitLayouts[tTerrainSprites::ExitKinds] = {
-    {64, 64, 16, 16},   // ExitDoor
-    {0, 64, 16, 16},    // ExitUpDoor
-    {128, 32, 16, 16},  // ExitLeft
-    {160, 32, 16, 16},  // ExitRight
-    {192, 64, 16, 45},  // ExitHatch
+    {sheets::ExitDoorCells.Top, sheets::ExitDoorCells.Height, sheets::ExitDoorCells.HotX,
+     sheets::ExitDoorCells.HotY},  // ExitDoor
+    {sheets::ExitUpDoorCells.Top, sheets::ExitUpDoorCells.Height, sheets::ExitUpDoorCells.HotX,
+     sheets::ExitUpDoorCells.HotY},  // ExitUpDoor
+    {sheets::ExitLeftCells.Top, sheets::ExitLeftCells.Height, sheets::ExitLeftCells.HotX,
+     sheets::ExitLeftCells.HotY},  // ExitLeft
+    {sheets::ExitRightCells.Top, sheets::ExitRightCells.Height, sheets::ExitRightCells.HotX,
+     sheets::ExitRightCells.HotY},  // ExitRight
+    {sheets::ExitHatchCells.Top, sheets::ExitHatchCells.Height, sheets::ExitHatchCells.HotX,
+     sheets::ExitHatchCells.HotY},  // ExitHatch
 };
 
 void Cut(tSprite& sprite, const char* picture, std::int32_t x, std::int32_t y,
@@ -35,35 +46,41 @@ void Cut(tSprite& sprite, const char* picture, std::int32_t x, std::int32_t y,
 }
 
 void CutSprites(tTerrainSprites& s) {
-  Cut(s.Boulder, BaseGfx, 0, 224);
-  Cut(s.SunkBoulder, BaseGfx, 96, 224);
-  Cut(s.KeyCell, BaseGfx, 0, 288);
-  Cut(s.JewelCell, BaseGfx, 32, 288);
-  Cut(s.Dirt, BaseGfx, 96, 288);
-  Cut(s.WaterIcon, BaseGfx, 128, 288);
+  Cut(s.Boulder, BaseGfx, sheets::BoulderCell.Left, sheets::BoulderCell.Top);
+  Cut(s.SunkBoulder, BaseGfx, sheets::SunkBoulderCell.Left, sheets::SunkBoulderCell.Top);
+  Cut(s.KeyCell, BaseGfx, sheets::KeyCell.Left, sheets::KeyCell.Top);
+  Cut(s.JewelCell, BaseGfx, sheets::JewelCell.Left, sheets::JewelCell.Top);
+  Cut(s.Dirt, BaseGfx, sheets::DirtCell.Left, sheets::DirtCell.Top);
+  Cut(s.WaterIcon, BaseGfx, sheets::WaterIconCell.Left, sheets::WaterIconCell.Top);
   for (std::int32_t c = 0; c < tTerrainSprites::ColourCount; ++c) {
     const auto i = static_cast<std::size_t>(c);
-    Cut(s.Buttons[i], BaseGfx, 32 * c, 352);
-    Cut(s.FieldsOff[i], BaseGfx, 32 * c, 384, 32, 32, dmOpaque);
-    Cut(s.FieldsOn[i], BaseGfx, 32 * c, 448, 32, 32, dmOpaque);
+    Cut(s.Buttons[i], BaseGfx, sheets::PushButtonCells.X(c), sheets::PushButtonCells.Top);
+    Cut(s.FieldsOff[i], BaseGfx, sheets::FieldOffCells.X(c), sheets::FieldOffCells.Top,
+        sheets::FieldOffCells.Width, sheets::FieldOffCells.Height, dmOpaque);
+    Cut(s.FieldsOn[i], BaseGfx, sheets::FieldOnCells.X(c), sheets::FieldOnCells.Top,
+        sheets::FieldOnCells.Width, sheets::FieldOnCells.Height, dmOpaque);
   }
   for (std::int32_t f = 0; f < tTerrainSprites::PillarFrames; ++f) {
     tSprite& pillar = s.Pillar[static_cast<std::size_t>(f)];
-    Cut(pillar, BaseGfx, 32 * f, 0, 32, 48);
-    pillar.HotX = 16;
-    pillar.HotY = 32;
+    Cut(pillar, BaseGfx, sheets::PillarCells.X(f), sheets::PillarCells.Top,
+        sheets::PillarCells.Width, sheets::PillarCells.Height);
+    pillar.HotX = sheets::PillarCells.HotX;
+    pillar.HotY = sheets::PillarCells.HotY;
   }
   for (std::int32_t f = 0; f < tTerrainSprites::KeyFrames; ++f)
-    Cut(s.KeySpin[static_cast<std::size_t>(f)], Spinning, 0, 24 * f, 32, 24);
+    Cut(s.KeySpin[static_cast<std::size_t>(f)], Spinning, sheets::SpinningKey.Left,
+        sheets::SpinningKey.Y(f), sheets::SpinningKey.Width, sheets::SpinningKey.Height);
   for (std::int32_t k = 0; k < tTerrainSprites::JewelKinds; ++k)
     for (std::int32_t f = 0; f < JewelFrames[k]; ++f)
       Cut(s.JewelSpin[static_cast<std::size_t>(k)][static_cast<std::size_t>(f)], Spinning,
-          JewelColumn[k], 24 * f, 32, 24);
+          JewelColumn[k], sheets::SpinningBlueJewel.Y(f), sheets::SpinningBlueJewel.Width,
+          sheets::SpinningBlueJewel.Height);
   for (std::int32_t k = 0; k < tTerrainSprites::ExitKinds; ++k) {
     const tExitLayout& layout = ExitLayouts[k];
     for (std::int32_t f = 0; f < tTerrainSprites::ExitFrames; ++f) {
       tSprite& exit = s.Exits[static_cast<std::size_t>(k)][static_cast<std::size_t>(f)];
-      Cut(exit, ExitsPicture, 32 * f, layout.Top, 32, layout.Height);
+      Cut(exit, ExitsPicture, sheets::ExitDoorCells.X(f), layout.Top, sheets::ExitDoorCells.Width,
+          layout.Height);
       exit.HotX = layout.HotX;
       exit.HotY = layout.HotY;
     }

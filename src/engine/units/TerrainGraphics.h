@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "assets/BaseGfxSheet.h"
+#include "assets/TerrainSheets.h"
 #include "render/Sprite.h"
 
 namespace qn2 {
@@ -15,13 +17,13 @@ class tDib16;
 // so units can point at them from their construction on; LoadTerrainGraphicsData cuts them
 // from their pictures.
 struct tTerrainSprites {
-  static constexpr int ColourCount = 8;
-  static constexpr int PillarFrames = 12;
-  static constexpr int KeyFrames = 32;
+  static constexpr int ColourCount = sheets::PushButtonCells.Columns;
+  static constexpr int PillarFrames = sheets::PillarCells.Columns;
+  static constexpr int KeyFrames = sheets::SpinningKey.Rows;
   static constexpr int JewelKinds = 4;
   static constexpr int MaxJewelFrames = 32;
   static constexpr int ExitKinds = 5;
-  static constexpr int ExitFrames = 7;
+  static constexpr int ExitFrames = sheets::ExitDoorCells.Columns;
 
   tSprite Boulder;
   tSprite SunkBoulder;  // a boulder that has filled a water cell

@@ -1,5 +1,6 @@
 #include "engine/units/Warp.h"
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/board/Level.h"
 #include "engine/units/PlayerGraphics.h"
@@ -22,7 +23,8 @@ tWarp::tWarp() {
 // Forwards the shimmer shows frames 1..70, backwards 69..0.
 void tWarp::WarpStep() {
   ++WarpFrame;
-  if (WarpFrame == SoundFrame) Sound().PlaySample(Reverse ? "TelePortOut.wav" : "TeleportIn.wav");
+  if (WarpFrame == SoundFrame)
+    Sound().PlaySample(Reverse ? samples::TeleportOut : samples::TeleportIn);
   if (WarpFrame > LastWarpFrame)
     Dead = true;
   else

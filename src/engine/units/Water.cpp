@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "assets/SampleNames.h"
+#include "assets/TerrainSheets.h"
 #include "audio/SoundPort.h"
 #include "data/ConfigFile.h"
 #include "engine/board/Board.h"
@@ -67,7 +69,7 @@ tWaterNoise MakeWaterNoise(const tPicture& first, const tPicture& second) {
 }
 
 void BuildWaterNoise() {
-  const std::string names[2] = {"WaterBWa.jpg", "WaterBWb.jpg"};
+  const std::string names[2] = {sheets::WaterNoiseParts[0], sheets::WaterNoiseParts[1]};
   const tPicture first = DecodePicture(ReadPictureFile(names[0]), names[0]);
   const tPicture second = DecodePicture(ReadPictureFile(names[1]), names[1]);
   WaterNoise = MakeWaterNoise(first, second);
@@ -274,7 +276,7 @@ void tWater::TakeTurn() {
   Present = false;
   boulder->Dead = true;
   Sprite = &TerrainSprites().SunkBoulder;
-  Sound().PlaySample("Splosh.Wav");
+  Sound().PlaySample(samples::Splosh);
 }
 
 // Animated water is drawn every frame, each cell rendered afresh every second frame in a
