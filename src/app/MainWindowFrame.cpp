@@ -52,10 +52,10 @@ void tMainWindow::FrameEvent(std::int32_t periods) {
 // Automation runs report every change of the game's mode on standard output, so a test
 // can follow the game without looking at the picture.
 void tMainWindow::TraceMode() {
-  if (!Engine || Engine->GameMode == TracedMode) return;
-  TracedMode = Engine->GameMode;
-  std::cout << "tick " << FrameEvents << " mode " << static_cast<int>(Engine->GameMode) << " entry "
-            << Engine->EntryIndex << " turn " << Engine->Play().TurnCount << std::endl;
+  if (!Engine || ModeNumber(Engine->GameMode) == TracedMode) return;
+  TracedMode = ModeNumber(Engine->GameMode);
+  std::cout << "tick " << FrameEvents << " mode " << TracedMode << " entry " << Engine->EntryIndex
+            << " turn " << Engine->Play().TurnCount << std::endl;
 }
 
 void tMainWindow::RunEngineFrame(std::int32_t periods) {

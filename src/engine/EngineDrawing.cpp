@@ -21,9 +21,9 @@ void tGameEngine::DrawFrame() {
     case gmIntro:
       IntroReveal();
       break;
-    case 28:
+    case tGameMode{28}:
     case gmPickLevel:
-    case 31:
+    case tGameMode{31}:
       break;  // the main window draws its own screens
     default:
       if (GameMode == gmAllSolved || IsMenuMode(GameMode)) {

@@ -8,12 +8,12 @@ tScreens::tScreens() = default;
 tScreens::~tScreens() = default;
 
 void tScreens::Register(std::unique_ptr<tScreen> screen, std::initializer_list<tGameMode> modes) {
-  for (tGameMode mode : modes) ByMode[mode] = screen.get();
+  for (tGameMode mode : modes) ByMode[ModeNumber(mode)] = screen.get();
   Owned.push_back(std::move(screen));
 }
 
 tScreen* tScreens::For(tGameMode mode) const {
-  return ByMode[mode];
+  return ByMode[ModeNumber(mode)];
 }
 
 tScreen* tScreens::FrameOwner() const {

@@ -93,7 +93,7 @@ TEST_F(ScreensTest, EachModeHasTheScreenRegisteredForIt) {
   EXPECT_EQ(Screens.For(gmOptions), Menus);
   EXPECT_EQ(Screens.For(gmPickLevel), Pick);
   EXPECT_EQ(Screens.For(gmPlaying), nullptr);
-  EXPECT_EQ(Screens.For(255), nullptr);
+  EXPECT_EQ(Screens.For(tGameMode{255}), nullptr);
 }
 
 TEST_F(ScreensTest, ScreensAreEnteredAndLeftAsTheModeMovesOntoAndOffThem) {
