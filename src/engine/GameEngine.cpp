@@ -347,14 +347,12 @@ void tGameEngine::SetGameMode(tGameMode mode) {
 }
 
 void tGameEngine::PushGameMode() {
-  if (ModeStackDepth > ModeStackSize - 1) throw Exception("GameMode Stack overflow");
-  ModeStack[static_cast<std::size_t>(ModeStackDepth++)] = GameMode;
+  ModeStack.Push(GameMode);
 }
 
+// The entry actions of the restored mode run again.
 void tGameEngine::PopGameMode() {
-  if (ModeStackDepth < 1) throw Exception("GameMode Stack underflow");
-  --ModeStackDepth;
-  SetGameMode(ModeStack[static_cast<std::size_t>(ModeStackDepth)]);
+  SetGameMode(ModeStack.Pop());
 }
 
 }  // namespace qn2

@@ -11,6 +11,7 @@
 #include "engine/EngineHooks.h"
 #include "engine/EnginePlayOwner.h"
 #include "engine/GameModes.h"
+#include "engine/ModeStack.h"
 #include "engine/board/Level.h"
 #include "input/InputDevice.h"
 #include "render/Dib16.h"
@@ -24,7 +25,7 @@ class tSprite;
 // never reads a clock. Everything on the logic side happens inside those two calls.
 class tGameEngine {
  public:
-  static constexpr int ModeStackSize = 11;
+  static constexpr int ModeStackSize = tModeStack::Size;
 
   tGameEngine();
   ~tGameEngine();
@@ -47,8 +48,7 @@ class tGameEngine {
   // Property values the units of the last loaded level refused (a trigger that does not
   // parse, say), for the program to report.
   std::vector<std::string> LevelLoadProblems;
-  std::array<tGameMode, ModeStackSize + 1> ModeStack{};
-  std::int32_t ModeStackDepth = 0;
+  std::int32_t ModeStackDepth() const { return ModeStack.Depth(); }
   tGameMode GameMode = gmNone;
   std::int32_t FadeTicks = 0;
   std::unique_ptr<tDib16> FadeSnapshot;
@@ -183,6 +183,7 @@ class tGameEngine {
   void IntroReveal();
   bool EntryInRange(std::int32_t index) const;
 
+  tModeStack ModeStack;
   std::unique_ptr<tDib16> OwnFrame;
   tDib16* Frame;
   tEnginePlayOwner PlayOwner{*this};

@@ -122,7 +122,7 @@ TEST_F(EngineTickTest, EscapeOpensTheMenuOverTheGameAndClosesItAgain) {
   Engine->LiveInput.KeyDown(vk::Escape);
   Tick();
   EXPECT_EQ(Engine->GameMode, gmMainMenu);
-  EXPECT_EQ(Engine->ModeStackDepth, 1);
+  EXPECT_EQ(Engine->ModeStackDepth(), 1);
   EXPECT_EQ(Engine->MenuItem, 0);
   ASSERT_NE(Engine->MenuBackdrop, nullptr);
   EXPECT_FALSE(Engine->FrameSurface().MaskActive);
@@ -130,7 +130,7 @@ TEST_F(EngineTickTest, EscapeOpensTheMenuOverTheGameAndClosesItAgain) {
   Engine->LiveInput.KeyDown(vk::Escape);
   Tick();
   EXPECT_EQ(Engine->GameMode, gmPlaying);
-  EXPECT_EQ(Engine->ModeStackDepth, 0);
+  EXPECT_EQ(Engine->ModeStackDepth(), 0);
   EXPECT_EQ(Engine->MenuBackdrop, nullptr);
   EXPECT_TRUE(Engine->FrameSurface().MaskActive);
 }

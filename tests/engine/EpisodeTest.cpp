@@ -150,7 +150,7 @@ TEST_F(EpisodeTest, WithDialogsTheSolvedPopUpOpensOverTheGame) {
   Tick(101);
   Finish(false);
   EXPECT_EQ(Engine->GameMode, gmPartlySolvedPopup);
-  EXPECT_EQ(Engine->ModeStackDepth, 1);
+  EXPECT_EQ(Engine->ModeStackDepth(), 1);
   EXPECT_NE(Engine->MenuBackdrop, nullptr);
 }
 
