@@ -156,7 +156,7 @@ void tMainWindow::StartRequestedPlay() {
   if (StartedRequestedPlay) return;
   StartedRequestedPlay = true;
   if (Options.Entry) {
-    const auto count = static_cast<std::int32_t>(Engine->Episode.size());
+    const auto count = Engine->Episode.Count();
     if (*Options.Entry >= count)
       throw Exception("--entry " + std::to_string(*Options.Entry) + ": the episode has " +
                       std::to_string(count) + " entries");

@@ -22,12 +22,10 @@ std::vector<std::string> ReadGameFileLines(const std::string& fileName) {
 // --- The episode ---------------------------------------------------------------------------
 
 void tGameEngine::LoadEpisode(const std::string& setFileName) {
-  Episode = ParseSetLines(ReadGameFileLines(setFileName));
-  EpisodeProgress.assign(Episode.size(), 0);
+  Episode.Assign(setFileName, ParseSetLines(ReadGameFileLines(setFileName)));
   EntryIndex = 0;
-  EpisodeFileName = setFileName;
-  LoadProgress();
-  ReadTitles(Episode, ReadGameFileLines);
+  Episode.LoadProgress();
+  ReadTitles(Episode.AllEntries(), ReadGameFileLines);
 }
 
 void tGameEngine::StartEntry(const tSetEntry& entry) {
@@ -42,8 +40,8 @@ void tGameEngine::StartEntry(const tSetEntry& entry) {
 }
 
 void tGameEngine::StartCurrentEntry() {
-  LevelLabel = EntryLabel(EpisodeFileName, static_cast<std::size_t>(std::max(EntryIndex, 0)));
-  if (EntryInRange(EntryIndex)) StartEntry(Episode[static_cast<std::size_t>(EntryIndex)]);
+  LevelLabel = EntryLabel(Episode.FileName(), static_cast<std::size_t>(std::max(EntryIndex, 0)));
+  if (Episode.InRange(EntryIndex)) StartEntry(Episode.Entry(EntryIndex));
 }
 
 void tGameEngine::GoToEntry(std::int32_t index) {
@@ -52,7 +50,7 @@ void tGameEngine::GoToEntry(std::int32_t index) {
 }
 
 void tGameEngine::NextEntry() {
-  if (EntryIndex + 1 >= static_cast<std::int32_t>(Episode.size())) {
+  if (EntryIndex + 1 >= Episode.Count()) {
     SetGameMode(gmAllSolved);
     return;
   }
@@ -61,61 +59,15 @@ void tGameEngine::NextEntry() {
 }
 
 void tGameEngine::NextUnsolvedEntry() {
-  if (AllSolved()) {
+  if (Episode.AllSolved()) {
     SetGameMode(gmAllSolved);
     return;
   }
-  const auto count = static_cast<std::int32_t>(Episode.size());
+  const std::int32_t count = Episode.Count();
   do {
     EntryIndex = (EntryIndex + 1) % count;
-  } while (GetProgress(EntryIndex) == ProgressSolvedAllJewels);
+  } while (Episode.GetProgress(EntryIndex) == ProgressSolvedAllJewels);
   StartCurrentEntry();
-}
-
-bool tGameEngine::EntryInRange(std::int32_t index) const {
-  return index >= 0 && index < static_cast<std::int32_t>(Episode.size());
-}
-
-std::int32_t tGameEngine::GetProgress(std::int32_t index) const {
-  return EntryInRange(index) ? EpisodeProgress[static_cast<std::size_t>(index)] : 0;
-}
-
-void tGameEngine::SetProgress(std::int32_t index, std::int32_t value) {
-  if (EntryInRange(index)) EpisodeProgress[static_cast<std::size_t>(index)] = value;
-}
-
-bool tGameEngine::IsLevelEntry(std::int32_t index) const {
-  return EntryInRange(index) && Episode[static_cast<std::size_t>(index)].IsLevel();
-}
-
-bool tGameEngine::IsDummyEntry(std::int32_t index) const {
-  return EntryInRange(index) && Episode[static_cast<std::size_t>(index)].IsDummy();
-}
-
-bool tGameEngine::AllSolved() const {
-  for (std::int32_t value : EpisodeProgress)
-    if (value != ProgressSolvedAllJewels) return false;
-  return true;
-}
-
-std::string tGameEngine::EntryTitle(std::int32_t index) const {
-  return EntryInRange(index) ? Episode[static_cast<std::size_t>(index)].Title : std::string();
-}
-
-// --- Progress ----------------------------------------------------------------------------------
-
-void tGameEngine::LoadProgress() {
-  qn2::LoadProgress(ProgressFileName(EpisodeFileName), EpisodeProgress);
-  AllSolvedAtLoad = AllSolved();
-}
-
-void tGameEngine::SaveProgress() {
-  if (!Episode.empty()) WriteProgressFile(ProgressFileName(EpisodeFileName), EpisodeProgress);
-}
-
-void tGameEngine::ClearProgress() {
-  std::fill(EpisodeProgress.begin(), EpisodeProgress.end(), 0);
-  SaveProgress();
 }
 
 // --- Solutions -----------------------------------------------------------------------------------
@@ -154,10 +106,10 @@ void tGameEngine::LevelFinishedStep() {
   }
   const bool allJewels = Play().Counters.JewelsCollected == Play().Counters.JewelsInLevel;
   const std::int32_t value = allJewels ? ProgressSolvedAllJewels : ProgressSolved;
-  if (GetProgress(EntryIndex) < value) SetProgress(EntryIndex, value);
-  SaveProgress();
-  if (AllSolved()) {
-    if (AllSolvedAtLoad) {
+  if (Episode.GetProgress(EntryIndex) < value) Episode.SetProgress(EntryIndex, value);
+  Episode.SaveProgress();
+  if (Episode.AllSolved()) {
+    if (Episode.AllSolvedAtLoad) {
       GameInProgress = false;
       FadeToGameMode(gmPickLevel);
     } else {

@@ -210,7 +210,7 @@ void tGameEngine::ModeWork() {
       LevelFinishedStep();
       break;
     case gmAllSolved:
-      if (LiveInput.AnyKey || AllSolvedAtLoad) {
+      if (LiveInput.AnyKey || Episode.AllSolvedAtLoad) {
         GameInProgress = false;
         Frame->MaskActive = false;
         FadeToGameMode(gmMainMenu);

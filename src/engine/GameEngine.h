@@ -10,6 +10,7 @@
 #include "data/SetFile.h"
 #include "engine/EngineHooks.h"
 #include "engine/EnginePlayOwner.h"
+#include "engine/Episode.h"
 #include "engine/GameModes.h"
 #include "engine/ModeStack.h"
 #include "engine/board/Level.h"
@@ -55,7 +56,6 @@ class tGameEngine {
   std::int32_t IntroTicks = 0;
   std::unique_ptr<tDib16> IntroSnapshot;
   tGameMode FadeTarget = gmNone;
-  std::string EpisodeFileName;
   std::unique_ptr<tDib16> PointerUnder;
   std::int32_t PointerSaveX = 0, PointerSaveY = 0;
   bool PointerEnabled = true;
@@ -96,9 +96,8 @@ class tGameEngine {
   // Told of every death the units report (the death pop-up picks its picture).
   std::function<void(const tDeathReport&)> OnPlayerKilled;
   std::string MusicFileName;  // the level's music module, empty when it has none
-  // The episode: one entry per set-file line, each with its progress value.
-  std::vector<tSetEntry> Episode;
-  std::vector<std::int32_t> EpisodeProgress;
+  // The episode: its entries, each with its progress value, and the progress file.
+  tEpisode Episode;
   bool ShowSolid = false;
   bool ShowCursor = false;
   tSprite* CursorSprite = nullptr;
@@ -116,7 +115,6 @@ class tGameEngine {
   bool Paused = false;
 
   // The episode's state shown beside the level.
-  bool AllSolvedAtLoad = false;
   std::string LevelLabel;
   std::string LevelTitleText;
 
@@ -155,15 +153,6 @@ class tGameEngine {
   void GoToEntry(std::int32_t index);
   void NextEntry();
   void NextUnsolvedEntry();
-  std::int32_t GetProgress(std::int32_t index) const;
-  void SetProgress(std::int32_t index, std::int32_t value);
-  void LoadProgress();
-  void SaveProgress();
-  void ClearProgress();
-  bool IsLevelEntry(std::int32_t index) const;
-  bool IsDummyEntry(std::int32_t index) const;
-  bool AllSolved() const;
-  std::string EntryTitle(std::int32_t index) const;
   // The two typed codes.
   void StartRecordingSolution();
   void PlayStoredSolution();
@@ -181,7 +170,6 @@ class tGameEngine {
   void ActOnFinishedWarp();
   void FadeStep();
   void IntroReveal();
-  bool EntryInRange(std::int32_t index) const;
 
   tModeStack ModeStack;
   std::unique_ptr<tDib16> OwnFrame;

@@ -197,13 +197,12 @@ void tLevelPickScreen::SelectLevel(std::int32_t k) {
 }
 
 std::int32_t tLevelPickScreen::Progress(std::int32_t entry) const {
-  return Engine != nullptr ? Engine->GetProgress(entry) : 0;
+  return Engine != nullptr ? Engine->Episode.GetProgress(entry) : 0;
 }
 
 std::string tLevelPickScreen::ButtonHint(std::int32_t entry) const {
-  if (Engine == nullptr || entry < 0 || entry >= static_cast<std::int32_t>(Engine->Episode.size()))
-    return {};
-  const std::string title = Engine->EntryTitle(entry);
+  if (Engine == nullptr || entry < 0 || entry >= Engine->Episode.Count()) return {};
+  const std::string title = Engine->Episode.EntryTitle(entry);
   const std::int32_t progress = Progress(entry);
   const char* state = progress == 1 ? "(Partially Solved)" : progress == 2 ? "(Solved)" : "";
   if (*state == '\0') return title;
@@ -260,7 +259,8 @@ void tLevelPickScreen::Draw(tDib16& frame) {
 }
 
 void tLevelPickScreen::DimUnplayable(tDib16& face, std::int32_t entry) const {
-  if (Engine == nullptr || Engine->IsDummyEntry(entry) || !Engine->IsLevelEntry(entry))
+  if (Engine == nullptr || Engine->Episode.IsDummyEntry(entry) ||
+      !Engine->Episode.IsLevelEntry(entry))
     for (int step = 0; step < DimSteps; ++step) face.DarkenSurface(2);
 }
 
@@ -359,8 +359,7 @@ void tLevelPickScreen::PaintHint(tDib16& frame) {
 // ---------------------------------------------------------------------------------------------
 
 tScreenResult tLevelPickScreen::Pick(std::int32_t entry) {
-  if (Engine == nullptr || entry < 0 || entry >= static_cast<std::int32_t>(Engine->Episode.size()))
-    return {};
+  if (Engine == nullptr || entry < 0 || entry >= Engine->Episode.Count()) return {};
   Hide();
   Engine->FrameSurface().FillSurface(0);
   Engine->CloseMenuWithSound();
@@ -377,7 +376,7 @@ tScreenResult tLevelPickScreen::BackToMenu() {
 
 void tLevelPickScreen::ClearProgress() {
   if (!RunModal) return;
-  if (RunModal(Dialog) == tClearProgressDialog::ClearAnswer) Engine->ClearProgress();
+  if (RunModal(Dialog) == tClearProgressDialog::ClearAnswer) Engine->Episode.ClearProgress();
 }
 
 tScreenResult tLevelPickScreen::KeyDown(int vk) {

@@ -43,22 +43,22 @@ class EpisodeTest : public testing::EngineTest {
   void DrawFade() {
     while (Engine->GameMode == gmFadeOut) Engine->DrawFrame();
   }
-  std::vector<std::int32_t> Progress() const { return Engine->EpisodeProgress; }
+  std::vector<std::int32_t> Progress() const { return Engine->Episode.AllProgress(); }
 };
 
 TEST_F(EpisodeTest, LoadingReadsEntriesTitlesAndWritesAMissingProgressFile) {
   LoadEpisode();
-  ASSERT_EQ(Engine->Episode.size(), 4u);
-  EXPECT_EQ(Engine->EntryTitle(0), "Alpha");
-  EXPECT_EQ(Engine->EntryTitle(1), "");
-  EXPECT_TRUE(Engine->IsLevelEntry(1));
-  EXPECT_FALSE(Engine->IsLevelEntry(2));
-  EXPECT_TRUE(Engine->IsDummyEntry(3));
-  EXPECT_FALSE(Engine->IsLevelEntry(4));
+  ASSERT_EQ(Engine->Episode.Count(), 4);
+  EXPECT_EQ(Engine->Episode.EntryTitle(0), "Alpha");
+  EXPECT_EQ(Engine->Episode.EntryTitle(1), "");
+  EXPECT_TRUE(Engine->Episode.IsLevelEntry(1));
+  EXPECT_FALSE(Engine->Episode.IsLevelEntry(2));
+  EXPECT_TRUE(Engine->Episode.IsDummyEntry(3));
+  EXPECT_FALSE(Engine->Episode.IsLevelEntry(4));
   EXPECT_EQ(Read("Test.Progress"), std::string(16, '\0'));
-  EXPECT_FALSE(Engine->AllSolvedAtLoad);
-  EXPECT_EQ(Engine->GetProgress(7), 0);
-  Engine->SetProgress(7, 2);
+  EXPECT_FALSE(Engine->Episode.AllSolvedAtLoad);
+  EXPECT_EQ(Engine->Episode.GetProgress(7), 0);
+  Engine->Episode.SetProgress(7, 2);
   EXPECT_EQ(Progress().size(), 4u);
 }
 
@@ -82,7 +82,7 @@ TEST_F(EpisodeTest, StartingAnEntryLoadsItsLevelWithLabelAndTitle) {
 
 TEST_F(EpisodeTest, WithoutDialogsAFinishedLevelMovesToTheNextUnsolvedEntry) {
   LoadEpisode();
-  Engine->SetProgress(1, 2);
+  Engine->Episode.SetProgress(1, 2);
   Engine->GoToEntry(0);
   Tick(101);
   Finish(true);
@@ -97,11 +97,11 @@ TEST_F(EpisodeTest, WithoutDialogsAFinishedLevelMovesToTheNextUnsolvedEntry) {
 
 TEST_F(EpisodeTest, NextUnsolvedWrapsPastTheLastEntry) {
   LoadEpisode();
-  Engine->SetProgress(0, 1);
-  Engine->SetProgress(1, 2);
-  Engine->SetProgress(2, 2);
+  Engine->Episode.SetProgress(0, 1);
+  Engine->Episode.SetProgress(1, 2);
+  Engine->Episode.SetProgress(2, 2);
   Engine->EntryIndex = 3;
-  Engine->SetProgress(3, 2);
+  Engine->Episode.SetProgress(3, 2);
   Engine->NextUnsolvedEntry();
   EXPECT_EQ(Engine->EntryIndex, 0);
   EXPECT_EQ(Engine->LevelFileName, "A.map");
@@ -112,20 +112,20 @@ TEST_F(EpisodeTest, ProgressOnlyRises) {
   Engine->GoToEntry(0);
   Tick(101);
   Finish(false);
-  EXPECT_EQ(Engine->GetProgress(0), 1);
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 1);
   Engine->GoToEntry(0);
   Tick(101);
   Finish(true);
-  EXPECT_EQ(Engine->GetProgress(0), 2);
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 2);
   Engine->GoToEntry(0);
   Tick(101);
   Finish(false);
-  EXPECT_EQ(Engine->GetProgress(0), 2);
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 2);
 }
 
 TEST_F(EpisodeTest, FinishingTheLastUnsolvedEntryShowsTheAllSolvedScreen) {
   LoadEpisode();
-  for (int i : {1, 2, 3}) Engine->SetProgress(i, 2);
+  for (int i : {1, 2, 3}) Engine->Episode.SetProgress(i, 2);
   Engine->GoToEntry(0);
   Tick(101);
   Finish(true);
@@ -135,7 +135,7 @@ TEST_F(EpisodeTest, FinishingTheLastUnsolvedEntryShowsTheAllSolvedScreen) {
 TEST_F(EpisodeTest, WhenAllWereSolvedAtLoadFinishingGoesToTheLevelPick) {
   Write("Test.Progress", std::string("\2\0\0\0\2\0\0\0\2\0\0\0\2\0\0\0", 16));
   LoadEpisode();
-  EXPECT_TRUE(Engine->AllSolvedAtLoad);
+  EXPECT_TRUE(Engine->Episode.AllSolvedAtLoad);
   Engine->GoToEntry(0);
   Tick(101);
   Finish(true);
@@ -164,7 +164,7 @@ TEST_F(EpisodeTest, FinishingWhileRecordingSavesTheSolutionAndRestarts) {
   Finish(true);
   EXPECT_EQ(Read("A.Solution"), std::string("MorvRecord\2\0\0\0\x0B\0\0\0\4\0\0\0", 22));
   EXPECT_EQ(Recorder.State(), rsStopped);
-  EXPECT_EQ(Engine->GetProgress(0), 0) << "no progress is recorded";
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 0) << "no progress is recorded";
   EXPECT_EQ(Engine->FadeTarget, gmIntro);
 }
 
@@ -184,7 +184,7 @@ TEST_F(EpisodeTest, TheStoredSolutionPlaysBackAndFinishingEndsThePlayback) {
   Tick(101);
   Finish(true);
   EXPECT_EQ(Recorder.State(), rsStopped);
-  EXPECT_EQ(Engine->GetProgress(0), 0);
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 0);
 }
 
 TEST_F(EpisodeTest, ALongerProgressFileIsIgnoredAndAShorterOneFillsTheFirstEntries) {
@@ -194,7 +194,7 @@ TEST_F(EpisodeTest, ALongerProgressFileIsIgnoredAndAShorterOneFillsTheFirstEntri
   Write("Test.Progress", std::string("\1\0\0\0", 4));
   LoadEpisode();
   EXPECT_EQ(Progress(), (std::vector<std::int32_t>{1, 0, 0, 0}));
-  Engine->ClearProgress();
+  Engine->Episode.ClearProgress();
   EXPECT_EQ(Read("Test.Progress"), std::string(16, '\0'));
 }
 

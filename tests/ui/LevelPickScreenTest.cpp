@@ -258,9 +258,9 @@ TEST_F(LevelPickScreenTest, AClickIsAPressAndAReleaseOnTheSameButton) {
 }
 
 TEST_F(LevelPickScreenTest, ProgressIsClearedOnlyWhenTheDialogSaysSo) {
-  Engine->SetProgress(0, 2);
-  Engine->SetProgress(7, 1);
-  Engine->SaveProgress();
+  Engine->Episode.SetProgress(0, 2);
+  Engine->Episode.SetProgress(7, 1);
+  Engine->Episode.SaveProgress();
   const std::string saved = Read("Test.Progress");
   int answer = tClearProgressDialog::KeepAnswer;
   tModalContent* shown = nullptr;
@@ -271,20 +271,20 @@ TEST_F(LevelPickScreenTest, ProgressIsClearedOnlyWhenTheDialogSaysSo) {
   Screen.Show(*Engine);
   EXPECT_FALSE(Click(tLevelPickScreen::ClearButton).Hidden);
   EXPECT_EQ(shown, &Screen.ClearDialog());
-  EXPECT_EQ(Engine->GetProgress(0), 2);
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 2);
   EXPECT_EQ(Read("Test.Progress"), saved);
   answer = tClearProgressDialog::ClearAnswer;
   Click(tLevelPickScreen::ClearButton);
-  EXPECT_EQ(Engine->GetProgress(0), 0);
-  EXPECT_EQ(Engine->GetProgress(7), 0);
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 0);
+  EXPECT_EQ(Engine->Episode.GetProgress(7), 0);
   EXPECT_EQ(Read("Test.Progress"), std::string(4 * kEntries, '\0'));
   EXPECT_TRUE(Screen.Shown());
 }
 
 TEST_F(LevelPickScreenTest, HintsNameTheEntryAndItsProgress) {
-  Engine->SetProgress(0, 1);
-  Engine->SetProgress(1, 2);
-  Engine->SetProgress(2, 2);
+  Engine->Episode.SetProgress(0, 1);
+  Engine->Episode.SetProgress(1, 2);
+  Engine->Episode.SetProgress(2, 2);
   Screen.Show(*Engine);
   EXPECT_EQ(Screen.ButtonHint(0), "Alpha\r(Partially Solved)");
   EXPECT_EQ(Screen.ButtonHint(1), "(Solved)") << "an untitled level";
@@ -294,7 +294,7 @@ TEST_F(LevelPickScreenTest, HintsNameTheEntryAndItsProgress) {
 }
 
 TEST_F(LevelPickScreenTest, AHintShowsAfterThePointerRestsHalfASecond) {
-  Engine->SetProgress(2, 2);
+  Engine->Episode.SetProgress(2, 2);
   Screen.Show(*Engine);
   const tPoint at = Centre(2);
   Screen.MouseMove(at.X, at.Y);
@@ -322,8 +322,8 @@ TEST_F(LevelPickScreenTest, AHintShowsAfterThePointerRestsHalfASecond) {
 }
 
 TEST_F(LevelPickScreenTest, ButtonFacesFollowProgressAndPlayability) {
-  Engine->SetProgress(2, 2);
-  Engine->SetProgress(6, 1);
+  Engine->Episode.SetProgress(2, 2);
+  Engine->Episode.SetProgress(6, 1);
   Screen.Show(*Engine);
   Screen.SelectLevel(20);
   const std::uint16_t up = PicturePixel("LevelPickButton.jpg", 36, 35);
@@ -343,14 +343,14 @@ TEST_F(LevelPickScreenTest, ButtonFacesFollowProgressAndPlayability) {
 }
 
 TEST_F(LevelPickScreenTest, BonusFacesComeFromTheirCells) {
-  Engine->SetProgress(55, 1);
+  Engine->Episode.SetProgress(55, 1);
   Screen.Show(*Engine);
   auto cell = [](int n, int column, int row) {
     return PicturePixel("Bonus" + std::to_string(n) + "Button.jpg", column + 36, row + 10);
   };
   EXPECT_EQ(DrawnCentre(54), cell(1, 0, 40)) << "unsolved";
   EXPECT_EQ(DrawnCentre(55), cell(2, 0, 20)) << "partly solved";
-  Engine->SetProgress(55, 2);
+  Engine->Episode.SetProgress(55, 2);
   EXPECT_EQ(DrawnCentre(55), cell(2, 72, 0)) << "solved";
   EXPECT_EQ(DrawnCentre(kMissingBonus), Dimmed(cell(7, 0, 40))) << "no such entry";
 
