@@ -26,8 +26,6 @@ class tSprite;
 // never reads a clock. Everything on the logic side happens inside those two calls.
 class tGameEngine {
  public:
-  static constexpr int ModeStackSize = tModeStack::Size;
-
   tGameEngine();
   ~tGameEngine();
   tGameEngine(const tGameEngine&) = delete;
@@ -84,9 +82,9 @@ class tGameEngine {
   // counters, carried items, the counts of ticks, frames and turns).
   tLevel Level;
   tPlayState& Play() { return Level.Play; }
+  const tPlayState& Play() const { return Level.Play; }
   // The engine's answers to the units; a level of a test can borrow them.
   tPlayOwner& Owner() { return PlayOwner; }
-  const tPlayState& Play() const { return Level.Play; }
   // The last death the units reported, for the death pop-up's picture.
   struct tDeathReport {
     const tUnitClass* Killer = nullptr;
@@ -175,10 +173,10 @@ class tGameEngine {
   std::unique_ptr<tDib16> OwnFrame;
   tDib16* Frame;
   tEnginePlayOwner PlayOwner{*this};
-  friend class tEnginePlayOwner;
 };
 
-// The one engine of the program, set by whoever creates it; units reach the game through it.
+// The one engine of the program, set by whoever creates it. Units do not use it: they
+// reach the engine through their level's owner.
 extern tGameEngine* GameEngine;
 
 }  // namespace qn2

@@ -31,7 +31,8 @@ inline constexpr std::size_t ForceFieldColorCount = ButtonColourCount;
 const std::vector<std::string>& ForceFieldColorNames();
 
 // A level's play state counts the unpressed push buttons of each colour afresh every
-// turn. A force field of a colour is switched off exactly while its count is 0.
+// turn (ButtonsUp); a force field of a colour is switched off exactly while its count is 0.
+
 // Sets every colour's count to 0; run at the start of every turn and every reset.
 void ClearButtonsUp(tPlayState& play);
 // Adds ClearButtonsUp to the cycle procedures (once at start-up).
