@@ -62,7 +62,8 @@ void tMainWindow::RunEngineFrame(std::int32_t periods) {
   try {
     // A level the player solves on its own (--level) starts again instead of being graded
     // against the episode; a recording made of it is still saved.
-    if (Options.LevelFile && Engine->GameMode == gmLevelDone && Recorder.State() == rsIdle) {
+    if (Options.LevelFile && Engine->GameMode == gmLevelDone &&
+        Engine->Play().Recorder.State() == rsIdle) {
       std::cout << "Level solved in " << Engine->Play().TurnCount << " turns" << std::endl;
       Engine->RestartLevel();
     }

@@ -8,7 +8,6 @@
 #include "audio/GameSound.h"
 #include "common/Exception.h"
 #include "common/LastMessage.h"
-#include "data/Recorder.h"
 #include "engine/GameEngine.h"
 #include "engine/units/ForceField.h"
 #include "engine/units/HostileGraphics.h"

@@ -17,8 +17,6 @@ namespace qn2 {
 
 namespace fs = std::filesystem;
 
-tRecorder Recorder;
-
 namespace {
 
 constexpr std::size_t ValueSize = 4;
@@ -67,6 +65,12 @@ void tRecorder::Clear() {
   Pos = 0;
   ValueCount = 0;
   RecState = rsIdle;
+}
+
+void tRecorder::RestorePlace(tRecorderState state, std::int32_t position, std::int32_t count) {
+  RecState = state;
+  Pos = std::clamp(position, 0, RecorderTableSize);
+  ValueCount = std::clamp(count, 0, RecorderTableSize);
 }
 
 void tRecorder::Stop() {

@@ -31,7 +31,8 @@ enum tRecorderState : std::uint8_t {
 
 class tRecorder {
  public:
-  tRecorder() { Clear(); }
+  // Starts cleared: every value 0, idle.
+  tRecorder() = default;
 
   // Forgets everything: every value 0, position and count 0, idle. Called on level load.
   void Clear();
@@ -68,6 +69,9 @@ class tRecorder {
   tRecorderState State() const { return RecState; }
   std::int32_t Position() const { return Pos; }
   std::int32_t Count() const { return ValueCount; }
+  // Puts the recorder back where a snapshot of the play found it. The values stay: while
+  // recording, the ones beyond the count are written again as play goes on.
+  void RestorePlace(tRecorderState state, std::int32_t position, std::int32_t count);
 
  private:
   std::array<std::int32_t, RecorderTableSize> Values{};
@@ -75,9 +79,6 @@ class tRecorder {
   std::int32_t ValueCount = 0;
   tRecorderState RecState = rsIdle;
 };
-
-// The recorder of the whole program.
-extern tRecorder Recorder;
 
 // One recorded decision: the input action number of the chosen direction (0 none, 2 up,
 // 3 down, 4 left, 5 right) times two, plus 1 when the action key was pressed.

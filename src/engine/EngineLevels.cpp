@@ -12,7 +12,7 @@ namespace qn2 {
 
 void tGameEngine::LoadLevel(const std::string& fileName) {
   LevelFileName = fileName;
-  Recorder.Clear();
+  Play().Recorder.Clear();
   LevelLoadProblems.clear();
   LoadLevelFromFile(Level, fileName,
                     [this](const std::string& message) { LevelLoadProblems.push_back(message); });

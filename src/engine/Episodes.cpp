@@ -75,7 +75,7 @@ void tGameEngine::NextUnsolvedEntry() {
 void tGameEngine::StartRecordingSolution() {
   if (GameMode != gmPlaying) return;
   RestartRequested = true;
-  Recorder.StartRecording();
+  Play().Recorder.StartRecording();
 }
 
 void tGameEngine::PlayStoredSolution() {
@@ -83,8 +83,8 @@ void tGameEngine::PlayStoredSolution() {
   const std::string name = StoredSolutionName(LevelFileName);
   if (!PackagedFileExists(name)) return;
   RestartRequested = true;
-  Recorder.LoadFromFile(name);
-  Recorder.StartPlayback();
+  Play().Recorder.LoadFromFile(name);
+  Play().Recorder.StartPlayback();
 }
 
 // --- A finished level
@@ -93,14 +93,14 @@ void tGameEngine::PlayStoredSolution() {
 // While a solution is recorded or played, finishing the level saves or ends it and the
 // level starts again; otherwise the entry's progress rises and the episode moves on.
 void tGameEngine::LevelFinishedStep() {
-  if (Recorder.State() == rsPlaying) {
-    Recorder.Stop();
+  if (Play().Recorder.State() == rsPlaying) {
+    Play().Recorder.Stop();
     RestartLevel();
     return;
   }
-  if (Recorder.State() == rsRecording) {
-    Recorder.SaveToFile(NewSolutionFileName(LevelFileName));
-    Recorder.Stop();
+  if (Play().Recorder.State() == rsRecording) {
+    Play().Recorder.SaveToFile(NewSolutionFileName(LevelFileName));
+    Play().Recorder.Stop();
     RestartLevel();
     return;
   }

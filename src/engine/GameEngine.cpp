@@ -132,7 +132,7 @@ void tGameEngine::GameFrame() {
 // Holding a direction lets the player start its next step before the turn ends, so that
 // walking is continuous. The ghost walks ahead; the real turns follow from OlderInput.
 void tGameEngine::OutOfTurnCheck() {
-  const tRecorderState recording = Recorder.State();
+  const tRecorderState recording = Play().Recorder.State();
   const bool recorderFree = recording == rsIdle || recording == rsStopped;
   if (!recorderFree || Play().Clock.OOTStepActive || !AnyDirectionPressed(LiveInput) ||
       OOTPlayer == nullptr) {
@@ -329,7 +329,7 @@ void tGameEngine::SetGameMode(tGameMode mode) {
       break;
     case gmDead:
       Sound().StopMusic();
-      if (Recorder.State() == rsPlaying) Recorder.Stop();
+      if (Play().Recorder.State() == rsPlaying) Play().Recorder.Stop();
       DeadTicks = 0;
       break;
     case gmLevelDone:

@@ -55,7 +55,6 @@ class EngineTest : public ::testing::Test {
     Previous = std::filesystem::current_path();
     std::filesystem::current_path(Scratch.path());
     CycleProcedures.Clear();
-    Recorder.Clear();
     Settings = tSettings();
     for (const char* picture : {"Tiles.bmp", "Over.bmp", "Back.bmp"}) Write(picture, TinyBitmap());
     Engine = std::make_unique<tGameEngine>();

@@ -279,7 +279,7 @@ TEST_F(OutOfTurnTest, NoEarlyStepBeforeThirtyPercentOrWhileAUnitHoldsTheTurn) {
 }
 
 TEST_F(OutOfTurnTest, NoEarlyStepWhileASolutionIsRecordedOrPlayed) {
-  Recorder.StartRecording();
+  State().Recorder.StartRecording();
   PressRightAt(6);
   EXPECT_FALSE(Engine->Play().Clock.OOTStepActive);
 }
@@ -287,7 +287,7 @@ TEST_F(OutOfTurnTest, NoEarlyStepWhileASolutionIsRecordedOrPlayed) {
 TEST_F(EngineTickTest, TypingTheRecordingCodeRestartsTheLevelRecording) {
   StartPlaying("One.map");
   for (char c : std::string("TarnwickHolm")) Engine->LiveInput.CharTyped(c);
-  EXPECT_EQ(Recorder.State(), rsRecording);
+  EXPECT_EQ(State().Recorder.State(), rsRecording);
   EXPECT_TRUE(Engine->RestartRequested);
   Tick();
   EXPECT_FALSE(Engine->RestartRequested);
@@ -298,7 +298,7 @@ TEST_F(EngineTickTest, TypingTheRecordingCodeRestartsTheLevelRecording) {
 TEST_F(EngineTickTest, TheTypedCodesDoNothingOutsidePlay) {
   Engine->LoadLevel("One.map");
   for (char c : std::string("tarnwickholm")) Engine->LiveInput.CharTyped(c);
-  EXPECT_EQ(Recorder.State(), rsIdle);
+  EXPECT_EQ(State().Recorder.State(), rsIdle);
   EXPECT_FALSE(Engine->RestartRequested);
 }
 

@@ -158,12 +158,12 @@ TEST_F(EpisodeTest, FinishingWhileRecordingSavesTheSolutionAndRestarts) {
   LoadEpisode();
   Engine->GoToEntry(0);
   Tick(101);
-  Recorder.StartRecording();
-  Recorder.RecordValue(11);
-  Recorder.RecordValue(4);
+  State().Recorder.StartRecording();
+  State().Recorder.RecordValue(11);
+  State().Recorder.RecordValue(4);
   Finish(true);
   EXPECT_EQ(Read("A.Solution"), std::string("MorvRecord\2\0\0\0\x0B\0\0\0\4\0\0\0", 22));
-  EXPECT_EQ(Recorder.State(), rsStopped);
+  EXPECT_EQ(State().Recorder.State(), rsStopped);
   EXPECT_EQ(Engine->Episode.GetProgress(0), 0) << "no progress is recorded";
   EXPECT_EQ(Engine->FadeTarget, gmIntro);
 }
@@ -173,17 +173,17 @@ TEST_F(EpisodeTest, TheStoredSolutionPlaysBackAndFinishingEndsThePlayback) {
   Engine->GoToEntry(0);
   Tick(101);
   for (char c : std::string("fenlark")) Engine->LiveInput.CharTyped(c);
-  EXPECT_EQ(Recorder.State(), rsIdle) << "no stored solution yet";
+  EXPECT_EQ(State().Recorder.State(), rsIdle) << "no stored solution yet";
   std::filesystem::create_directory(Scratch / "Solutions");
   Write("Solutions/A.Solution", std::string("MorvRecord\1\0\0\0\x0B\0\0\0", 18));
   for (char c : std::string("fenlark")) Engine->LiveInput.CharTyped(c);
-  EXPECT_EQ(Recorder.State(), rsPlaying);
-  EXPECT_EQ(Recorder.PlayBackValue(), 11);
+  EXPECT_EQ(State().Recorder.State(), rsPlaying);
+  EXPECT_EQ(State().Recorder.PlayBackValue(), 11);
   Tick();
   DrawFade();
   Tick(101);
   Finish(true);
-  EXPECT_EQ(Recorder.State(), rsStopped);
+  EXPECT_EQ(State().Recorder.State(), rsStopped);
   EXPECT_EQ(Engine->Episode.GetProgress(0), 0);
 }
 

@@ -376,19 +376,19 @@ TEST_F(InfoPlayTest, AMissingPictureFiresSilentlyAndComesBackAfterARestart) {
 
 TEST_F(InfoPlayTest, NoHintsWhileASolutionIsRecordedOrPlayedBack) {
   Play(0, 0, "", Block("Info", 0, 0, {"ImageName = Hint1.jpg"}));
-  Recorder.StartRecording();
+  State().Recorder.StartRecording();
   PlayTurn(3);
   EXPECT_TRUE(Display.Shown.empty());
   EXPECT_FALSE(Info()->Triggered);
   EXPECT_FALSE(Info()->Dead);
 
-  Recorder.StartPlayback();
+  State().Recorder.StartPlayback();
   PlayTurn(3);
   EXPECT_TRUE(Display.Shown.empty());
   EXPECT_FALSE(Info()->Dead);
 
-  Recorder.Stop();
-  ASSERT_EQ(Recorder.State(), rsStopped);
+  State().Recorder.Stop();
+  ASSERT_EQ(State().Recorder.State(), rsStopped);
   PlayTurn();
   EXPECT_EQ(Display.Shown.size(), 1u) << "a stopped recorder no longer holds hints back";
 }

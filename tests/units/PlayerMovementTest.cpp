@@ -200,7 +200,7 @@ TEST_F(PlayerMovementTest, TheActionKeyPutsTheOldestCarriedItemDownOnThePlayersC
 
 TEST_F(PlayerMovementTest, ARecordedTurnStoresTheDirectionTimesTwoPlusTheActionFlag) {
   StartOn({"..@.."});
-  Recorder.StartRecording();
+  State().Recorder.StartRecording();
   Press(vk::Left);
   Press(vk::Space);
   TickToTurnBoundary();
@@ -210,27 +210,27 @@ TEST_F(PlayerMovementTest, ARecordedTurnStoresTheDirectionTimesTwoPlusTheActionF
   Press(vk::Right);
   TickToTurnBoundary();
   Release(vk::Right);
-  ASSERT_EQ(Recorder.Count(), 3);
-  Recorder.StartPlayback();
-  EXPECT_EQ(Recorder.PlayBackValue(), 9) << "left (4) with the action flag";
-  EXPECT_EQ(Recorder.PlayBackValue(), 0);
-  EXPECT_EQ(Recorder.PlayBackValue(), 10);
-  Recorder.Clear();
+  ASSERT_EQ(State().Recorder.Count(), 3);
+  State().Recorder.StartPlayback();
+  EXPECT_EQ(State().Recorder.PlayBackValue(), 9) << "left (4) with the action flag";
+  EXPECT_EQ(State().Recorder.PlayBackValue(), 0);
+  EXPECT_EQ(State().Recorder.PlayBackValue(), 10);
+  State().Recorder.Clear();
 }
 
 TEST_F(PlayerMovementTest, APlayedBackSolutionStepsThePlayerWhateverTheKeys) {
   StartOn({"..@.."});
   tTestItem* item = CarriedItem();
-  Recorder.StartRecording();
+  State().Recorder.StartRecording();
   for (std::int32_t code : {EncodeDecision(iaRight, false), EncodeDecision(iaDown, true),
                             EncodeDecision(iaNone, false), EncodeDecision(iaAction, false)})
-    Recorder.RecordValue(code);
-  Recorder.StartPlayback();
+    State().Recorder.RecordValue(code);
+  State().Recorder.StartPlayback();
   EXPECT_EQ(Walk("LLLL"), "RD..");
   EXPECT_FALSE(item->Carried);
   EXPECT_EQ(item->GridX, 3);
   EXPECT_EQ(item->GridY, 0);
-  Recorder.Clear();
+  State().Recorder.Clear();
 }
 
 }  // namespace

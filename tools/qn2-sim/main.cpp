@@ -40,9 +40,9 @@ void MountGameFiles(const tSimOptions& options) {
 
 // The decisions reach the player exactly as a stored solution's do: through the recorder
 // playing back, so the early step of the live game is off.
-void PlayDecisions(const tSimOptions& options) {
+void PlayDecisions(tRecorder& recorder, const tSimOptions& options) {
   if (options.SolutionFile) {
-    Recorder.LoadFromFile(*options.SolutionFile);
+    recorder.LoadFromFile(*options.SolutionFile);
   } else if (options.Moves) {
     const std::vector<int> decisions = DecisionsFromMoves(*options.Moves);
     tMemoryStream stream;
@@ -51,11 +51,11 @@ void PlayDecisions(const tSimOptions& options) {
     stream.WriteBuffer(&count, 4);
     for (std::int32_t value : decisions) stream.WriteBuffer(&value, 4);
     stream.SetPosition(0);
-    Recorder.LoadFromStream(stream);
+    recorder.LoadFromStream(stream);
   } else {
     return;
   }
-  Recorder.StartPlayback();
+  recorder.StartPlayback();
 }
 
 std::string Cell(const tUnit* unit) {
@@ -159,7 +159,7 @@ int Run(const tSimOptions& options) {
     return 2;
   }
   if (options.Screenshot) return Screenshot(engine, *options.Screenshot);
-  PlayDecisions(options);
+  PlayDecisions(engine.Play().Recorder, options);
   const tOutcome outcome = Play(engine, options);
   Report(engine, outcome);
   GameEngine = nullptr;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "data/Recorder.h"
 #include "engine/board/CarriedItems.h"
 
 namespace qn2 {
@@ -111,6 +112,8 @@ struct tPlayState {
   std::int32_t TickCount = 0;
   std::int32_t TurnCount = 0;
   std::int32_t FrameCount = 0;
+  // The player's decisions of this attempt, recorded or played back.
+  tRecorder Recorder;
   // Who runs the level; none for a level on its own.
   tPlayOwner* Owner = nullptr;
 };

@@ -77,8 +77,8 @@ void tActualPlayer::TakeTurn() {
 }
 
 void tActualPlayer::ReadDecision(std::int32_t& action, bool& drop) {
-  if (Recorder.State() == rsPlaying) {
-    const std::int32_t code = Recorder.PlayBackValue();
+  if (Play().Recorder.State() == rsPlaying) {
+    const std::int32_t code = Play().Recorder.PlayBackValue();
     action = DecodedDirection(code);
     drop = DecodedActionFlag(code);
     return;
@@ -86,7 +86,8 @@ void tActualPlayer::ReadDecision(std::int32_t& action, bool& drop) {
   const tInputDevice* input = CurrentInput();
   drop = input != nullptr && (input->WasPressed(iaAction) || input->WasPressed(iaSelect));
   action = ChooseDirectionAction();
-  if (Recorder.State() == rsRecording) Recorder.RecordValue(EncodeDecision(action, drop));
+  if (Play().Recorder.State() == rsRecording)
+    Play().Recorder.RecordValue(EncodeDecision(action, drop));
 }
 
 void tActualPlayer::DropOldestItem() {

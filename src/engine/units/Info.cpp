@@ -85,7 +85,7 @@ void tInfo::DrawAtInitialPosition() {
 void tInfo::TakeTurn() {
   if (PopupOnce && PoppedUp) return;
   // Hints would stop a recording or its playback with a window.
-  if (Recorder.State() == rsRecording || Recorder.State() == rsPlaying) return;
+  if (Play().Recorder.State() == rsRecording || Play().Recorder.State() == rsPlaying) return;
 
   if (Triggered && DelayLeft > 0) --DelayLeft;
 
