@@ -32,6 +32,7 @@ class tSnapshotStream {
   }
 
   std::size_t Size() const { return Bytes.size(); }
+  const std::vector<std::uint8_t>& Data() const { return Bytes; }
   std::size_t Position() const { return ReadPos; }
   void Rewind() { ReadPos = 0; }
 

@@ -20,6 +20,7 @@
 namespace qn2 {
 
 class tSprite;
+class tStateIo;
 
 // The one object that runs the game. Whoever owns it (the main window, a test, the
 // simulator) calls Update once per engine tick and DrawFrame once per frame; the engine
@@ -144,6 +145,13 @@ class tGameEngine {
   void ResetLevel(bool withFade);
   void RestartLevel();
 
+  // --- Snapshots of the play -------------------------------------------------------------
+  // The level's state in play and the engine's own part of it (the mode of play, the input
+  // of the last turns, the early-step ghost), at any tick of play. Loading a snapshot puts
+  // the play back so that the same input plays on exactly as it did from there.
+  void SaveState(tSnapshotStream& stream);
+  void LoadState(tSnapshotStream& stream);
+
   // --- Episodes -----------------------------------------------------------------------------
   void LoadEpisode(const std::string& setFileName);
   void StartEntry(const tSetEntry& entry);
@@ -168,6 +176,8 @@ class tGameEngine {
   void ActOnFinishedWarp();
   void FadeStep();
   void IntroReveal();
+  // The engine's own fields of a snapshot, after the level's.
+  void EngineStateFields(tStateIo& io);
 
   tModeStack ModeStack;
   std::unique_ptr<tDib16> OwnFrame;

@@ -112,6 +112,26 @@ void tInputDevice::CopyFrom(const tInputDevice& other) {
   AnyKey = other.AnyKey;
 }
 
+tInputDevice::tLatches tInputDevice::Latches() const {
+  tLatches latches;
+  for (std::size_t i = 0; i < Actions.size(); ++i) {
+    latches.Held[i] = Actions[i].Held;
+    latches.Pressed[i] = Actions[i].Pressed;
+  }
+  latches.LastAction = LastAction;
+  latches.AnyKey = AnyKey;
+  return latches;
+}
+
+void tInputDevice::SetLatches(const tLatches& latches) {
+  for (std::size_t i = 0; i < Actions.size(); ++i) {
+    Actions[i].Held = latches.Held[i];
+    Actions[i].Pressed = latches.Pressed[i];
+  }
+  LastAction = latches.LastAction;
+  AnyKey = latches.AnyKey;
+}
+
 void tInputDevice::Resync(const tKeyStateSource& keys) {
   for (tActionEntry& e : Actions) {
     e.Pressed = false;

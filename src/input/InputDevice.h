@@ -115,6 +115,17 @@ class tInputDevice {
   // of this device stay as they are.
   void CopyFrom(const tInputDevice& other);
 
+  // The held and pressed state of every action with LastAction and AnyKey, without the
+  // keys bound: what a snapshot of the play keeps of a device.
+  struct tLatches {
+    std::array<bool, InputActionCount> Held{};
+    std::array<bool, InputActionCount> Pressed{};
+    tInputAction LastAction = iaNone;
+    bool AnyKey = false;
+  };
+  tLatches Latches() const;
+  void SetLatches(const tLatches& latches);
+
   // Forgets every latch and reads the held states back from the keys as they are now
   // (after the window was inactive, keys may have come up unseen). AnyKey stays.
   void Resync(const tKeyStateSource& keys);

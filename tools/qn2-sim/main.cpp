@@ -6,13 +6,13 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "BlankPictures.h"
 #include "SimOptions.h"
 #include "common/Exception.h"
 #include "data/LevelFile.h"
 #include "data/MemoryStream.h"
 #include "data/PackageFiles.h"
 #include "data/Recorder.h"
+#include "engine/BlankPictures.h"
 #include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
 #include "engine/PackagePictures.h"

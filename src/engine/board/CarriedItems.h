@@ -6,6 +6,7 @@
 namespace qn2 {
 
 class tUnit;
+class tStateIo;
 
 // The keys and cherry bombs the player holds: at most three, first in first out.
 // The queue does not own its units.
@@ -24,6 +25,9 @@ class tCarriedQueue {
 
   std::size_t Size() const { return Count; }
   tUnit* Item(std::size_t index) const { return index < Count ? Items[index] : nullptr; }
+
+  // The queue in a snapshot of the play.
+  void StateFields(tStateIo& io);
 
  private:
   std::array<tUnit*, Capacity> Items{};

@@ -87,6 +87,16 @@ class tLevel {
   // Sets the water colour table from WaterTint.
   void ApplyWaterTint() const;
 
+  // --- Snapshots of the play -------------------------------------------------------------
+  // Writes the level's state in play: its play state, the reserved cells, every unit's
+  // state in list order and the indexes over them. The cells and the level's look are not
+  // written: play never changes them.
+  void SaveState(tSnapshotStream& stream);
+  // Puts back the state a snapshot of this level holds. Units the snapshot knows are
+  // found again by serial number, units created since are freed and units freed since
+  // are made again; every reference between units is restored.
+  void LoadState(tSnapshotStream& stream);
+
   // --- Drawing into the current surface ----------------------------------------------
   void DrawUnits();
   void DrawUnitsAtStart();

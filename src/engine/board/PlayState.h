@@ -11,6 +11,7 @@ namespace qn2 {
 class tUnit;
 class tUnitClass;
 class tInputDevice;
+class tStateIo;
 
 // The turn clock every unit reads, and the state of the out-of-turn step.
 struct tTurnClock {
@@ -116,6 +117,10 @@ struct tPlayState {
   tRecorder Recorder;
   // Who runs the level; none for a level on its own.
   tPlayOwner* Owner = nullptr;
+
+  // Everything above but the owner and the ghost the clock points to, in a snapshot of the
+  // play. The recorder keeps its values; the snapshot holds where it stands.
+  void StateFields(tStateIo& io);
 };
 
 }  // namespace qn2

@@ -6,6 +6,7 @@
 #include "engine/board/CarriedItems.h"
 #include "engine/board/Level.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 
 namespace qn2 {
 
@@ -106,6 +107,32 @@ void tUnit::LoadState(tSnapshotStream& stream) {
   Sprite = stream.Read<tSprite*>();
   X = SavedX;
   Y = SavedY;
+}
+
+void tUnit::StateFields(tStateIo& io) {
+  io.Field(InitialX);
+  io.Field(InitialY);
+  io.Field(InitialDirection);
+  io.Field(Present);
+  io.Field(SavedX);
+  io.Field(SavedY);
+  io.Field(ReservesCell);
+  io.Field(Carried);
+  io.Field(Moving);
+  io.Field(QuietWhenStill);
+  io.Field(X);
+  io.Field(Y);
+  io.Field(GridX);
+  io.Field(GridY);
+  io.Field(StepX);
+  io.Field(StepY);
+  io.Field(TargetX);
+  io.Field(TargetY);
+  io.Field(Direction);
+  io.Field(Layer);
+  io.Field(Dead);
+  io.Field(Temporary);
+  io.Field(Sprite);
 }
 
 bool tUnit::IsBlocked(int x, int y) const {

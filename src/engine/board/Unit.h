@@ -14,6 +14,7 @@ class tLevel;
 struct tPlayState;
 class tPlayOwner;
 class tSprite;
+class tStateIo;
 
 // The base of everything on the board apart from tiles. The level drives units through
 // the virtual operations; units move with the movement primitives below, one cell per
@@ -85,6 +86,12 @@ class tUnit : public tPersistent {
   virtual void UnmuteSounds() {}
   virtual void SaveState(tSnapshotStream& stream);
   virtual void LoadState(tSnapshotStream& stream);
+  // Every field that play changes, for a snapshot of the whole level: the class's own after
+  // its base class's. Derived classes with state of their own extend it.
+  virtual void StateFields(tStateIo& io);
+  // Called on every unit once a level snapshot has been put back, for what lives outside
+  // the unit (a sound that should or should not be playing).
+  virtual void StateRestored() {}
 
   // --- Movement primitives -----------------------------------------------------
   // Outside the board, or a solid cell.

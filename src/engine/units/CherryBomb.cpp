@@ -7,6 +7,7 @@
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/board/CarriedItems.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/Dirt.h"
 #include "engine/units/Explosion.h"
@@ -216,6 +217,27 @@ void tCherryBomb::LoadState(tSnapshotStream& stream) {
   Fuse = stream.Read<std::int32_t>();
   Sprite = stream.Read<tSprite*>();
   BlastFrame = stream.Read<std::int32_t>();
+}
+
+void tCherryBomb::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(Fuse);
+  io.Field(FuseFrame);
+  io.Field(FlashCount);
+  io.Field(BlastFrame);
+  io.Field(BlastTurns);
+  io.Field(BombState);
+}
+
+// After a snapshot is put back the fuse sound plays exactly while the fuse burns.
+void tCherryBomb::StateRestored() {
+  if (BombState != bsLit && BombState != bsFuseNearlyOut) {
+    StopFuseSound();
+    return;
+  }
+  if (FuseChannel == -1) FuseChannel = Sound().PlaySample(samples::CherryBombFuse);
+  if (BombState == bsFuseNearlyOut && FuseChannel != -1)
+    Sound().SetChannelVolume(FuseChannel, Fuse % 2 != 0 ? FlickerVolume : 0);
 }
 
 }  // namespace qn2

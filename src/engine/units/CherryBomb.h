@@ -6,6 +6,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 // A cherry bomb lies until the player picks it up; dropped, its fuse burns for 20 turns,
 // then it explodes and its blast takes everything around it, diagonals included: the
 // player dies, boulders, dirt, spiders and snakes blow up, and other bombs go off too.
@@ -22,6 +24,8 @@ class tCherryBomb : public tPlayerAwareUnit {
   static constexpr std::int32_t FuseTurns = 20;
 
   tCherryBomb();
+  void StateFields(tStateIo& io) override;
+  void StateRestored() override;
   ~tCherryBomb() override;
 
   std::int32_t Fuse = FuseTurns;  // turns left on the fuse

@@ -6,6 +6,7 @@
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
 
@@ -86,6 +87,12 @@ void tExit::Move() {
 
 tSprite* ExitIcon() {
   return ExitPicture(tExitKind::ExitDoor, 0);
+}
+
+void tExit::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(OpenTurns);
+  io.Field(Opening);
 }
 
 }  // namespace qn2

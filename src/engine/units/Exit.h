@@ -8,6 +8,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 class tSprite;
 
 enum class tExitKind : std::uint8_t {
@@ -31,6 +33,7 @@ class tExit : public tPlayerAwareUnit {
   static constexpr std::int32_t OpeningTurns = 2;
 
   tExit();
+  void StateFields(tStateIo& io) override;
 
   static const tPropertyList& Properties();
   const tPropertyList& PublishedProperties() const override { return Properties(); }

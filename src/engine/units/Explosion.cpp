@@ -5,6 +5,7 @@
 #include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/board/Level.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/HostileGraphics.h"
 
 namespace qn2 {
@@ -65,6 +66,12 @@ void ExplodeUnit(tUnit* unit) {
   auto explosion = std::make_unique<tExplosion1>();
   explosion->Attach(unit);
   unit->Level->AddUnit(std::move(explosion));
+}
+
+void tExplosion1::StateFields(tStateIo& io) {
+  tUnit::StateFields(io);
+  io.Field(ExplosionFrame);
+  io.UnitRef(AttachedTo);
 }
 
 }  // namespace qn2

@@ -6,6 +6,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 // The burst left by a trapped spider and by everything a blast catches. An explosion
 // attached to a unit sits on it and removes it at the next turn, while the burst plays on
 // for 27 frames.
@@ -13,6 +15,7 @@ class tExplosion1 : public tUnit {
   QN2_UNIT_CLASS(tExplosion1)
  public:
   tExplosion1();
+  void StateFields(tStateIo& io) override;
 
   std::int32_t ExplosionFrame = 0;
   tUnit* AttachedTo = nullptr;  // not owned

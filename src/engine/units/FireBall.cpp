@@ -3,6 +3,7 @@
 #include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/HostileGraphics.h"
 #include "engine/units/Player.h"
 #include "engine/units/Snake.h"
@@ -40,6 +41,12 @@ void tFireBall::DeathAnimMove() {
     Y = player->Y;
     Sound().PlaySample(samples::Fireball);
   }
+}
+
+void tFireBall::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(Hit);
+  io.Field(HitTime);
 }
 
 }  // namespace qn2

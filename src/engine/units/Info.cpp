@@ -6,6 +6,7 @@
 #include "data/Recorder.h"
 #include "engine/board/Board.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/HintDisplay.h"
 #include "engine/units/Player.h"
 #include "render/DibRegistry.h"
@@ -114,6 +115,13 @@ void tInfo::Fire() {
   const tPoint anchor{CellSize * GridX + CellSize / 2 + PlayAreaOffset,
                       CellSize * GridY + CellSize / 2};
   HintDisplay->ShowHint(ImageName, anchor, CaptionYOffset, Caption);
+}
+
+void tInfo::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(Triggered);
+  io.Field(DelayLeft);
+  io.Field(PoppedUp);
 }
 
 }  // namespace qn2

@@ -9,6 +9,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 class tSprite;
 
 // An invisible marker that shows a hint picture with a caption during play. It fires when
@@ -21,6 +23,7 @@ class tInfo : public tPlayerAwareUnit {
 
  public:
   tInfo();
+  void StateFields(tStateIo& io) override;
 
   static const tPropertyList& Properties();
   const tPropertyList& PublishedProperties() const override { return Properties(); }

@@ -6,6 +6,7 @@
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
 
@@ -71,6 +72,11 @@ void tJewel::Move() {
 
 tSprite* JewelIcon() {
   return SpinPicture(tJewelKind::Magenta_100, 5);
+}
+
+void tJewel::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(SpinFrame);
 }
 
 }  // namespace qn2

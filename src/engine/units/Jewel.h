@@ -8,6 +8,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 class tSprite;
 
 enum class tJewelKind : std::uint8_t {
@@ -30,6 +32,7 @@ class tJewel : public tPlayerAwareUnit {
 
  public:
   tJewel();
+  void StateFields(tStateIo& io) override;
 
   static const tPropertyList& Properties();
   const tPropertyList& PublishedProperties() const override { return Properties(); }

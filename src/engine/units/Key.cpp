@@ -4,6 +4,7 @@
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Player.h"
 #include "engine/units/TerrainGraphics.h"
 
@@ -39,6 +40,11 @@ void tKey::Move() {
 
 tSprite* KeyIcon() {
   return &TerrainSprites().KeySpin[0];
+}
+
+void tKey::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(SpinFrame);
 }
 
 }  // namespace qn2

@@ -6,6 +6,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 class tSprite;
 
 // A spinning key. Every key of a level counts into KeysInLevel when reset and into
@@ -18,6 +20,7 @@ class tKey : public tPlayerAwareUnit {
   static constexpr std::int32_t LastSpinStep = 93;  // three game frames per picture
 
   tKey();
+  void StateFields(tStateIo& io) override;
 
   std::int32_t SpinFrame = 0;  // 0..93
 

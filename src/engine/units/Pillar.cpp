@@ -7,6 +7,7 @@
 #include "common/Rounding.h"
 #include "engine/board/Level.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/Player.h"
 #include "engine/units/SeekerDroid.h"
@@ -92,6 +93,13 @@ void tPillar::Move() {
 
 tSprite* PillarIcon() {
   return PillarPicture(tTerrainSprites::PillarFrames - 1);
+}
+
+void tPillar::StateFields(tStateIo& io) {
+  tUnit::StateFields(io);
+  io.Field(Occupied);
+  io.Field(Risen);
+  io.Field(Height);
 }
 
 }  // namespace qn2

@@ -6,6 +6,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 class tSprite;
 
 // A flat pillar in the floor that rises behind whatever heavy thing (the player, a boulder,
@@ -21,6 +23,7 @@ class tPillar : public tUnit {
   static constexpr float HighFrom = 4.0f;
 
   tPillar();
+  void StateFields(tStateIo& io) override;
 
   bool Occupied = false;  // something stood on the pillar at the last BeginTurn
   bool Risen = false;     // the pillar has started to rise

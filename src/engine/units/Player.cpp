@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Rounding.h"
+#include "engine/board/StateIo.h"
 
 namespace qn2 {
 
@@ -123,6 +124,21 @@ void tPlayer::StepFor(std::int32_t action, bool push) {
     }
   }
   if (!Moved) Direction = facing;
+}
+
+void tPlayer::StateFields(tStateIo& io) {
+  tUnit::StateFields(io);
+  io.Field(WarpInTurns);
+  io.Field(BeenTo);
+  io.Field(WalkPhase);
+  io.Field(DeathFrame);
+  io.Field(DeathKind);
+  io.Field(MoveCount);
+  io.Field(Moved);
+  io.Field(PlayerState);
+  io.Field(Killer);
+  io.Field(IdleVariant);
+  io.Field(IdleCountdown);
 }
 
 }  // namespace qn2

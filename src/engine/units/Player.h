@@ -11,6 +11,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 enum class tPlayerState : std::uint8_t { psGone = 0, psDying = 1, psWarpingIn = 2, psPlaying = 3 };
 
 // The direction a move action walks in: iaUp, iaRight, iaDown, iaLeft; none for any other
@@ -25,6 +27,7 @@ std::int32_t WalkFrameAt(float f);
 class tPlayer : public tUnit {
  public:
   tPlayer() = default;
+  void StateFields(tStateIo& io) override;
 
   std::int32_t WarpInTurns = 0;
   std::array<bool, BoardColumns * BoardRows> BeenTo{};  // index x * 15 + y

@@ -8,6 +8,7 @@
 #include "common/LookRandom.h"
 #include "common/Rounding.h"
 #include "engine/board/Board.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/HostileGraphics.h"
 #include "engine/units/Player.h"
 #include "render/Dib16.h"
@@ -131,6 +132,13 @@ void tSeekerDroid::DrawBolt(float fromX, float fromY, float toX, float toY) {
     const int width = LookRandom.Below(2) + 1;
     WideLine(dib, dib.PenPos.X, dib.PenPos.Y, ScreenX(x), ScreenY(y), width);
   }
+}
+
+void tSeekerDroid::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(Glow);
+  io.Field(Zapping);
+  io.Field(ZapFrames);
 }
 
 }  // namespace qn2

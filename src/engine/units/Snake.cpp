@@ -7,6 +7,7 @@
 #include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/FireBall.h"
 #include "engine/units/HostileGraphics.h"
 #include "engine/units/Player.h"
@@ -63,6 +64,13 @@ void tSnake::TakeTurn() {
   Level->AddUnit(std::move(shot));
   // From now on the engine runs the death animation pass instead of the move pass.
   Owner().FatalStrikeStarted();
+}
+
+void tSnake::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(AnimPos);
+  io.Field(AnimStep);
+  io.Field(FacingLeft);
 }
 
 }  // namespace qn2

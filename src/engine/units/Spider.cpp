@@ -8,6 +8,7 @@
 #include "audio/SoundPort.h"
 #include "common/Rounding.h"
 #include "engine/board/PlayState.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/CherryBomb.h"
 #include "engine/units/Explosion.h"
@@ -233,6 +234,14 @@ void tSpider::LoadState(tSnapshotStream& stream) {
   MunchDelay = stream.Read<std::int32_t>();
   TurnBudget = stream.Read<std::int32_t>();
   Patience = stream.Read<std::int32_t>();
+}
+
+void tSpider::StateFields(tStateIo& io) {
+  tPlayerAwareUnit::StateFields(io);
+  io.Field(SpiderState);
+  io.Field(Patience);
+  io.Field(MunchDelay);
+  io.Field(TurnBudget);
 }
 
 }  // namespace qn2

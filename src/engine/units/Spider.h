@@ -8,6 +8,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 // Which hand a spider keeps on the wall.
 enum class tWallFollowing : std::uint8_t { LeftWall = 0, RightWall = 1 };
 
@@ -28,6 +30,7 @@ class tSpider : public tPlayerAwareUnit {
   static constexpr std::uint8_t ssGone = 6;
 
   tSpider();
+  void StateFields(tStateIo& io) override;
 
   // Published: InitialX, InitialY, InitialDirection and WallFollowing.
   static const tPropertyList& Properties();

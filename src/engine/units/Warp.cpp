@@ -3,6 +3,7 @@
 #include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "engine/board/Level.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/PlayerGraphics.h"
 
 namespace qn2 {
@@ -40,6 +41,12 @@ void tResetWarp::ResetWarpStep() {
   if (WarpFrame > VanishFrame && Level != nullptr && Level->Player != nullptr)
     Level->Player->Sprite = nullptr;
   if (WarpFrame > LastWarpFrame) Owner().ResetWarpFinished();
+}
+
+void tWarp::StateFields(tStateIo& io) {
+  tUnit::StateFields(io);
+  io.Field(WarpFrame);
+  io.Field(Reverse);
 }
 
 }  // namespace qn2

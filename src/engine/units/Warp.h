@@ -6,12 +6,15 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 // The teleport shimmer over the player's start cell when a level starts: 70 frames, the
 // character appears under it. While it plays the player takes no early steps.
 class tWarp : public tUnit {
   QN2_UNIT_CLASS(tWarp)
  public:
   tWarp();
+  void StateFields(tStateIo& io) override;
 
   std::int32_t WarpFrame = 0;  // frames shown so far
   bool Reverse = false;        // played backwards: the character is taken away

@@ -8,6 +8,7 @@
 #include "data/ConfigFile.h"
 #include "engine/board/Board.h"
 #include "engine/board/Level.h"
+#include "engine/board/StateIo.h"
 #include "engine/units/Boulder.h"
 #include "engine/units/TerrainGraphics.h"
 #include "render/ColourTables.h"
@@ -316,6 +317,12 @@ void tWater::LoadState(tSnapshotStream& stream) {
 
 tSprite* WaterIcon() {
   return &TerrainSprites().WaterIcon;
+}
+
+void tWater::StateFields(tStateIo& io) {
+  tUnit::StateFields(io);
+  io.Field(Filled);
+  io.Field(Edge);
 }
 
 }  // namespace qn2

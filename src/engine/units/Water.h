@@ -11,6 +11,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 class tSprite;
 struct tPicture;
 
@@ -54,6 +56,7 @@ class tWater : public tUnit {
   static constexpr std::int32_t CellPixels = 32;
 
   tWater();
+  void StateFields(tStateIo& io) override;
   ~tWater() override;
 
   static const tPropertyList& Properties();

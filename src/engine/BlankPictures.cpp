@@ -1,10 +1,10 @@
-#include "BlankPictures.h"
+#include "engine/BlankPictures.h"
 
 #include <cstdio>
 
 #include <jpeglib.h>
 
-namespace qn2::sim {
+namespace qn2 {
 
 namespace {
 
@@ -60,4 +60,4 @@ std::optional<std::vector<std::uint8_t>> tBlankPictures::ReadFile(const std::str
   return IsBitmapName(name) ? BlankBitmap() : BlankJpeg();
 }
 
-}  // namespace qn2::sim
+}  // namespace qn2

@@ -2,7 +2,7 @@
 
 #include "render/PictureSource.h"
 
-namespace qn2::sim {
+namespace qn2 {
 
 // The game's pictures when they can be had, and a small blank picture of the right kind
 // (bitmap or JPEG, by the name's extension) when they cannot: the simulator draws
@@ -16,4 +16,4 @@ class tBlankPictures : public tPictureFiles {
   tPictureFiles& Real;
 };
 
-}  // namespace qn2::sim
+}  // namespace qn2
