@@ -21,16 +21,14 @@
 #include "engine/units/Snake.h"
 #include "engine/units/Spider.h"
 #include "engine/units/Water.h"
+#include "support/BoardLevelFile.h"
 #include "support/SoundLog.h"
 
 namespace qn2::testing {
 
-// A level played through the engine with the real player, drawn as rows of characters:
-//   '#' wall, '.' floor, 'P' player, 'S' snake, 'B' boulder, 'R' dirt (rubble),
-//   'W' water, 'F' force field (blue), 'u' blue push button, 'C' cherry bomb,
-//   'D' seeker droid, and spiders keeping their left hand on the wall, facing
-//   '^' up, '>' right, 'v' down, '<' left.
-// Rows not given are floor. Further unit blocks can be added as text.
+// A level played through the engine with the real player, drawn as a text board (see
+// support/TextBoard.h); its units go into the level file as blocks. Further unit blocks can
+// be added as text.
 class HostileTest : public EngineTest {
  protected:
   void SetUp() override {
@@ -56,88 +54,16 @@ class HostileTest : public EngineTest {
     CycleProcedures.Clear();
   }
 
-  static std::vector<std::string> Block(const std::string& name, int x, int y,
-                                        const std::vector<std::string>& properties = {}) {
-    std::vector<std::string> lines{"Begin " + name, "   InitialX = " + std::to_string(x),
-                                   "   InitialY = " + std::to_string(y)};
-    for (const std::string& p : properties) lines.push_back("   " + p);
-    lines.push_back("End " + name);
-    return lines;
-  }
   static std::vector<std::string> SpiderBlock(int x, int y, const std::string& facing,
                                               const std::string& wall) {
-    return Block("Spider", x, y, {"InitialDirection = " + facing, "WallFollowing = " + wall});
+    return UnitBlock("Spider", x, y, {"InitialDirection = " + facing, "WallFollowing = " + wall});
   }
 
   // Writes the level and starts it; unless told otherwise, lets the player warp in (two
   // turns, in which the other units already take their turns).
   void Play(const std::vector<std::string>& rows, const std::vector<std::string>& extraUnits = {},
             bool warpIn = true) {
-    std::vector<std::string> lines{
-        "[Misc]", "Background=Back.bmp", "TileSet=Tiles.bmp", "OverlayTileSet=Over.bmp", "Music=",
-        "[Tiles]"};
-    std::vector<std::string> units;
-    for (int y = 0; y < BoardRows; ++y) {
-      std::string line;
-      for (int x = 0; x < BoardColumns; ++x) {
-        const char c = y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())
-                           ? rows[y][x]
-                           : '.';
-        if (x > 0) line += ",";
-        line += c == '#' ? "100" : "000";
-        const auto add = [&](const std::vector<std::string>& block) {
-          units.insert(units.end(), block.begin(), block.end());
-        };
-        switch (c) {
-          case 'P':
-            add(Block("Player", x, y));
-            break;
-          case 'S':
-            add(Block("Snake", x, y));
-            break;
-          case 'B':
-            add(Block("Boulder", x, y));
-            break;
-          case 'R':
-            add(Block("Dirt", x, y));
-            break;
-          case 'W':
-            add(Block("Water", x, y));
-            break;
-          case 'F':
-            add(Block("ForceField", x, y));
-            break;
-          case 'u':
-            add(Block("PushButton", x, y));
-            break;
-          case 'C':
-            add(Block("CherryBomb", x, y));
-            break;
-          case 'D':
-            add(Block("SeekerDroid", x, y));
-            break;
-          case '^':
-            add(SpiderBlock(x, y, "Up", "LeftWall"));
-            break;
-          case '>':
-            add(SpiderBlock(x, y, "Right", "LeftWall"));
-            break;
-          case 'v':
-            add(SpiderBlock(x, y, "Down", "LeftWall"));
-            break;
-          case '<':
-            add(SpiderBlock(x, y, "Left", "LeftWall"));
-            break;
-          default:
-            break;
-        }
-      }
-      lines.push_back(line);
-    }
-    lines.push_back("[Units]");
-    lines.insert(lines.end(), units.begin(), units.end());
-    lines.insert(lines.end(), extraUnits.begin(), extraUnits.end());
-    Write("Test.map", JoinLines(lines));
+    Write("Test.map", JoinLines(BoardLevelLines(rows, extraUnits)));
     StartPlaying("Test.map");
     Sounds.Clear();
     if (!warpIn) return;

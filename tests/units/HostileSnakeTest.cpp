@@ -27,9 +27,9 @@ TEST_F(HostileSnakeTest, ShotsPassOpenFloorWaterAndSwitchedOffFieldsOnly) {
   EXPECT_TRUE(FiresAcross("PS"));
   // A field without a button of its colour is off from the first turn on.
   EXPECT_TRUE(FiresAcross("S.F.P"));
-  EXPECT_TRUE(FiresAcross("S.u.P"));
+  EXPECT_TRUE(FiresAcross("S.o.P"));
 
-  EXPECT_FALSE(FiresAcross("S.F.P", {"", "u"})) << "an unpressed button keeps the field on";
+  EXPECT_FALSE(FiresAcross("S.F.P", {"", "o"})) << "an unpressed button keeps the field on";
   EXPECT_FALSE(FiresAcross("S.B.P"));
   EXPECT_FALSE(FiresAcross("S.W#P"));
   EXPECT_FALSE(FiresAcross("S.R.P"));

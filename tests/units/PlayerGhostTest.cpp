@@ -82,7 +82,7 @@ class PlayerGhostTest : public testing::PlayerLevelTest {
 };
 
 TEST_F(PlayerGhostTest, TheWarpInHoldsBackTheEarlyStep) {
-  StartOn({"", "..@"});
+  StartOn({"", "..P"});
   ASSERT_FALSE(UnitsOf<tWarp>().empty());
   PressAtPhase(vk::Right, 6);
   EXPECT_FALSE(Engine->Play().Clock.OOTStepActive) << "the shimmer holds the player's turn";
@@ -106,7 +106,7 @@ TEST_F(PlayerGhostTest, TheWarpInHoldsBackTheEarlyStep) {
 }
 
 TEST_F(PlayerGhostTest, ABlockedGhostMakesNoEarlyStepAndKeepsItsFacing) {
-  StartOn({"", "..@#"});
+  StartOn({"", "..P#"});
   WaitForTheShimmer();
   Ghost->Direction = tDirection::Down;
   PressAtPhase(vk::Right, 6);
@@ -118,7 +118,7 @@ TEST_F(PlayerGhostTest, ABlockedGhostMakesNoEarlyStepAndKeepsItsFacing) {
 }
 
 TEST_F(PlayerGhostTest, TheGhostAsksWhatStandsAheadButPushesNothing) {
-  StartOn({"", "..@"}, {"Begin Probe", "InitialX = 3", "InitialY = 1", "End Probe"});
+  StartOn({"", "..P"}, {"Begin Probe", "InitialX = 3", "InitialY = 1", "End Probe"});
   WaitForTheShimmer();
   tGhostProbe* probe = UnitsOf<tGhostProbe>().at(0);
   PressAtPhase(vk::Right, 6);

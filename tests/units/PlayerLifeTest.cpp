@@ -39,7 +39,7 @@ class PlayerLifeTest : public testing::PlayerLevelTest {
 };
 
 TEST_F(PlayerLifeTest, ThePlayerWarpsInOverTwoTurnsUnderTheShimmer) {
-  WriteBoard("Test.map", {"", "", "", "", "....@"});
+  WriteBoard("Test.map", {"", "", "", "", "....P"});
   Engine->LoadLevel("Test.map");
   tActualPlayer* player = Player();
   ASSERT_NE(player, nullptr);
@@ -79,7 +79,7 @@ TEST_F(PlayerLifeTest, ThePlayerWarpsInOverTwoTurnsUnderTheShimmer) {
 }
 
 TEST_F(PlayerLifeTest, TheShimmerPlaysSeventyFramesWithItsSoundOnTheFifth) {
-  WriteBoard("Test.map", {"@"});
+  WriteBoard("Test.map", {"P"});
   Engine->LoadLevel("Test.map");
   tWarp* warp = UnitsOf<tWarp>().at(0);
   Tick(101);  // the level's reset and the intro each moved the units once
@@ -100,7 +100,7 @@ TEST_F(PlayerLifeTest, TheShimmerPlaysSeventyFramesWithItsSoundOnTheFifth) {
 }
 
 TEST_F(PlayerLifeTest, ASlowDisplaySpreadsTheWalkCycleOverTwoSteps) {
-  WriteBoard("Test.map", {"@"});
+  WriteBoard("Test.map", {"P"});
   StartPlaying("Test.map");
   // Two game frames for every picture of the player drawn while it warps in.
   for (int frame = 1; Player()->PlayerState != tPlayerState::psPlaying; ++frame) {
@@ -120,7 +120,7 @@ TEST_F(PlayerLifeTest, ASlowDisplaySpreadsTheWalkCycleOverTwoSteps) {
 }
 
 TEST_F(PlayerLifeTest, ADisplayThatKeepsUpShowsAWholeWalkCycleEveryStep) {
-  WriteBoard("Test.map", {".......@"});
+  WriteBoard("Test.map", {".......P"});
   StartPlaying("Test.map");
   while (Player()->PlayerState != tPlayerState::psPlaying) {
     Player()->Draw();
@@ -138,7 +138,7 @@ TEST_F(PlayerLifeTest, ADisplayThatKeepsUpShowsAWholeWalkCycleEveryStep) {
 }
 
 TEST_F(PlayerLifeTest, TheIdlePictureWaitsFiftyFramesThenChangesAtRandomIntervals) {
-  StartOn({"@"});
+  StartOn({"P"});
   EXPECT_EQ(Walk("D."), "D.");
   // The turn without a step has begun; its first frame has been played.
   tActualPlayer* player = Player();
@@ -171,7 +171,7 @@ TEST_F(PlayerLifeTest, TheIdlePictureWaitsFiftyFramesThenChangesAtRandomInterval
 }
 
 TEST_F(PlayerLifeTest, AKillPlaysTheDeathAnimationThenThePlayerIsGone) {
-  StartOn({"@"});
+  StartOn({"P"});
   LookRandom.Seed(SeedForKillersPicture());
   Player()->Kill(1, &SpiderClass);
   EXPECT_EQ(Engine->GameMode, gmDying);
@@ -199,7 +199,7 @@ TEST_F(PlayerLifeTest, AKillPlaysTheDeathAnimationThenThePlayerIsGone) {
 }
 
 TEST_F(PlayerLifeTest, OnlyTheFirstKillCounts) {
-  StartOn({"@"});
+  StartOn({"P"});
   LookRandom.Seed(SeedForKillersPicture());
   Player()->Kill(0, &SnakeClass);
   tSprite* picture = CurrentDeathPicture();
@@ -219,7 +219,7 @@ TEST_F(PlayerLifeTest, OnlyTheFirstKillCounts) {
 }
 
 TEST_F(PlayerLifeTest, APlayerWarpingInCanBeKilled) {
-  WriteBoard("Test.map", {"@"});
+  WriteBoard("Test.map", {"P"});
   StartPlaying("Test.map");
   Player()->Kill(0, nullptr);
   EXPECT_EQ(Player()->PlayerState, tPlayerState::psDying);
@@ -227,7 +227,7 @@ TEST_F(PlayerLifeTest, APlayerWarpingInCanBeKilled) {
 }
 
 TEST_F(PlayerLifeTest, RestartWhileDyingDoesNothingAfterDeathItWarpsTheBodyAway) {
-  StartOn({"", "", ".@"});
+  StartOn({"", "", ".P"});
   Player()->Kill(0, &SnakeClass);
   Tick(10);
   Press(vk::R);
@@ -256,7 +256,7 @@ TEST_F(PlayerLifeTest, RestartWhileDyingDoesNothingAfterDeathItWarpsTheBodyAway)
 }
 
 TEST_F(PlayerLifeTest, TheActionKeyAlsoStartsTheWarpAfterDeath) {
-  StartOn({"@"});
+  StartOn({"P"});
   DieAndWait();
   Press(vk::Space);
   Tick();
@@ -265,7 +265,7 @@ TEST_F(PlayerLifeTest, TheActionKeyAlsoStartsTheWarpAfterDeath) {
 }
 
 TEST_F(PlayerLifeTest, TheReverseWarpHidesTheBodyHalfWayAndThenRestartsTheLevel) {
-  StartOn({"@"});
+  StartOn({"P"});
   DieAndWait();
   Sounds.Played.clear();
   Press(vk::Space);
@@ -294,7 +294,7 @@ TEST_F(PlayerLifeTest, TheReverseWarpHidesTheBodyHalfWayAndThenRestartsTheLevel)
 }
 
 TEST_F(PlayerLifeTest, AfterTheDeathPopUpTheWarpCarriesOutItsChoice) {
-  StartOn({"@"});
+  StartOn({"P"});
   DieAndWait();
   Engine->WarpAction = WarpToMenu;
   Engine->SetGameMode(gmPopupClosed);
@@ -308,7 +308,7 @@ TEST_F(PlayerLifeTest, AfterTheDeathPopUpTheWarpCarriesOutItsChoice) {
 }
 
 TEST_F(PlayerLifeTest, RestartDuringPlayWarpsThePlayerAwayAndRestartsTheLevel) {
-  StartOn({"", "...@"});
+  StartOn({"", "...P"});
   EXPECT_EQ(Walk("R"), "R");
   Tick(5);
   Press(vk::R);
@@ -330,7 +330,7 @@ TEST_F(PlayerLifeTest, RestartDuringPlayWarpsThePlayerAwayAndRestartsTheLevel) {
 }
 
 TEST_F(PlayerLifeTest, InTheEditorThePlayerStandsFacingDownWithoutAShimmer) {
-  WriteBoard("Test.map", {"@"});
+  WriteBoard("Test.map", {"P"});
   Engine->LoadLevel("Test.map");
   Engine->SetGameMode(gmEditing);
   Engine->ResetLevel(false);
@@ -341,7 +341,7 @@ TEST_F(PlayerLifeTest, InTheEditorThePlayerStandsFacingDownWithoutAShimmer) {
 }
 
 TEST_F(PlayerLifeTest, TheVisitedCellsAreThoseThePlayerTookATurnOn) {
-  StartOn({"@"});
+  StartOn({"P"});
   EXPECT_EQ(Walk("RRD."), "RRD.");
   EXPECT_TRUE(Player()->HasBeenTo(0, 0));
   EXPECT_TRUE(Player()->HasBeenTo(1, 0));

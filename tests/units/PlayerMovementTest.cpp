@@ -44,7 +44,7 @@ class PlayerMovementTest : public testing::PlayerLevelTest {
 TEST_F(PlayerMovementTest, ThePlayerWalksOneCellPerTurnAndWallsAndEdgesStopIt) {
   StartOn({"......",  //
            "......",  //
-           "..@.#."});
+           "..P.#."});
   EXPECT_EQ(Walk("RRULD."), "R.ULD.");
   EXPECT_TRUE(Player()->IsAt(2, 2));
   EXPECT_EQ(Walk("LLLDDDDDDDDDDDDD"), "LL.DDDDDDDDDDDD.") << "the board's edges stop it";
@@ -53,7 +53,7 @@ TEST_F(PlayerMovementTest, ThePlayerWalksOneCellPerTurnAndWallsAndEdgesStopIt) {
 
 TEST_F(PlayerMovementTest, ABlockedKeyDoesNotTurnThePlayer) {
   StartOn({"..#",  //
-           "..@#"});
+           "..P#"});
   EXPECT_EQ(Walk("L"), "L");
   EXPECT_EQ(Player()->Direction, tDirection::Left);
   EXPECT_EQ(Walk("RU"), "R.");
@@ -63,7 +63,7 @@ TEST_F(PlayerMovementTest, ABlockedKeyDoesNotTurnThePlayer) {
 }
 
 TEST_F(PlayerMovementTest, ThePlayerNeverReservesTheCellItWalksInto) {
-  StartOn({"@"});
+  StartOn({"P"});
   EXPECT_EQ(Player()->Layer, 2);
   EXPECT_EQ(Walk("R"), "R");
   EXPECT_FALSE(Engine->Level.IsReserved(1, 0));
@@ -72,7 +72,7 @@ TEST_F(PlayerMovementTest, ThePlayerNeverReservesTheCellItWalksInto) {
 TEST_F(PlayerMovementTest, AHeldLastKeyThatCanBeWalkedKeepsTheLead) {
   StartOn({"......",  //
            "......",  //
-           "..@..."});
+           "..P..."});
   Press(vk::Up);
   Press(vk::Right);
   TickToTurnBoundary();
@@ -84,7 +84,7 @@ TEST_F(PlayerMovementTest, AHeldLastKeyThatCanBeWalkedKeepsTheLead) {
 TEST_F(PlayerMovementTest, HoldingUpAndRightWithTheRightCellWalledWalksUp) {
   StartOn({"......",  //
            "......",  //
-           "..@#.."});
+           "..P#.."});
   Press(vk::Up);
   Press(vk::Right);
   TickToTurnBoundary();
@@ -94,7 +94,7 @@ TEST_F(PlayerMovementTest, HoldingUpAndRightWithTheRightCellWalledWalksUp) {
 TEST_F(PlayerMovementTest, HoldingBothKeysOfAnAxisGivesNothingOnThatAxis) {
   StartOn({"......",  //
            "......",  //
-           "..@...",  //
+           "..P...",  //
            "..##.."});
   EXPECT_EQ(Walk("R"), "R");
   EXPECT_EQ(Walk("L"), "L");
@@ -118,7 +118,7 @@ TEST_F(PlayerMovementTest, HoldingBothKeysOfAnAxisGivesNothingOnThatAxis) {
 TEST_F(PlayerMovementTest, TheAxisAcrossABlockedLastKeyWins) {
   StartOn({"......",  //
            "..#...",  //
-           "..@..."});
+           "..P..."});
   Press(vk::Left);
   Press(vk::Up);  // pressed last, but walled
   TickToTurnBoundary();
@@ -128,7 +128,7 @@ TEST_F(PlayerMovementTest, TheAxisAcrossABlockedLastKeyWins) {
 TEST_F(PlayerMovementTest, ATappedLastKeyGivesWayToAHeldKeyAcrossIt) {
   StartOn({"......",  //
            "......",  //
-           "..@..."});
+           "..P..."});
   Press(vk::Up);
   Press(vk::Right);
   Release(vk::Right);  // tapped: pressed last, no longer held
@@ -139,7 +139,7 @@ TEST_F(PlayerMovementTest, ATappedLastKeyGivesWayToAHeldKeyAcrossIt) {
 TEST_F(PlayerMovementTest, TheLeadKeyIsTestedAsAPushInItsOwnDirection) {
   StartOn({"......",  //
            "......",  //
-           "..@..."},
+           "..P..."},
           {"Begin Probe", "InitialX = 3", "InitialY = 2", "End Probe"});
   ASSERT_EQ(Player()->Direction, tDirection::Up);
   Press(vk::Up);
@@ -153,21 +153,21 @@ TEST_F(PlayerMovementTest, TheLeadKeyIsTestedAsAPushInItsOwnDirection) {
 }
 
 TEST_F(PlayerMovementTest, ARefusedPushLeavesThePlayerWhereItIs) {
-  StartOn({"..@"}, {"Begin Probe", "InitialX = 3", "InitialY = 0", "End Probe"});
+  StartOn({"..P"}, {"Begin Probe", "InitialX = 3", "InitialY = 0", "End Probe"});
   Probe()->Accepts = tDirection::Left;
   EXPECT_EQ(Walk("R"), ".");
   EXPECT_FALSE(Probe()->Pushed.has_value());
 }
 
 TEST_F(PlayerMovementTest, AnythingMayPushIntoThePlayersCell) {
-  StartOn({"..@"}, {"Begin Probe", "InitialX = 3", "InitialY = 0", "End Probe"});
+  StartOn({"..P"}, {"Begin Probe", "InitialX = 3", "InitialY = 0", "End Probe"});
   Probe()->Direction = tDirection::Left;
   EXPECT_TRUE(Probe()->CanPushInto(2, 0));
   EXPECT_FALSE(Probe()->CanEnter(2, 0));
 }
 
 TEST_F(PlayerMovementTest, TheActionKeyPutsTheOldestCarriedItemDownOnThePlayersCell) {
-  StartOn({"..@"});
+  StartOn({"..P"});
   tTestItem* first = CarriedItem();
   tTestItem* second = CarriedItem();
   ASSERT_EQ(State().Carried.Size(), 2u);
@@ -199,7 +199,7 @@ TEST_F(PlayerMovementTest, TheActionKeyPutsTheOldestCarriedItemDownOnThePlayersC
 }
 
 TEST_F(PlayerMovementTest, ARecordedTurnStoresTheDirectionTimesTwoPlusTheActionFlag) {
-  StartOn({"..@.."});
+  StartOn({"..P.."});
   State().Recorder.StartRecording();
   Press(vk::Left);
   Press(vk::Space);
@@ -219,7 +219,7 @@ TEST_F(PlayerMovementTest, ARecordedTurnStoresTheDirectionTimesTwoPlusTheActionF
 }
 
 TEST_F(PlayerMovementTest, APlayedBackSolutionStepsThePlayerWhateverTheKeys) {
-  StartOn({"..@.."});
+  StartOn({"..P.."});
   tTestItem* item = CarriedItem();
   State().Recorder.StartRecording();
   for (std::int32_t code : {EncodeDecision(iaRight, false), EncodeDecision(iaDown, true),

@@ -9,12 +9,13 @@
 #include "engine/units/ActualPlayer.h"
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/Warp.h"
+#include "support/BoardLevelFile.h"
 #include "support/SoundLog.h"
 
 namespace qn2::testing {
 
-// Levels drawn as pictures of the board: "#" a wall, "@" the player's start, anything
-// else open floor; rows and columns not given are open floor.
+// Levels drawn as text boards (see support/TextBoard.h) and played with the real player;
+// further unit blocks can be added as text.
 class PlayerLevelTest : public EngineTest {
  protected:
   void SetUp() override {
@@ -31,31 +32,7 @@ class PlayerLevelTest : public EngineTest {
 
   void WriteBoard(const std::string& name, const std::vector<std::string>& board,
                   const std::vector<std::string>& moreUnits = {}) const {
-    std::vector<std::string> lines{
-        "[Misc]", "Background=Back.bmp", "TileSet=Tiles.bmp", "OverlayTileSet=Over.bmp", "Music=",
-        "[Tiles]"};
-    std::vector<std::string> units;
-    for (int y = 0; y < BoardRows; ++y) {
-      std::string row;
-      for (int x = 0; x < BoardColumns; ++x) {
-        const char c = y < static_cast<int>(board.size()) &&
-                               x < static_cast<int>(board[static_cast<std::size_t>(y)].size())
-                           ? board[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]
-                           : '.';
-        if (x > 0) row += ',';
-        row += c == '#' ? "100" : "000";
-        if (c == '@') {
-          units.insert(units.end(),
-                       {"Begin Player", std::string("InitialX = ").append(std::to_string(x)),
-                        std::string("InitialY = ").append(std::to_string(y)), "End Player"});
-        }
-      }
-      lines.push_back(row);
-    }
-    lines.push_back("[Units]");
-    lines.insert(lines.end(), units.begin(), units.end());
-    lines.insert(lines.end(), moreUnits.begin(), moreUnits.end());
-    Write(name, JoinLines(lines));
+    Write(name, JoinLines(BoardLevelLines(board, moreUnits)));
   }
 
   tActualPlayer* Player() const { return dynamic_cast<tActualPlayer*>(Engine->Level.Player); }

@@ -18,7 +18,7 @@ TEST_F(TerrainCollectTest, KeysAndJewelsCountThemselvesAtEveryReset) {
 }
 
 TEST_F(TerrainCollectTest, ItemsAreTakenInTheTurnAfterThePlayerArrives) {
-  Build({"PKJD"}, "RRR");
+  Build({"PKJR"}, "RRR");
   Start();
   auto* key = Find<tKey>();
   auto* jewel = Find<tJewel>();
@@ -43,7 +43,7 @@ TEST_F(TerrainCollectTest, ItemsAreTakenInTheTurnAfterThePlayerArrives) {
 }
 
 TEST_F(TerrainCollectTest, OnlyThePlayerMayMoveOntoKeysJewelsAndDirt) {
-  Build({".K", ".J", ".D", "P."});
+  Build({".K", ".J", ".R", "P."});
   Start();
   for (int row = 0; row < 3; ++row) {
     auto* probe = Put<tWalkerProbe>(0, row);

@@ -12,7 +12,7 @@ namespace {
 using TerrainForceFieldTest = TerrainTest;
 
 TEST_F(TerrainForceFieldTest, AFieldIsOnUntilItsOnlyButtonIsPressedAndOnAgainWhenReleased) {
-  Build({"F.b", "P.."}, "RRUD");
+  Build({"F.o", "P.."}, "RRUD");
   Start();
   auto* field = Find<tForceField>();
   EXPECT_TRUE(field->SwitchedOn()) << "on from the reset until the buttons are counted";

@@ -34,7 +34,7 @@ class TerrainPlayThroughTest : public qn2::testing::PlayerLevelTest {
 
 TEST_F(TerrainPlayThroughTest,
        ABoulderFillsTheWaterThePillarRisesBehindAndTheExitLetsThePlayerOut) {
-  StartOn({"", ".@"}, Units({At("Boulder", 2, 1), At("Water", 3, 1), At("Pillar", 5, 1),
+  StartOn({"", ".P"}, Units({At("Boulder", 2, 1), At("Water", 3, 1), At("Pillar", 5, 1),
                              At("Key", 6, 1), At("Exit", 8, 1)}));
   // The boulder goes into the water; the player waits while it sinks, crosses, walks over
   // the pillar and the key and walks against the exit, which opens.
@@ -50,13 +50,13 @@ TEST_F(TerrainPlayThroughTest,
 }
 
 TEST_F(TerrainPlayThroughTest, AFieldStopsThePlayerWhileItsButtonIsUp) {
-  StartOn({"", ".@"}, Units({At("PushButton", 3, 1), At("ForceField", 5, 1)}));
+  StartOn({"", ".P"}, Units({At("PushButton", 3, 1), At("ForceField", 5, 1)}));
   EXPECT_EQ(Walk("DRRRRU"), "DRRRR.");
   EXPECT_TRUE(UnitsOf<tForceField>()[0]->SwitchedOn());
 }
 
 TEST_F(TerrainPlayThroughTest, ABoulderLeftOnTheButtonLetsThePlayerThroughTheField) {
-  StartOn({"", ".@"}, Units({At("Boulder", 2, 1), At("PushButton", 3, 1), At("ForceField", 5, 1)}));
+  StartOn({"", ".P"}, Units({At("Boulder", 2, 1), At("PushButton", 3, 1), At("ForceField", 5, 1)}));
   EXPECT_EQ(Walk("R"), "R");  // the boulder goes onto the button
   EXPECT_EQ(Walk("DRRRU"), "DRRRU") << "round the boulder and into the field";
   EXPECT_FALSE(UnitsOf<tForceField>()[0]->SwitchedOn());

@@ -76,7 +76,7 @@ class TerrainLevelFileTest : public TerrainTest {
 };
 
 TEST_F(TerrainLevelFileTest, EverySettingSurvivesALevelFile) {
-  Build({"PBKJEDWIbF"});
+  Build({"PBKJERWIoF"});
   SetPropertyText(*Find<tJewel>(), "Kind", "Green_1000");
   SetPropertyText(*Find<tExit>(), "Kind", "ExitUpDoor");
   auto* water = Find<tWater>();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,9 +26,13 @@
 #include "engine/units/PushButton.h"
 #include "engine/units/Water.h"
 #include "support/SoundLog.h"
+#include "support/TextBoard.h"
 
 namespace qn2::terrain_test {
 
+using qn2::testing::ReadBoard;
+using qn2::testing::tBoardCell;
+using qn2::testing::tBoardSymbol;
 using qn2::testing::tSoundLog;
 
 inline std::optional<tDirection> DirectionOf(char c) {
@@ -114,11 +119,9 @@ class tWalkerProbe : public tUnit {
   }
 };
 
-// Units on a level, played turn by turn as the engine plays them. A level is drawn as rows
-// of characters:
-//   '#' wall   'P' player   'B' boulder   'K' key   'J' jewel   'E' exit   'D' dirt
-//   'W' water  'w' water with a sunk boulder   'F' blue force field   'b' blue button
-//   'I' pillar   '.' or ' ' open floor
+// Units on a level, played turn by turn as the engine plays them. A level is drawn as a
+// text board (see support/TextBoard.h) whose units are put straight into the level; its
+// player walks a script.
 class TerrainTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -133,12 +136,14 @@ class TerrainTest : public ::testing::Test {
   }
   tPlayState& State() { return Level.Play; }
 
-  template <class T>
-  T* Put(int x, int y) {
-    auto unit = std::make_unique<T>();
+  tUnit* Place(std::unique_ptr<tUnit> unit, int x, int y) {
     unit->SetInitialX(x);
     unit->SetInitialY(y);
-    return static_cast<T*>(Level.AddUnit(std::move(unit)));
+    return Level.AddUnit(std::move(unit));
+  }
+  template <class T>
+  T* Put(int x, int y) {
+    return static_cast<T*>(Place(std::make_unique<T>(), x, y));
   }
 
   tScriptPlayer* PutPlayer(int x, int y, const std::string& moves = "") {
@@ -148,51 +153,42 @@ class TerrainTest : public ::testing::Test {
     return p;
   }
 
-  // Builds the level from its rows; the player (if any) gets the moves.
+  // The classes of the board's units other than the player, by their level-file names.
+  static const tUnitClass* ClassNamed(const std::string& name) {
+    static const std::map<std::string, const tUnitClass*> classes{
+        {"Boulder", &tBoulder::Class},
+        {"Key", &tKey::Class},
+        {"Jewel", &tJewel::Class},
+        {"Exit", &tExit::Class},
+        {"Dirt", &tDirt::Class},
+        {"Water", &tWater::Class},
+        {"ForceField", &tForceField::Class},
+        {"PushButton", &tPushButton::Class},
+        {"Pillar", &tPillar::Class}};
+    const auto found = classes.find(name);
+    return found == classes.end() ? nullptr : found->second;
+  }
+
+  // Builds the level from its board; the player (if any) gets the moves.
   void Build(const std::vector<std::string>& rows, const std::string& moves = "") {
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
-      for (int x = 0; x < static_cast<int>(rows[static_cast<std::size_t>(y)].size()); ++x) {
-        switch (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]) {
-          case '#':
-            Level.Cell(x, y).Solid = true;
-            break;
-          case 'P':
-            PutPlayer(x, y, moves);
-            break;
-          case 'B':
-            Put<tBoulder>(x, y);
-            break;
-          case 'K':
-            Put<tKey>(x, y);
-            break;
-          case 'J':
-            Put<tJewel>(x, y);
-            break;
-          case 'E':
-            Put<tExit>(x, y);
-            break;
-          case 'D':
-            Put<tDirt>(x, y);
-            break;
-          case 'W':
-            Put<tWater>(x, y);
-            break;
-          case 'w':
-            Put<tWater>(x, y)->Boulder = true;
-            break;
-          case 'F':
-            Put<tForceField>(x, y);
-            break;
-          case 'b':
-            Put<tPushButton>(x, y);
-            break;
-          case 'I':
-            Put<tPillar>(x, y);
-            break;
-          default:
-            break;
-        }
+    for (const tBoardCell& cell : ReadBoard(rows)) {
+      const tBoardSymbol& symbol = *cell.Symbol;
+      if (symbol.Wall) {
+        Level.Cell(cell.X, cell.Y).Solid = true;
+        continue;
       }
+      if (symbol.Unit == "Player") {
+        PutPlayer(cell.X, cell.Y, moves);
+        continue;
+      }
+      const tUnitClass* unitClass = ClassNamed(symbol.Unit);
+      if (unitClass == nullptr) {
+        ADD_FAILURE() << "no " << symbol.Unit << " on terrain boards";
+        continue;
+      }
+      tUnit* unit = Place(unitClass->Create(), cell.X, cell.Y);
+      for (const auto& [name, value] : symbol.Properties)
+        EXPECT_TRUE(SetPropertyText(*unit, name, value)) << symbol.Unit << "." << name;
     }
   }
 
