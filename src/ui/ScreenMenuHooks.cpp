@@ -27,4 +27,20 @@ void tScreenMenuHooks::DrawScreen(tGameEngine& engine) {
   Screens.Draw(engine.FrameSurface());
 }
 
+void tScreenMenuHooks::ZeroGlows() {
+  Screens.ForEach([](tScreen& screen) { screen.ZeroGlows(); });
+}
+
+void tScreenMenuHooks::ZeroSelections() {
+  Screens.ForEach([](tScreen& screen) { screen.ZeroSelection(); });
+}
+
+void tScreenMenuHooks::ResetTransientState() {
+  Screens.ForEach([](tScreen& screen) { screen.MenuClosed(); });
+}
+
+void tScreenMenuHooks::SetStartCaption(const std::string& caption) {
+  MenuState.StartCaption = caption;
+}
+
 }  // namespace qn2
