@@ -146,5 +146,27 @@ TEST_F(MainMenuTest, ThePadMovesChoosesAndGoesBack) {
   EXPECT_EQ(Engine->GameMode, gmMainMenu);
 }
 
+TEST_F(MainMenuTest, OpeningResetsTheMenusAndClosingToTheGamePutsTheirSlabsAway) {
+  Engine->SetGameMode(gmEditing);
+  Engine->GameInProgress = true;
+  OpenMenu();
+  Press(vk::Down);
+  Press(vk::Down);
+  Press(vk::Return);
+  ASSERT_EQ(Engine->GameMode, gmOptions);
+  Tick();
+  Press(vk::Down);
+  Draw();
+  EXPECT_TRUE(FindDib("Menu_Options.jpg")->Loaded());
+  Press(vk::Escape);
+  Press(vk::Escape);  // the main menu over a game: back to it
+  EXPECT_EQ(Engine->GameMode, gmEditing);
+  EXPECT_FALSE(FindDib("Menu_Options.jpg")->Loaded());
+
+  OpenMenu();
+  EXPECT_EQ(ScreenOf<tOptionsMenu>(gmOptions).Selection(), 0);
+  EXPECT_EQ(Engine->MenuItem, tMainMenu::BackToGame);
+}
+
 }  // namespace
 }  // namespace qn2
