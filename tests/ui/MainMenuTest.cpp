@@ -168,5 +168,15 @@ TEST_F(MainMenuTest, OpeningResetsTheMenusAndClosingToTheGamePutsTheirSlabsAway)
   EXPECT_EQ(Engine->MenuItem, tMainMenu::BackToGame);
 }
 
+TEST_F(MainMenuTest, TheSlabCoversTheSidePanelWhateverTheGameClipped) {
+  OpenMenu();
+  tDib16& frame = Engine->FrameSurface();
+  frame.ClipRect = tRect{128, 0, 640, 480};
+  Draw();
+  tDib16 slab("Menu_Main.Jpg");
+  EXPECT_EQ(frame.ScanLine(240)[100], slab.ScanLine(240 - 29)[100 - 85]);
+  EXPECT_EQ(frame.ClipRect, (tRect{128, 0, 640, 480}));
+}
+
 }  // namespace
 }  // namespace qn2
