@@ -2,8 +2,8 @@
 # Starts the game from the release build, in the player's game folder: it holds the data
 # package, and the game writes "Config.cfg", the progress files and solutions there.
 #   bash scripts/play.sh [the game's switches and options]
-# Without arguments the first entry of the episode starts at once. On a machine without a
-# display it says so and shows the automation mode instead.
+# Without arguments the game opens at its main menu. On a machine without a display it says
+# so and shows the automation mode instead.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/release
@@ -21,25 +21,24 @@ cd "$folder"
 [ -f Config.cfg ] || printf 'Dialogs=False\r\n' >Config.cfg
 
 args=("$@")
-[ ${#args[@]} -eq 0 ] && args=(--entry 0)
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [[ " ${args[*]} " != *" --headless "* ]]; then
-  printf '250 shot first-level.png\n400 down 39\n401 up 39\n420 shot a-step.png\n' >automation-demo.txt
+  printf '20 shot main-menu.png\n30 down 13\n31 up 13\n280 shot first-level.png\n400 down 39\n401 up 39\n420 shot a-step.png\n' >automation-demo.txt
   cat <<MESSAGE
 There is no display here, so the game cannot open its window. Its automation mode runs
 without one; this is what it looks like (the game folder is $folder):
 
   cd $folder
-  $game --headless --entry 0 --ticks 450 --script automation-demo.txt
+  $game --headless --ticks 450 --script automation-demo.txt
 
 A script feeds input by tick ("TICK down VK", "TICK up VK", "TICK text CHARS",
 "TICK move X Y", "TICK click X Y", "TICK shot FILE.png"); the game prints every change of
 its mode. Running it now:
 
 MESSAGE
-  "$game" --headless --entry 0 --ticks 450 --script automation-demo.txt
+  "$game" --headless --ticks 450 --script automation-demo.txt
   echo
-  echo "Screenshots: $folder/first-level.png and $folder/a-step.png"
+  echo "Screenshots: $folder/main-menu.png, $folder/first-level.png and $folder/a-step.png"
   exit 0
 fi
-exec "$game" "${args[@]}"
+exec "$game" ${args[@]+"${args[@]}"}

@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev fonts-dejavu-core
   libjpeg62-turbo-dev zlib1g-dev libpng-dev libimgui-dev libcairo2-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool
+  xvfb xdotool twm x11-apps
 )
 
 missing=()

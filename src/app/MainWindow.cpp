@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include <cctype>
 #include <iostream>
 
 #include "app/WindowMessages.h"
@@ -33,6 +34,22 @@ std::int32_t TicksForFrame(std::int32_t periods, std::int32_t tickCount) {
   return tickCount > 1 ? periods : 1;
 }
 
+std::string FolderUrl(const std::string& absolutePath) {
+  static constexpr char Hex[] = "0123456789ABCDEF";
+  std::string url = "file://";
+  for (const char c : absolutePath) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isalnum(byte) != 0 || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+      url += c;
+    } else {
+      url += '%';
+      url += Hex[byte >> 4];
+      url += Hex[byte & 0xF];
+    }
+  }
+  return url;
+}
+
 tPoint BoardCellAt(tPoint framePixel) {
   const std::int32_t x = framePixel.X - 128;
   const std::int32_t y = framePixel.Y;
@@ -52,9 +69,14 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Display = std::make_unique<tDisplay>(Window);
   Text = std::make_unique<tTtfTextService>();
   TextService = Text.get();
-  RegisterGameScreens(Screens, [this](tModalContent& content) {
-    return RunModal(Window, content, ActiveDisplayMode >= 2);
-  });
+  tMenuServices& services = MenuScreens.Shared().Services;
+  services.ReloadData = [] { PostWindowMessage(wmReloadData); };
+  services.ReinitAudio = [] { PostWindowMessage(wmReinitAudio); };
+  services.DriverNames = [this](int outputType) { return GameSound->DriverNames(outputType); };
+  RegisterGameScreens(
+      Screens,
+      [this](tModalContent& content) { return RunModal(Window, content, ActiveDisplayMode >= 2); },
+      MenuScreens.Shared());
   SetKeepAliveHandler([this] { ProcessPendingMessages(); });
 
   MountPackage(PackageFileName);

@@ -161,7 +161,8 @@ std::int32_t TicksForFrame(std::int32_t periods, std::int32_t tickCount);
 // The board cell under a frame pixel; (-1, -1) off the board (the side panel included).
 tPoint BoardCellAt(tPoint framePixel);
 
-// The publisher's web page, opened from the main menu.
-inline constexpr const char* PublisherWebPage = "https://quibnar2.example.org/";
+// The file address of a folder (an absolute path), for the desktop to open: every byte
+// outside the unreserved characters and "/" is percent-encoded.
+std::string FolderUrl(const std::string& absolutePath);
 
 }  // namespace qn2

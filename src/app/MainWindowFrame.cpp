@@ -2,6 +2,7 @@
 // window afterwards (the screen of its mode, videos, the web page, quitting).
 #include <SDL.h>
 
+#include <filesystem>
 #include <iostream>
 
 #include "app/MainWindow.h"
@@ -146,14 +147,21 @@ void tMainWindow::PlayVideoEntry() {
   Engine->NextEntry();
 }
 
+// The main menu's "GAME FOLDER": the folder the game runs in, where it keeps the
+// configuration, the progress, the solutions and the player's own levels, opened by the
+// desktop. Automation runs only say which address they would open.
 void tMainWindow::OpenWebPage() {
   Engine->WebLinkRequested = false;
-  if (Options.Headless) {
-    std::cout << "Web page requested: " << PublisherWebPage << std::endl;
+  const std::string url = FolderUrl(std::filesystem::current_path().string());
+  if (Options.Headless || Script) {
+    std::cout << "Game folder requested: " << url << std::endl;
     return;
   }
   SDL_MinimizeWindow(Window);
-  SDL_OpenURL(PublisherWebPage);
+  if (SDL_OpenURL(url.c_str()) != 0) {
+    SDL_RestoreWindow(Window);
+    ShowMessage("The game folder could not be opened: " + url);
+  }
 }
 
 tPoint tMainWindow::MouseCell() const {

@@ -29,6 +29,7 @@
 #include "render/TileSheets.h"
 #include "ui/DeathPictures.h"
 #include "ui/DisplayQuestion.h"
+#include "ui/MenuPictures.h"
 
 namespace qn2 {
 
@@ -119,6 +120,7 @@ void tMainWindow::LoadGraphics() {
   LoggedStep("LoadUnitGraphicsData", LoadUnitGraphicsData);
   LoggedStep("LoadSidePanelGraphicsData", LoadSidePanel);
   LoggedStep("LoadFontGraphicsData", LoadMenuFont);
+  LoggedStep("LoadMenuGraphicsData", LoadMenuGraphics);
   LoggedStep("LoadEndOfLevelPopupsGraphicsData", LoadDeathPictureData);
   DebugMessage("Setting tile set");
   TileSheet.SetPicture(BasicTiles, GetDib(BasicTiles, true));

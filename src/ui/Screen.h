@@ -47,6 +47,13 @@ class tScreen {
   virtual tScreenResult MouseMove(int, int) { return {}; }
   virtual tScreenResult MouseDown(int, int, int) { return {}; }
   virtual tScreenResult MouseUp(int, int, int) { return {}; }
+
+  // The menus' shared moments, sent to every screen whether shown or not: a menu mode was
+  // entered (every glow back to 0), the menu was opened (every selection back to its first
+  // item), the menu was closed back to a game (sliders let go, pictures put away).
+  virtual void ZeroGlows() {}
+  virtual void ZeroSelection() {}
+  virtual void MenuClosed() {}
 };
 
 }  // namespace qn2

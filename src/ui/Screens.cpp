@@ -12,6 +12,10 @@ void tScreens::Register(std::unique_ptr<tScreen> screen, std::initializer_list<t
   Owned.push_back(std::move(screen));
 }
 
+void tScreens::ForEach(const std::function<void(tScreen&)>& visit) const {
+  for (const auto& screen : Owned) visit(*screen);
+}
+
 tScreen* tScreens::For(tGameMode mode) const {
   return ByMode[ModeNumber(mode)];
 }

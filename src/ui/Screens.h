@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -22,6 +23,8 @@ class tScreens {
 
   // The screen becomes the one of each mode given (replacing any screen the mode had).
   void Register(std::unique_ptr<tScreen> screen, std::initializer_list<tGameMode> modes);
+  // Every registered screen once, in the order registered.
+  void ForEach(const std::function<void(tScreen&)>& visit) const;
   // The screen registered for a mode, null when the mode has none.
   tScreen* For(tGameMode mode) const;
   // The screen entered last and not left since, null when none.

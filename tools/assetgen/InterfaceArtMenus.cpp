@@ -116,6 +116,14 @@ void GenerateMenuArt(const std::string& outDir) {
   for (const Slab& slab : slabs) {
     ArtCanvas canvas(slab.W, slab.H);
     DrawSlab(canvas, rng, slab.Title, slab.Keyed);
+    if (std::string(slab.Name) == "CreditsSlab.jpg") {
+      // The window the credits scroll in: 320 x 270 at (159, 104) of the frame, black like
+      // the credits picture, so the text rises out of the dark.
+      cairo_t* cr = canvas.Cr();
+      SetColour(cr, {0, 0, 0});
+      cairo_rectangle(cr, 159 - (640 - slab.W) / 2, 104 - (480 - slab.H) / 2, 320, 270);
+      cairo_fill(cr);
+    }
     if (slab.Keyed)
       SaveKeyedJpeg(canvas, outDir, slab.Name);
     else
