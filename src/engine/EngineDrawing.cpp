@@ -39,15 +39,7 @@ void tGameEngine::DrawFrame() {
 }
 
 void tGameEngine::RestorePointerBackground() {
-  if (!PointerDrawn) return;
-  const tRect clip = Frame->ClipRect;
-  const bool tracking = Frame->TrackDirty;
-  Frame->ClipRect = tRect{0, 0, Frame->Width(), Frame->Height()};
-  Frame->TrackDirty = false;
-  Frame->BlitFrom(*PointerUnder, 0, 0, PointerSaveX, PointerSaveY, 32, 32);
-  Frame->TrackDirty = tracking;
-  Frame->ClipRect = clip;
-  PointerDrawn = false;
+  Frames->RestoreUnderPointer(*Frame);
 }
 
 void tGameEngine::FadeToGameMode(tGameMode mode) {

@@ -8,6 +8,7 @@
 
 namespace qn2 {
 
+class tDib16;
 class tGameEngine;
 
 // Where the mouse is: the cursor in the main window's client area, and that area's size.
@@ -71,6 +72,8 @@ class tFrameHooks {
   virtual void UpdatePanelButton(std::int32_t, std::int32_t, bool, bool) {}
   virtual bool TakePanelButtonClick() { return false; }
   virtual void ResetPanelButton() {}
+  // Puts back what lay under the mouse pointer, when the pointer was drawn.
+  virtual void RestoreUnderPointer(tDib16&) {}
 };
 
 }  // namespace qn2

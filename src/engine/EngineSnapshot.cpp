@@ -34,7 +34,6 @@ void tGameEngine::EngineStateFields(tStateIo& io) {
   io.Field(WarpAction);
   io.Field(WarpFinished);
   io.Field(RestartRequested);
-  io.Field(TurnTicked);
   io.Field(AnimCounter);
   io.Field(LastDeath.Killer);
   io.Field(LastDeath.Cause);

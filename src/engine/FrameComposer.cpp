@@ -170,23 +170,35 @@ void tFrameComposer::DrawMessage(tGameEngine& engine, tDib16& frame) {
 
 void tFrameComposer::DrawPointer(tGameEngine& engine, tDib16& frame) {
   if (!engine.PointerEnabled) {
-    engine.PointerDrawn = false;
+    PointerDrawn = false;
     return;
   }
   const tRect clip = frame.ClipRect;
   const bool tracking = frame.TrackDirty;
   frame.ClipRect = tRect{0, 0, frame.Width(), frame.Height()};
   frame.TrackDirty = false;
-  engine.PointerSaveX = engine.MouseX - 14;
-  engine.PointerSaveY = engine.MouseY - 12;
-  engine.PointerUnder->BlitFrom(frame, engine.PointerSaveX, engine.PointerSaveY, 0, 0, 32, 32);
+  PointerSaveX = engine.MouseX - 14;
+  PointerSaveY = engine.MouseY - 12;
+  PointerUnder.BlitFrom(frame, PointerSaveX, PointerSaveY, 0, 0, 32, 32);
   {
     tDibTarget target(&frame);
     Pointer.Draw(engine.MouseX - 12, engine.MouseY - 10);
   }
   frame.TrackDirty = tracking;
   frame.ClipRect = clip;
-  engine.PointerDrawn = true;
+  PointerDrawn = true;
+}
+
+void tFrameComposer::RestoreUnderPointer(tDib16& frame) {
+  if (!PointerDrawn) return;
+  const tRect clip = frame.ClipRect;
+  const bool tracking = frame.TrackDirty;
+  frame.ClipRect = tRect{0, 0, frame.Width(), frame.Height()};
+  frame.TrackDirty = false;
+  frame.BlitFrom(PointerUnder, 0, 0, PointerSaveX, PointerSaveY, 32, 32);
+  frame.TrackDirty = tracking;
+  frame.ClipRect = clip;
+  PointerDrawn = false;
 }
 
 // --- The background picture ------------------------------------------------------------------

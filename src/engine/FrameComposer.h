@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EngineHooks.h"
+#include "render/Dib16.h"
 #include "render/Sprite.h"
 
 namespace qn2 {
@@ -20,6 +21,7 @@ class tFrameComposer : public tFrameHooks {
   void UpdatePanelButton(std::int32_t x, std::int32_t y, bool clickNow, bool held) override;
   bool TakePanelButtonClick() override;
   void ResetPanelButton() override;
+  void RestoreUnderPointer(tDib16& frame) override;
 
  private:
   void FullRepaint(tGameEngine& engine, tDib16& frame);
@@ -30,6 +32,11 @@ class tFrameComposer : public tFrameHooks {
   void PlaceOOTPlayer(tGameEngine& engine);
   void DrawMessage(tGameEngine& engine, tDib16& frame);
   void DrawPointer(tGameEngine& engine, tDib16& frame);
+
+  // What the mouse pointer was last drawn over, and where.
+  tDib16 PointerUnder{32, 32};
+  std::int32_t PointerSaveX = 0, PointerSaveY = 0;
+  bool PointerDrawn = false;
 };
 
 // The mouse pointer: a cell of "BaseGfx.bmp" registered and cut at start-up.

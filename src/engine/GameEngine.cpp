@@ -32,7 +32,6 @@ tGameEngine::tGameEngine()
     : Pointer(&RestingPointer),
       Menus(&NoMenus),
       Frames(&NoFrames),
-      PointerUnder(std::make_unique<tDib16>(32, 32)),
       CurrentInput(&LiveInput),
       OwnFrame(std::make_unique<tDib16>(FrameWidth, FrameHeight)),
       Frame(OwnFrame.get()) {
@@ -249,7 +248,6 @@ void tGameEngine::GameStep() {
     OlderInput.CopyFrom(PreviousInput);
     PreviousInput.CopyFrom(LiveInput);
     if (GameMode == gmPlaying) Level.TakeTurns();
-    TurnTicked = true;
     CurrentInput->Consume(TurnActionsMask);
     ++Play().TurnCount;
   }

@@ -50,19 +50,12 @@ class tGameEngine {
   std::vector<std::string> LevelLoadProblems;
   std::int32_t ModeStackDepth() const { return ModeStack.Depth(); }
   tGameMode GameMode = gmNone;
-  std::int32_t FadeTicks = 0;
-  std::unique_ptr<tDib16> FadeSnapshot;
-  std::int32_t IntroTicks = 0;
-  std::unique_ptr<tDib16> IntroSnapshot;
   tGameMode FadeTarget = gmNone;
-  std::unique_ptr<tDib16> PointerUnder;
-  std::int32_t PointerSaveX = 0, PointerSaveY = 0;
+  // Whether the mouse pointer is drawn in this mode.
   bool PointerEnabled = true;
-  bool PointerDrawn = false;
   std::int32_t MouseX = 0, MouseY = 0;
   bool MouseMoved = false;
   std::int32_t MenuDrag = 0;
-  bool TurnTicked = false;
   std::string MessageText;
   std::int32_t WarpAction = 0;
   tUnit* OOTPlayer = nullptr;  // the ghost of the early step; owned by the player module
@@ -74,7 +67,6 @@ class tGameEngine {
   std::array<std::int32_t, 7> MenuGlow{};
   std::uint8_t MenuItem = 1;
   std::int32_t AnimCounter = 0;
-  std::int32_t DeadTicks = 0;
   bool WarpFinished = false;
   std::int32_t TimerTicks = 0;
   std::unique_ptr<tDib16> Background;
@@ -101,8 +93,9 @@ class tGameEngine {
   bool ShowCursor = false;
   tSprite* CursorSprite = nullptr;
   std::int32_t CursorX = -1, CursorY = -1;
+  // The keys as they are now. The units read CurrentInput: the live keys, or during an
+  // early step the keys of the turn before last (OlderInput).
   tInputDevice LiveInput;
-  tInputDevice PreviousInput;
   tInputDevice OlderInput;
   tInputDevice* CurrentInput;
   std::int32_t EntryIndex = 0;
@@ -110,7 +103,6 @@ class tGameEngine {
   std::string VideoFileName;
   bool GameInProgress = false;
   bool RestartRequested = false;
-  bool ShowOOTDiagnostics = false;
   bool Paused = false;
 
   // The episode's state shown beside the level.
@@ -132,6 +124,10 @@ class tGameEngine {
   void CloseMenuWithSound();
   // Puts back what lay under the mouse pointer, when the pointer was drawn.
   void RestorePointerBackground();
+  // Whether the fade-out still holds its picture (it lets go of it when it ends).
+  bool HoldsFadePicture() const { return FadeSnapshot != nullptr; }
+  // Ticks since the player's death animation ended.
+  std::int32_t DeadTickCount() const { return DeadTicks; }
 
   // --- Levels -----------------------------------------------------------------------------
   void LoadLevel(const std::string& fileName);
@@ -180,6 +176,13 @@ class tGameEngine {
   void EngineStateFields(tStateIo& io);
 
   tModeStack ModeStack;
+  // The transitions: the fade-out's picture and count, the intro's first picture and count.
+  std::int32_t FadeTicks = 0;
+  std::unique_ptr<tDib16> FadeSnapshot;
+  std::int32_t IntroTicks = 0;
+  std::unique_ptr<tDib16> IntroSnapshot;
+  std::int32_t DeadTicks = 0;
+  tInputDevice PreviousInput;
   std::unique_ptr<tDib16> OwnFrame;
   tDib16* Frame;
   tEnginePlayOwner PlayOwner{*this};

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
 #include "engine/GameEngine.h"
@@ -192,7 +193,7 @@ void tLevelPickScreen::Left() {
 
 void tLevelPickScreen::SelectLevel(std::int32_t k) {
   if (k < 0 || k >= EntryButtons || k == Selected) return;
-  Sound().PlaySample("MenuMove.wav");
+  Sound().PlaySample(samples::MenuMove);
   Selected = k;
 }
 
@@ -369,7 +370,7 @@ tScreenResult tLevelPickScreen::Pick(std::int32_t entry) {
 
 tScreenResult tLevelPickScreen::BackToMenu() {
   Hide();
-  Sound().PlaySample("menuClose.wav");
+  Sound().PlaySample(samples::MenuClose);
   Engine->SetGameMode(gmMainMenu);
   return {.Hidden = true, .MovePointerTo = {}};
 }
@@ -408,7 +409,7 @@ tScreenResult tLevelPickScreen::KeyDown(int vk) {
 
 tScreenResult tLevelPickScreen::CharTyped(char c) {
   if (c != '\r' || !IsShown) return {};
-  Sound().PlaySample("MenuSelect.wav");
+  Sound().PlaySample(samples::MenuSelect);
   return Pick(Selected);
 }
 

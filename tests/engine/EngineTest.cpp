@@ -172,7 +172,7 @@ TEST_F(EngineTickTest, TheFadeOutLastsSeventeenDrawnFrames) {
   }
   Engine->DrawFrame();
   EXPECT_EQ(Engine->GameMode, gmNextUnsolved);
-  EXPECT_EQ(Engine->FadeSnapshot, nullptr);
+  EXPECT_FALSE(Engine->HoldsFadePicture());
   EXPECT_TRUE(Engine->PointerEnabled);
 }
 

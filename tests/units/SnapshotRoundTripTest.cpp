@@ -110,7 +110,7 @@ class SnapshotRoundTripTest : public ::testing::Test {
 
   bool Over() const {
     return Engine->GameMode == gmLevelDone || Engine->GameMode == gmDeathPopup ||
-           (Engine->GameMode == gmDead && Engine->DeadTicks > 60);
+           (Engine->GameMode == gmDead && Engine->DeadTickCount() > 60);
   }
 
   // Plays to the next turn boundary (or to the end of the play); false at the end.
