@@ -68,9 +68,14 @@ shot() {
   python3 "$root/scripts/xwd2png.py" "$out/$1.xwd" "$out/$1.png"
   rm "$out/$1.xwd"
 }
+# The game's window, found afresh each time: the display set-up may replace the window the
+# game opened first.
+game_window() {
+  xdotool search --sync --onlyvisible --name '^QuibNar2$' | tail -n 1
+}
 # Window pixels: the window's client area is the 640 x 480 frame.
 click() {
-  xdotool mousemove --window "$window" "$1" "$2"
+  xdotool mousemove --window "$(game_window)" "$1" "$2"
   sleep 0.1
   xdotool click 1
 }
@@ -81,9 +86,8 @@ press() {
   done
 }
 
-window=$(xdotool search --sync --onlyvisible --name '^QuibNar2$' | head -n 1)
-xdotool mousemove --window "$window" 600 20
 wait_mode 13
+xdotool mousemove --window "$(game_window)" 600 20
 shot main
 click 320 230
 wait_mode 17
