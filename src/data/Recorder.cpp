@@ -67,6 +67,11 @@ void tRecorder::Clear() {
   RecState = rsIdle;
 }
 
+void tRecorder::PlaceValue(std::int32_t position, std::int32_t value) {
+  if (position >= 0 && position < RecorderCapacity)
+    Values[static_cast<std::size_t>(position)] = value;
+}
+
 void tRecorder::RestorePlace(tRecorderState state, std::int32_t position, std::int32_t count) {
   RecState = state;
   Pos = std::clamp(position, 0, RecorderTableSize);

@@ -69,6 +69,9 @@ class tRecorder {
   tRecorderState State() const { return RecState; }
   std::int32_t Position() const { return Pos; }
   std::int32_t Count() const { return ValueCount; }
+  // Writes one decision into the table at the position (0..8191), whatever the state: a
+  // search tries each choice of a turn this way before playing the turn back.
+  void PlaceValue(std::int32_t position, std::int32_t value);
   // Puts the recorder back where a snapshot of the play found it. The values stay: while
   // recording, the ones beyond the count are written again as play goes on.
   void RestorePlace(tRecorderState state, std::int32_t position, std::int32_t count);

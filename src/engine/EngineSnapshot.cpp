@@ -28,13 +28,21 @@ void tGameEngine::LoadState(tSnapshotStream& stream) {
   FullRedraw = true;
 }
 
+std::uint64_t tGameEngine::PlayHash() {
+  tStateIo io = tStateIo::Hashing();
+  std::uint64_t level = Level.PlayHash();
+  io.Field(level);
+  EngineStateFields(io);
+  return io.Hash();
+}
+
 void tGameEngine::EngineStateFields(tStateIo& io) {
   io.Field(GameMode);
   io.Field(DeadTicks);
   io.Field(WarpAction);
   io.Field(WarpFinished);
   io.Field(RestartRequested);
-  io.Field(AnimCounter);
+  io.Look(AnimCounter);
   io.Field(LastDeath.Killer);
   io.Field(LastDeath.Cause);
   InputFields(io, PreviousInput);

@@ -147,6 +147,9 @@ class tGameEngine {
   // the play back so that the same input plays on exactly as it did from there.
   void SaveState(tSnapshotStream& stream);
   void LoadState(tSnapshotStream& stream);
+  // A hash of the play that leaves out what only shapes the picture: two moments of play
+  // that will go on alike under the same input hash alike.
+  std::uint64_t PlayHash();
 
   // --- Episodes -----------------------------------------------------------------------------
   void LoadEpisode(const std::string& setFileName);

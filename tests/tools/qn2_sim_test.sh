@@ -104,6 +104,23 @@ expect 0 '"outcome": "solved"' -- Saved.map --moves RRR
 expect 2 -- Door.map --screenshot Door.png
 grep -q "File Missing '" "$WORK/err" || fail "screenshot without pictures said '$(cat "$WORK/err")'"
 
+# The solver: the shortest way to the exit, past a key; the solution it writes plays back
+# to the same end.
+level Detour 1 1 Key 1 4 Exit 4 1
+expect 0 '"outcome": "solved"' '"turns": 9' '"moves": "DDDUUURRR"' -- Detour.map --solve \
+  --save 'Solutions\Detour.Solution'
+expect 0 '"outcome": "solved"' '"keys": [1, 1]' -- Detour.map --solution 'Solutions\Detour.Solution'
+# A jewel makes the way longer only when every jewel must be collected.
+level Gem 1 1 Jewel 1 3 Exit 3 1
+expect 0 '"outcome": "solved"' '"turns": 2' -- Gem.map --solve
+expect 0 '"outcome": "solved"' '"turns": 6' -- Gem.map --solve --all-jewels
+# An exit walled in by water and force fields cannot be reached; a small budget gives up.
+level Walled 1 1 Exit 8 8 Water 8 7 Water 8 9 Water 7 8 Water 9 8
+expect 1 '"outcome": "unsolvable"' -- Walled.map --solve
+expect 1 '"outcome": "gave-up"' '"states": 20' -- Walled.map --solve --max-states 20
+expect 2 -- Door.map --solve --moves R
+expect 2 -- Door.map --all-jewels
+
 # Wrong arguments.
 expect 2 -- Door.map --moves 'RX'
 grep -q "cannot read the move 'X'" "$WORK/err" || fail "bad move not named"

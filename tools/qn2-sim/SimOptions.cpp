@@ -11,6 +11,7 @@ namespace qn2::sim {
 const char* SimUsage =
     "usage: qn2-sim LEVEL [--package PAK] [--moves TEXT | --solution FILE] [--max-turns N]\n"
     "               [--trace] [--save OUT] [--screenshot PNG]\n"
+    "       qn2-sim LEVEL --solve [--all-jewels] [--max-states N] [--save OUT]\n"
     "  Plays LEVEL through the game's engine without a window or sound and prints the\n"
     "  outcome as one JSON object. LEVEL and FILE are found as the game finds files: on\n"
     "  disk first, then in PAK (by default Quibnar2.VexPak in this folder, when present).\n"
@@ -22,8 +23,14 @@ const char* SimUsage =
     "  --save OUT      write the level as read to OUT and stop\n"
     "  --screenshot PNG  draw the level's first frame of play with the game's pictures\n"
     "                  (as the game composes it, without the hint text) and stop\n"
-    "exit status: 0 solved (or saved), 1 dead or out of turns, 2 the level cannot be loaded\n"
-    "             or the command line is wrong\n";
+    "  --solve         search for a solution with the fewest turns (breadth first over\n"
+    "                  U D L R . ! at each turn) and print outcome (solved, unsolvable,\n"
+    "                  gave-up), turns, moves, states explored and seconds\n"
+    "  --all-jewels    with --solve: finishing counts only with every jewel collected\n"
+    "  --max-states N  with --solve: give up after exploring N states (default 1000000)\n"
+    "  --save OUT      with --solve: write the solution found as a solution file\n"
+    "exit status: 0 solved (or saved), 1 dead, out of turns, unsolvable or gave up, 2 the\n"
+    "             level cannot be loaded or the command line is wrong\n";
 
 tSimOptions ParseSimOptions(const std::vector<std::string>& args) {
   tSimOptions options;
@@ -47,6 +54,14 @@ tSimOptions ParseSimOptions(const std::vector<std::string>& args) {
       options.Trace = true;
     } else if (a == "--save") {
       options.SaveTo = value(i);
+    } else if (a == "--solve") {
+      options.Solve = true;
+    } else if (a == "--all-jewels") {
+      options.AllJewels = true;
+    } else if (a == "--max-states") {
+      const auto n = ParseIntegerText(value(i));
+      if (!n || *n <= 0) throw std::invalid_argument("--max-states needs a number of states");
+      options.MaxStates = static_cast<std::size_t>(*n);
     } else if (a == "--screenshot") {
       options.Screenshot = value(i);
     } else if (a.starts_with("--")) {
@@ -60,6 +75,11 @@ tSimOptions ParseSimOptions(const std::vector<std::string>& args) {
   if (options.Level.empty()) throw std::invalid_argument("no level given");
   if (options.Moves && options.SolutionFile)
     throw std::invalid_argument("--moves and --solution exclude each other");
+  if (options.Solve && (options.Moves || options.SolutionFile || options.Screenshot))
+    throw std::invalid_argument(
+        "--solve finds its own moves: no --moves, --solution or --screenshot");
+  if (!options.Solve && (options.AllJewels || options.MaxStates != tSimOptions().MaxStates))
+    throw std::invalid_argument("--all-jewels and --max-states go with --solve");
   return options;
 }
 

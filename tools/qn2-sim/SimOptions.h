@@ -15,6 +15,11 @@ struct tSimOptions {
   bool Trace = false;
   std::optional<std::string> SaveTo;
   std::optional<std::string> Screenshot;  // a PNG of the level's first frame of play
+  // Search for the shortest solution instead of playing; SaveTo then names the solution
+  // file to write.
+  bool Solve = false;
+  bool AllJewels = false;
+  std::size_t MaxStates = 1'000'000;
 };
 
 // Reads the command line (without the program name); raises std::invalid_argument with a

@@ -1,7 +1,9 @@
 // qn2-sim: plays one level through the game's engine, tick by tick, with no window and
 // no sound, and prints how it ended. For level designers, the tests and CI.
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <iomanip>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -16,6 +18,7 @@
 #include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
 #include "engine/PackagePictures.h"
+#include "engine/Solver.h"
 #include "engine/board/PlayState.h"
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/Player.h"
@@ -125,6 +128,28 @@ int Screenshot(tGameEngine& engine, const std::string& pngFile) {
   return 0;
 }
 
+// Searches for the shortest solution and prints what the search found; the solution file
+// written plays back to the same end through the game's recorder.
+int Solve(tGameEngine& engine, const tSimOptions& options) {
+  const auto start = std::chrono::steady_clock::now();
+  const tSolveResult result = SolveLevel(engine, {options.AllJewels, options.MaxStates});
+  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  GameEngine = nullptr;
+  const bool solved = result.Outcome == tSolveOutcome::Solved;
+  if (solved && options.SaveTo) {
+    tRecorder solution;
+    solution.StartRecording();
+    for (std::int32_t value : result.Decisions) solution.RecordValue(value);
+    solution.SaveToFile(*options.SaveTo);
+  }
+  std::cout << "{\"outcome\": \"" << SolveOutcomeName(result.Outcome)
+            << "\", \"turns\": " << (solved ? static_cast<long>(result.Decisions.size()) : -1L)
+            << ", \"moves\": \"" << MovesText(result.Decisions)
+            << "\", \"states\": " << result.StatesExplored << ", \"seconds\": " << std::fixed
+            << std::setprecision(3) << seconds.count() << "}" << std::endl;
+  return solved ? 0 : 1;
+}
+
 int Run(const tSimOptions& options) {
   MountGameFiles(options);
   // A screenshot needs the real pictures; a play-through only needs something to load.
@@ -144,7 +169,7 @@ int Run(const tSimOptions& options) {
   engine.SetOOTPlayer(ghost.get());
 
   try {
-    if (options.SaveTo) {
+    if (options.SaveTo && !options.Solve) {
       LoadLevelFromFile(engine.Level, options.Level);
       SaveLevelToFile(engine.Level, *options.SaveTo);
       GameEngine = nullptr;
@@ -159,6 +184,7 @@ int Run(const tSimOptions& options) {
     return 2;
   }
   if (options.Screenshot) return Screenshot(engine, *options.Screenshot);
+  if (options.Solve) return Solve(engine, options);
   PlayDecisions(engine.Play().Recorder, options);
   const tOutcome outcome = Play(engine, options);
   Report(engine, outcome);

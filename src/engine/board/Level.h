@@ -12,6 +12,8 @@
 
 namespace qn2 {
 
+class tStateIo;
+
 // One cell of the board: three tile layers, an overlay tile drawn in front of the
 // units, and the solid flag of walls.
 struct tCell {
@@ -96,6 +98,9 @@ class tLevel {
   // found again by serial number, units created since are freed and units freed since
   // are made again; every reference between units is restored.
   void LoadState(tSnapshotStream& stream);
+  // A hash of the state in play that leaves out what only shapes the picture (animation
+  // phases, sprites, the counts of time): two moments that will play on alike hash alike.
+  std::uint64_t PlayHash();
 
   // --- Drawing into the current surface ----------------------------------------------
   void DrawUnits();
@@ -108,6 +113,8 @@ class tLevel {
 
  private:
   void RebuildDrawList();
+  void WriteState(tStateIo& io);
+  void DrawListFields(tStateIo& io);
   // Frees the units the predicate selects and forgets them everywhere.
   template <class Pred>
   void FreeUnitsWhere(Pred pred);

@@ -22,6 +22,11 @@ void UnitListFields(tStateIo& io, std::vector<tUnit*>& list) {
 
 }  // namespace
 
+// The drawing order only shapes the picture.
+void tLevel::DrawListFields(tStateIo& io) {
+  if (!io.IsHashing()) UnitListFields(io, DrawList);
+}
+
 void tPlayState::StateFields(tStateIo& io) {
   io.Field(Clock.FramesPerTurn);
   io.Field(Clock.SpeedAdjust);
@@ -30,39 +35,58 @@ void tPlayState::StateFields(tStateIo& io) {
   io.Field(Clock.PrevTurnFraction);
   io.Field(Clock.OOTEnabled);
   io.Field(Clock.OOTStepActive);
-  io.Field(Clock.OOTFrames);
-  io.Field(Clock.OOTLength);
-  io.Field(Clock.OOTFraction);
-  io.Field(Clock.OOTFromX);
-  io.Field(Clock.OOTFromY);
-  io.Field(Clock.OOTToX);
-  io.Field(Clock.OOTToY);
-  io.Field(Clock.DrawOOTPlayer);
+  // The early step's values matter only while a step is under way; its frame count runs on
+  // between steps.
+  const auto step = [&io, this](auto& value) {
+    if (Clock.OOTStepActive)
+      io.Field(value);
+    else
+      io.Look(value);
+  };
+  step(Clock.OOTFrames);
+  step(Clock.OOTLength);
+  step(Clock.OOTFraction);
+  step(Clock.OOTFromX);
+  step(Clock.OOTFromY);
+  step(Clock.OOTToX);
+  step(Clock.OOTToY);
+  step(Clock.DrawOOTPlayer);
   io.Field(Counters);
   Carried.StateFields(io);
   io.Field(ButtonsUp);
-  io.Field(PlayerCounters.SlowDisplay);
-  io.Field(PlayerCounters.PlayerFrameSteps);
-  io.Field(PlayerCounters.PlayerDraws);
-  io.Field(LastPickupTurn);
+  io.Look(PlayerCounters.SlowDisplay);
+  io.Look(PlayerCounters.PlayerFrameSteps);
+  io.Look(PlayerCounters.PlayerDraws);
+  // Only the pickup sound reads the turn count; the turn phase is kept in the clock.
+  io.Look(LastPickupTurn);
   io.Field(NextSerialNumber);
-  io.Field(TickCount);
-  io.Field(TurnCount);
-  io.Field(FrameCount);
+  io.Look(TickCount);
+  io.Look(TurnCount);
+  io.Look(FrameCount);
   tRecorderState recording = Recorder.State();
   std::int32_t position = Recorder.Position();
   std::int32_t count = Recorder.Count();
-  io.Field(recording);
-  io.Field(position);
-  io.Field(count);
+  io.Look(recording);
+  io.Look(position);
+  io.Look(count);
   if (io.IsLoading()) Recorder.RestorePlace(recording, position, count);
   // The units pick their looks (idle pictures, sparkle, flicker) from the game's one look
   // generator; where it stood belongs to the picture of the play.
-  io.Field(LookRandom);
+  io.Look(LookRandom);
 }
 
 void tLevel::SaveState(tSnapshotStream& stream) {
   tStateIo io = tStateIo::Saving(stream);
+  WriteState(io);
+}
+
+std::uint64_t tLevel::PlayHash() {
+  tStateIo io = tStateIo::Hashing();
+  WriteState(io);
+  return io.Hash();
+}
+
+void tLevel::WriteState(tStateIo& io) {
   io.Field(Reserved);
   Play.StateFields(io);
   auto count = static_cast<std::uint32_t>(Units.Count());
@@ -75,7 +99,7 @@ void tLevel::SaveState(tSnapshotStream& stream) {
   }
   io.UnitRef(Player);
   for (auto& row : Rows) UnitListFields(io, row);
-  UnitListFields(io, DrawList);
+  DrawListFields(io);
 }
 
 void tLevel::LoadState(tSnapshotStream& stream) {
@@ -113,7 +137,7 @@ void tLevel::LoadState(tSnapshotStream& stream) {
   }
   io.UnitRef(Player);
   for (auto& row : Rows) UnitListFields(io, row);
-  UnitListFields(io, DrawList);
+  DrawListFields(io);
   io.ResolveUnitRefs([&](std::int32_t serial) -> tUnit* {
     auto found = bySerial.find(serial);
     return found != bySerial.end() ? found->second : nullptr;

@@ -5,11 +5,21 @@
 namespace qn2 {
 
 void tStateIo::UnitRef(tUnit*& unit) {
-  if (Load) {
-    PendingRefs.emplace_back(&unit, Stream.Read<std::int32_t>());
+  if (Mode == tMode::Load) {
+    PendingRefs.emplace_back(&unit, Stream->Read<std::int32_t>());
     unit = nullptr;
-  } else {
-    Stream.Write<std::int32_t>(unit != nullptr ? unit->SerialNumber : -1);
+    return;
+  }
+  std::int32_t serial = unit != nullptr ? unit->SerialNumber : -1;
+  Field(serial);
+}
+
+// 64-bit FNV-1a.
+void tStateIo::Mix(const void* bytes, std::size_t size) {
+  const auto* p = static_cast<const std::uint8_t*>(bytes);
+  for (std::size_t i = 0; i < size; ++i) {
+    HashValue ^= p[i];
+    HashValue *= 0x100000001b3u;
   }
 }
 

@@ -11,16 +11,23 @@ namespace qn2 {
 
 class tUnit;
 
-// Writes the state of a level in play into a snapshot, or reads it back. Each class lists
-// its fields once, in one function that serves both directions, so that what is saved and
-// what is loaded cannot drift apart. A unit refers to another by serial number; on loading,
-// those references are put back once every unit of the snapshot exists again.
+// Writes the state of a level in play into a snapshot, reads it back, or hashes it. Each
+// class lists its fields once, in one function that serves every direction, so that what
+// is saved and what is loaded cannot drift apart. A unit refers to another by serial
+// number; on loading, those references are put back once every unit of the snapshot exists
+// again.
+//
+// Fields given as Look only shape the picture (animation phases, sprites, counts of time).
+// They are saved and loaded like the others, but the hash leaves them out, so that two
+// moments of play that will go on the same way hash the same.
 class tStateIo {
  public:
-  static tStateIo Saving(tSnapshotStream& stream) { return tStateIo(stream, false); }
-  static tStateIo Loading(tSnapshotStream& stream) { return tStateIo(stream, true); }
+  static tStateIo Saving(tSnapshotStream& stream) { return tStateIo(&stream, tMode::Save); }
+  static tStateIo Loading(tSnapshotStream& stream) { return tStateIo(&stream, tMode::Load); }
+  static tStateIo Hashing() { return tStateIo(nullptr, tMode::Hash); }
 
-  bool IsLoading() const { return Load; }
+  bool IsLoading() const { return Mode == tMode::Load; }
+  bool IsHashing() const { return Mode == tMode::Hash; }
 
   // Values are kept byte for byte, so that equal states give equal snapshots: a struct
   // with padding between its members must be given member by member.
@@ -28,10 +35,22 @@ class tStateIo {
   void Field(T& value) {
     static_assert(std::has_unique_object_representations_v<T> || std::is_floating_point_v<T>,
                   "give a padded struct member by member");
-    if (Load)
-      value = Stream.Read<T>();
-    else
-      Stream.Write(value);
+    switch (Mode) {
+      case tMode::Save:
+        Stream->Write(value);
+        break;
+      case tMode::Load:
+        value = Stream->Read<T>();
+        break;
+      case tMode::Hash:
+        Mix(&value, sizeof(T));
+        break;
+    }
+  }
+
+  template <class T>
+  void Look(T& value) {
+    if (Mode != tMode::Hash) Field(value);
   }
 
   // A unit of the same level, or none.
@@ -45,11 +64,18 @@ class tStateIo {
     PendingRefs.clear();
   }
 
- private:
-  tStateIo(tSnapshotStream& stream, bool loading) : Stream(stream), Load(loading) {}
+  // Hashing: the hash of everything given so far.
+  std::uint64_t Hash() const { return HashValue; }
 
-  tSnapshotStream& Stream;
-  bool Load;
+ private:
+  enum class tMode : std::uint8_t { Save, Load, Hash };
+  tStateIo(tSnapshotStream* stream, tMode mode) : Stream(stream), Mode(mode) {}
+
+  void Mix(const void* bytes, std::size_t size);
+
+  tSnapshotStream* Stream;
+  tMode Mode;
+  std::uint64_t HashValue = 0xcbf29ce484222325u;
   std::vector<std::pair<tUnit**, std::int32_t>> PendingRefs;
 };
 

@@ -132,7 +132,7 @@ void tUnit::StateFields(tStateIo& io) {
   io.Field(Layer);
   io.Field(Dead);
   io.Field(Temporary);
-  io.Field(Sprite);
+  io.Look(Sprite);
 }
 
 bool tUnit::IsBlocked(int x, int y) const {

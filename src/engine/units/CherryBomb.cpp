@@ -222,8 +222,8 @@ void tCherryBomb::LoadState(tSnapshotStream& stream) {
 void tCherryBomb::StateFields(tStateIo& io) {
   tPlayerAwareUnit::StateFields(io);
   io.Field(Fuse);
-  io.Field(FuseFrame);
-  io.Field(FlashCount);
+  io.Look(FuseFrame);
+  io.Look(FlashCount);
   io.Field(BlastFrame);
   io.Field(BlastTurns);
   io.Field(BombState);

@@ -76,7 +76,7 @@ tSprite* JewelIcon() {
 
 void tJewel::StateFields(tStateIo& io) {
   tPlayerAwareUnit::StateFields(io);
-  io.Field(SpinFrame);
+  io.Look(SpinFrame);
 }
 
 }  // namespace qn2

@@ -44,7 +44,7 @@ tSprite* KeyIcon() {
 
 void tKey::StateFields(tStateIo& io) {
   tPlayerAwareUnit::StateFields(io);
-  io.Field(SpinFrame);
+  io.Look(SpinFrame);
 }
 
 }  // namespace qn2

@@ -129,16 +129,18 @@ void tPlayer::StepFor(std::int32_t action, bool push) {
 void tPlayer::StateFields(tStateIo& io) {
   tUnit::StateFields(io);
   io.Field(WarpInTurns);
-  io.Field(BeenTo);
-  io.Field(WalkPhase);
+  // Only the hint triggers read where the player has been, and hints stay quiet while a
+  // solution plays back.
+  io.Look(BeenTo);
+  io.Look(WalkPhase);
   io.Field(DeathFrame);
   io.Field(DeathKind);
-  io.Field(MoveCount);
+  io.Look(MoveCount);
   io.Field(Moved);
   io.Field(PlayerState);
   io.Field(Killer);
-  io.Field(IdleVariant);
-  io.Field(IdleCountdown);
+  io.Look(IdleVariant);
+  io.Look(IdleCountdown);
 }
 
 }  // namespace qn2

@@ -136,7 +136,7 @@ void tSeekerDroid::DrawBolt(float fromX, float fromY, float toX, float toY) {
 
 void tSeekerDroid::StateFields(tStateIo& io) {
   tPlayerAwareUnit::StateFields(io);
-  io.Field(Glow);
+  io.Look(Glow);
   io.Field(Zapping);
   io.Field(ZapFrames);
 }

@@ -68,8 +68,8 @@ void tSnake::TakeTurn() {
 
 void tSnake::StateFields(tStateIo& io) {
   tPlayerAwareUnit::StateFields(io);
-  io.Field(AnimPos);
-  io.Field(AnimStep);
+  io.Look(AnimPos);
+  io.Look(AnimStep);
   io.Field(FacingLeft);
 }
 
