@@ -18,7 +18,7 @@ done
 rm -rf "$out"
 mkdir -p "$out/folder"
 cp "$build/Quibnar2.VexPak" "$out/folder/"
-printf 'Dialogs=False\r\nFullScreen=False\r\nSoundDevice=0\r\nSoundVolume=5\r\n' >"$out/folder/Config.cfg"
+printf 'FullScreen=False\r\nSoundDevice=0\r\nSoundVolume=5\r\n' >"$out/folder/Config.cfg"
 # A script without commands: the input is real, and the game prints its mode changes.
 echo "# real input from xdotool" >"$out/folder/trace.txt"
 

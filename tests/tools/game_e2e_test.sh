@@ -17,13 +17,13 @@ fail() {
   failures=$((failures + 1))
 }
 
-# A fresh game folder holding the package and a configuration.
+# A new game folder: the package and nothing else (the game starts on its default settings,
+# the end-of-level and death pop-ups on).
 game_folder() {
   local dir="$WORK/$1"
   rm -rf "$dir"
   mkdir -p "$dir"
   ln -s "$PACKAGE" "$dir/Quibnar2.VexPak"
-  printf 'Dialogs=False\r\nSoundOn=True\r\n' >"$dir/Config.cfg"
   echo "$dir"
 }
 
