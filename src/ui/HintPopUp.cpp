@@ -42,9 +42,9 @@ void tHintPopUp::Open() {
 // A slow timer event does not make the window jump: it moves at most five steps.
 void tHintPopUp::Tick(int periods) {
   const std::int32_t steps = std::clamp(periods, 0, MaxStepsPerEvent);
-  Elapsed += steps;
   Shown += steps;
   if (IsZooming) {
+    Elapsed += steps;
     if (Elapsed > ZoomDuration) {
       IsZooming = false;
       Elapsed = ZoomDuration;

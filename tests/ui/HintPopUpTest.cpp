@@ -53,6 +53,7 @@ TEST(HintPopUpTest, ZoomsOutOfTheStartPointInTwentyFiveStepsAtMostFiveAnEvent) {
   EXPECT_NEAR(hint.CaptionGlow(), 0.10f, 1e-6) << "the caption brightens after the zoom";
   Ticks(hint, 30);
   EXPECT_EQ(hint.CaptionGlow(), 1.0f);
+  EXPECT_EQ(hint.Placement(), hint.Target()) << "the window stays as the zoom left it";
 }
 
 TEST(HintPopUpTest, AKeyClosesOnlyAfterTheZoomAndMoreThanFortySteps) {
