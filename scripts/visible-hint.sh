@@ -59,9 +59,10 @@ geometry() {
   xdotool getwindowgeometry "$1" 2>/dev/null | tr '\n' ' '
 }
 
-window=$(xdotool search --sync --onlyvisible --name '^QuibNar2$' | head -n 1)
+xdotool search --sync --onlyvisible --name '^QuibNar2$' >/dev/null
+sleep 4  # the set-up (which may make the window anew) and the level's intro
+window=$(xdotool search --onlyvisible --name '^QuibNar2$' | tail -n 1)
 xdotool mousemove --window "$window" 600 460
-sleep 4  # the level's intro
 shot level
 xdotool key Right
 
@@ -92,15 +93,19 @@ else
   [ -z "$(xdotool search --onlyvisible --name '^QuibNar2 hint$' 2>/dev/null || true)" ] || fail "the hint window did not close on Space"
 fi
 shot after-hint
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended with the hint"
 # The game goes on: the menu over it, then EXIT PROGRAM.
 xdotool key Escape
 sleep 1
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended on Escape"
+shot menu
 xdotool mousemove --window "$window" 320 375
 sleep 0.1
 xdotool click 1
 
 status=0
 for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && { fail "the game did not close by EXIT PROGRAM"; kill "$game_pid"; }
 wait "$game_pid" || status=$?
 game_pid=
 [ $status -eq 0 ] || fail "the game ended with status $status"

@@ -36,7 +36,10 @@ void tMainWindow::ShowHint(const std::string& imageName, tPoint anchor, std::int
     tHintPopUp hint(std::move(picture), {left + client.X, top + client.Y},
                     tRect{left, top, left + width, top + height}, captionYOffset, caption);
     RunModal(Window, hint, false);
+    // The keyboard comes back to the game's window, also under window managers that do
+    // not hand it on when the hint window goes.
     SDL_RaiseWindow(Window);
+    SDL_SetWindowInputFocus(Window);
   }
   // The game takes the keyboard back and goes on.
   Activated();
