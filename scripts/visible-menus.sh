@@ -81,7 +81,11 @@ press() {
   done
 }
 
-window=$(xdotool search --sync --onlyvisible --name '^QuibNar2$' | head -n 1)
+# The display's set-up may make the window anew (a renderer that needs another kind of
+# window): the window to drive is the one still there once the main menu shows.
+xdotool search --sync --onlyvisible --name '^QuibNar2$' >/dev/null
+wait_mode 13
+window=$(xdotool search --onlyvisible --name '^QuibNar2$' | tail -n 1)
 xdotool mousemove --window "$window" 600 20
 wait_mode 13
 shot main
