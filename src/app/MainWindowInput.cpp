@@ -146,7 +146,7 @@ void tMainWindow::Activated() {
 void tMainWindow::KeyDown(std::uint16_t keyCode) {
   if (keyCode == vk::Alt) AltHeld = true;
   if (keyCode == VkControl) CtrlHeld = true;
-  if (!Engine) return;
+  if (!Engine || HintInput(keyCode, true)) return;
   if (AltHeld && keyCode == vk::Return && Engine->GameMode == gmPlaying) {
     Settings.FullScreen = !Settings.FullScreen;
     PostWindowMessage(wmChangeDisplayMode, SettingsDisplayMode());
@@ -161,7 +161,6 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
     Timer.SetPeriod(SlowTimer ? SlowFramePeriodMs : FramePeriodMs);
     return;
   }
-  if (HintInput(keyCode, true)) return;
   if (InputToScreen([&] { return Screens.KeyDown(keyCode); })) return;
   if (!AcceptsInput) return;
   Engine->LiveInput.KeyDown(keyCode);

@@ -27,8 +27,7 @@ class PopupsTest : public testing::MenuTest {
  protected:
   void SetUp() override {
     MenuTest::SetUp();
-    testing::tMenuFiles& files = Files();
-    for (const auto& file : files.Files) Write(file.Name, file.Bytes);
+    for (const auto& [name, bytes] : Files().Files) Write(name, bytes);
     LoadEndOfLevelPopupGraphics();
     UnitRegistry.Add("Jewel", tCountedGem::Class, nullptr);
     WriteLevel("A.map", "Alpha", {"Begin Jewel", "InitialX = 5", "End Jewel"});
@@ -40,19 +39,25 @@ class PopupsTest : public testing::MenuTest {
     Tick(101);
   }
 
-  static testing::tMenuFiles& Files() {
-    static testing::tMenuFiles files = [] {
-      testing::tMenuFiles f;
-      f.Files.clear();
-      f.Jpeg("PopupBase_Large.jpg", 448, 364, {40, 40, 200});
-      f.Jpeg("PopupBase_Small.jpg", 448, 340, {40, 40, 200});
-      f.Jpeg("Popup_Solved.jpg", 448, 164, {220, 220, 40});
-      f.Jpeg("Popup_Partial.jpg", 448, 164, {40, 220, 40});
-      f.Jpeg("Congrats.jpg", 640, 480, {240, 120, 0});
+  // The pop-ups' pictures, one colour each, made once.
+  struct tPopupFiles {
+    std::vector<std::pair<std::string, std::string>> Files;
+    void Jpeg(const std::string& name, int w, int h, tRgb colour) {
+      const auto bytes = test::MakeJpeg(w, h, [colour](int, int) { return colour; });
+      Files.emplace_back(name, std::string(bytes.begin(), bytes.end()));
+    }
+    tPopupFiles() {
+      Jpeg("PopupBase_Large.jpg", 448, 364, {40, 40, 200});
+      Jpeg("PopupBase_Small.jpg", 448, 340, {40, 40, 200});
+      Jpeg("Popup_Solved.jpg", 448, 164, {220, 220, 40});
+      Jpeg("Popup_Partial.jpg", 448, 164, {40, 220, 40});
+      Jpeg("Congrats.jpg", 640, 480, {240, 120, 0});
       for (int n = 1; n <= 6; ++n)
-        f.Jpeg("Popup_GeneralDeath" + std::to_string(n) + ".Jpg", 448, 180, {200, 40, 40});
-      return f;
-    }();
+        Jpeg("Popup_GeneralDeath" + std::to_string(n) + ".Jpg", 448, 180, {200, 40, 40});
+    }
+  };
+  static const tPopupFiles& Files() {
+    static const tPopupFiles files;
     return files;
   }
 
