@@ -17,28 +17,26 @@ fi
 mkdir -p "$folder"
 cp -u "$build/Quibnar2.VexPak" "$folder/Quibnar2.VexPak"
 cd "$folder"
-# Until the end-of-level pop-ups exist, a new player's game goes on without them.
-[ -f Config.cfg ] || printf 'Dialogs=False\r\n' >Config.cfg
 
 args=("$@")
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [[ " ${args[*]} " != *" --headless "* ]]; then
-  printf '20 shot main-menu.png\n30 down 13\n31 up 13\n280 shot first-level.png\n400 down 39\n401 up 39\n420 shot a-step.png\n' >automation-demo.txt
+  printf '20 shot main-menu.png\n30 down 13\n31 up 13\n280 shot first-level.png\n400 down 39\n401 up 39\n470 shot a-hint.png\n520 down 32\n521 up 32\n560 shot after-the-hint.png\n' >automation-demo.txt
   cat <<MESSAGE
 There is no display here, so the game cannot open its window. Its automation mode runs
 without one; this is what it looks like (the game folder is $folder):
 
   cd $folder
-  $game --headless --ticks 450 --script automation-demo.txt
+  $game --headless --ticks 580 --script automation-demo.txt
 
 A script feeds input by tick ("TICK down VK", "TICK up VK", "TICK text CHARS",
 "TICK move X Y", "TICK click X Y", "TICK shot FILE.png"); the game prints every change of
 its mode. Running it now:
 
 MESSAGE
-  "$game" --headless --ticks 450 --script automation-demo.txt
+  "$game" --headless --ticks 580 --script automation-demo.txt
   echo
-  echo "Screenshots: $folder/main-menu.png, $folder/first-level.png and $folder/a-step.png"
+  echo "Screenshots: $folder/main-menu.png, $folder/first-level.png, $folder/a-hint.png and $folder/after-the-hint.png"
   exit 0
 fi
 exec "$game" ${args[@]+"${args[@]}"}

@@ -101,6 +101,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Ghost = CreateOOTPlayer();
   Engine->SetOOTPlayer(Ghost.get());
   Engine->OnPlayerKilled = ChooseDeathPictureFor;
+  HintDisplay = this;
   AcceptsInput = true;
   Engine->LoadEpisode(Startup.LevelSetFileName);
   SDL_SetWindowTitle(Window, ApplicationTitle);
@@ -109,6 +110,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
 tMainWindow::~tMainWindow() {
   Timer.SetEnabled(false);
   SetKeepAliveHandler(nullptr);
+  if (HintDisplay == this) HintDisplay = nullptr;
   if (SetupDone) FreeEverything();
   SetSound(nullptr);
   GameEngine = nullptr;

@@ -15,6 +15,7 @@
 #include "data/MessageSink.h"
 #include "engine/EngineHooks.h"
 #include "engine/FrameComposer.h"
+#include "engine/units/HintDisplay.h"
 #include "input/InputDevice.h"
 #include "platform/GamePad.h"
 #include "platform/KeyMap.h"
@@ -24,6 +25,7 @@
 namespace qn2 {
 
 class tDisplay;
+class tHintPopUp;
 class tGameEngine;
 class tGameSound;
 class tSoundLibrary;
@@ -36,7 +38,7 @@ class tUnit;
 // frame event runs one to four engine ticks, draws one frame and presents it. It routes
 // keys, characters and the mouse to the engine and to the screen of the engine's mode, and
 // runs the screens that take the engine's place.
-class tMainWindow final : public tMessageSink, public tPointerSource {
+class tMainWindow final : public tMessageSink, public tPointerSource, public tHintDisplay {
  public:
   static constexpr std::uint32_t FramePeriodMs = 20;
   static constexpr std::uint32_t SlowFramePeriodMs = 40;
@@ -59,6 +61,10 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   // Where the pointer is, in frame pixels (the display maps the window's client area).
   tPoint CursorPosition() const override;
   tPoint ClientSize() const override;
+
+  // The info units' hint window (MainWindowHint.cpp): returns once it is closed.
+  void ShowHint(const std::string& imageName, tPoint anchor, std::int32_t captionYOffset,
+                const std::string& caption) override;
 
  private:
   // Start-up and shutdown (MainWindowSetup.cpp).
@@ -91,6 +97,11 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void OpenWebPage();
   tPoint MouseCell() const;
   void TraceMode();
+
+  // The hint window drawn over the game (MainWindowHint.cpp).
+  void RunHintInFrame(tHintPopUp& hint);
+  void HintFrame(std::int32_t periods);
+  bool HintInput(std::uint16_t key, bool down);
 
   // Events and input (MainWindowInput.cpp).
   void HandleEvent(const SDL_Event& event);
@@ -152,6 +163,10 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   std::int64_t FrameEvents = 0;
   std::int32_t TracedMode = -1;
   int ExitStatus = 0;
+  // The hint drawn over the game while it is up, the game's frame under it, its drawing.
+  tHintPopUp* FrameHint = nullptr;
+  std::unique_ptr<tDib16> UnderHint;
+  std::unique_ptr<tDib16> HintCanvas;
 };
 
 // The ticks one frame event runs: the periods it carries, at most 4, and one while the

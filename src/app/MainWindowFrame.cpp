@@ -36,7 +36,9 @@ void tMainWindow::FrameEvent(std::int32_t periods) {
     return;
   }
   if (VideoPlaying || KeepAliveBusy() || !SetupDone) return;
-  if (Screens.FrameOwner() != nullptr) {
+  if (FrameHint != nullptr) {
+    HintFrame(periods);
+  } else if (Screens.FrameOwner() != nullptr) {
     RunScreenFrame();
   } else {
     RunEngineFrame(periods);

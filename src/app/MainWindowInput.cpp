@@ -146,7 +146,7 @@ void tMainWindow::Activated() {
 void tMainWindow::KeyDown(std::uint16_t keyCode) {
   if (keyCode == vk::Alt) AltHeld = true;
   if (keyCode == VkControl) CtrlHeld = true;
-  if (!Engine) return;
+  if (!Engine || HintInput(keyCode, true)) return;
   if (AltHeld && keyCode == vk::Return && Engine->GameMode == gmPlaying) {
     Settings.FullScreen = !Settings.FullScreen;
     PostWindowMessage(wmChangeDisplayMode, SettingsDisplayMode());
@@ -170,6 +170,7 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
 void tMainWindow::KeyUp(std::uint16_t keyCode) {
   if (keyCode == vk::Alt) AltHeld = false;
   if (keyCode == VkControl) CtrlHeld = false;
+  if (HintInput(keyCode, false)) return;
   if (Engine && AcceptsInput) Engine->LiveInput.KeyUp(keyCode);
 }
 
@@ -184,13 +185,13 @@ void tMainWindow::TypeKeyCharacter(std::uint16_t keyCode) {
 }
 
 void tMainWindow::CharTyped(char c) {
-  if (!Engine || !AcceptsInput) return;
+  if (!Engine || !AcceptsInput || FrameHint != nullptr) return;
   if (InputToScreen([&] { return Screens.CharTyped(c); })) return;
   Engine->LiveInput.CharTyped(c);
 }
 
 void tMainWindow::MouseButton(std::uint16_t button, bool down) {
-  if (!Engine) return;
+  if (!Engine || HintInput(button, down)) return;
   const tPoint at = CursorPosition();
   if (InputToScreen([&] {
         return down ? Screens.MouseDown(at.X, at.Y, button) : Screens.MouseUp(at.X, at.Y, button);

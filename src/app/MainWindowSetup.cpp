@@ -30,6 +30,7 @@
 #include "ui/DeathPictures.h"
 #include "ui/DisplayQuestion.h"
 #include "ui/MenuPictures.h"
+#include "ui/PopupPictures.h"
 
 namespace qn2 {
 
@@ -121,7 +122,7 @@ void tMainWindow::LoadGraphics() {
   LoggedStep("LoadSidePanelGraphicsData", LoadSidePanel);
   LoggedStep("LoadFontGraphicsData", LoadMenuFont);
   LoggedStep("LoadMenuGraphicsData", LoadMenuGraphics);
-  LoggedStep("LoadEndOfLevelPopupsGraphicsData", LoadDeathPictureData);
+  LoggedStep("LoadEndOfLevelPopupsGraphicsData", LoadEndOfLevelPopupGraphics);
   DebugMessage("Setting tile set");
   TileSheet.SetPicture(BasicTiles, GetDib(BasicTiles, true));
   OverlaySheet.SetPicture(BasicOverlay, GetDib(BasicOverlay, true));

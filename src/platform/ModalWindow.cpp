@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/Exception.h"
@@ -16,7 +17,6 @@ namespace qn2 {
 
 namespace {
 
-constexpr Uint32 TimerPeriodMs = 20;
 // A dialog hears the pad as the arrow keys, Enter and Escape.
 constexpr tPadKeyNumbers DialogPadKeys{vk::Left, vk::Right,  vk::Up,
                                        vk::Down, vk::Return, vk::Escape};
@@ -69,6 +69,7 @@ class tModalRunner {
   tModalRunner& operator=(const tModalRunner&) = delete;
 
   int Run() {
+    const auto TimerPeriodMs = static_cast<Uint32>(std::max(Content.TimerPeriodMs(), 1));
     Uint32 lastTick = SDL_GetTicks();
     Show();
     Pad.Settle();
@@ -100,11 +101,21 @@ class tModalRunner {
       x = ownerX + (ownerW - Size.X) / 2;
       y = ownerY + (ownerH - Size.Y) / 2;
     }
+    int w = Canvas.Width(), h = Canvas.Height();
+    const std::optional<tRect> placed = Content.WindowRect();
+    if (placed) {
+      x = placed->Left;
+      y = placed->Top;
+      w = std::max(placed->Right - placed->Left, 1);
+      h = std::max(placed->Bottom - placed->Top, 1);
+    }
     Uint32 flags = SDL_WINDOW_ALWAYS_ON_TOP;
     if (title.empty()) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR;
-    Own.Window = SDL_CreateWindow(title.c_str(), x, y, Canvas.Width(), Canvas.Height(), flags);
+    Own.Window =
+        SDL_CreateWindow(title.empty() ? Content.WindowName() : title.c_str(), x, y, w, h, flags);
     if (Own.Window == nullptr)
       throw EDeviceError(std::string("The dialog window could not be created: ") + SDL_GetError());
+    if (placed) Placed = *placed;
     if (Owner != nullptr) SDL_SetWindowModalFor(Own.Window, Owner);
     Own.Renderer = CreateRendererWithFallback(Own.Window);
     if (Own.Renderer == nullptr)
@@ -133,10 +144,23 @@ class tModalRunner {
       tDibTarget target(&Canvas);
       Content.Draw(Canvas);
     }
-    if (Game != nullptr)
+    if (Game != nullptr) {
       ShowOverGame();
-    else
+    } else {
+      FollowPlacement();
       ShowInWindow();
+    }
+  }
+
+  // A window that moves and sizes itself goes where the content says.
+  void FollowPlacement() {
+    const std::optional<tRect> placed = Content.WindowRect();
+    if (!placed || *placed == Placed) return;
+    if (placed->Left != Placed.Left || placed->Top != Placed.Top)
+      SDL_SetWindowPosition(Own.Window, placed->Left, placed->Top);
+    SDL_SetWindowSize(Own.Window, std::max(placed->Right - placed->Left, 1),
+                      std::max(placed->Bottom - placed->Top, 1));
+    Placed = *placed;
   }
 
   void ShowOverGame() {
@@ -271,6 +295,7 @@ class tModalRunner {
   tDib16 Canvas;
   // A window of its own...
   tWindowParts Own;
+  tRect Placed;
   // ...or a place on the game's frame.
   tDisplay* Game = nullptr;
   std::unique_ptr<tDib16> SavedFrame;

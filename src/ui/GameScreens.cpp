@@ -3,8 +3,11 @@
 #include <memory>
 
 #include "ui/AdvancedVideoMenu.h"
+#include "ui/AllSolvedScreen.h"
 #include "ui/CreditsScreen.h"
+#include "ui/DeathPopup.h"
 #include "ui/InstructionsScreen.h"
+#include "ui/LevelDonePopup.h"
 #include "ui/LevelPickScreen.h"
 #include "ui/MainMenu.h"
 #include "ui/OptionsMenu.h"
@@ -28,6 +31,10 @@ void RegisterGameScreens(tScreens& screens, const std::function<int(tModalConten
   screens.Register(std::make_unique<tAdvancedVideoMenu>(menuState), {gmAdvancedVideo});
   screens.Register(std::make_unique<tInstructionsScreen>(), {gmInstructions});
   screens.Register(std::make_unique<tCreditsScreen>(), {gmCredits});
+  screens.Register(std::make_unique<tLevelDonePopup>(menuState),
+                   {gmSolvedPopup, gmPartlySolvedPopup});
+  screens.Register(std::make_unique<tDeathPopup>(menuState), {gmDeathPopup});
+  screens.Register(std::make_unique<tAllSolvedScreen>(), {gmAllSolved});
 }
 
 }  // namespace qn2

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "render/Dib16.h"
 #include "render/Rect.h"
 
@@ -30,6 +32,13 @@ class tModalContent {
   virtual void Close() {}
   // 0 while the window stays open; otherwise the window's answer.
   virtual int Result() const = 0;
+  // A window that moves and sizes itself: where it stands now, in screen coordinates (the
+  // drawing is stretched over it). None: centred on its owner at Size().
+  virtual std::optional<tRect> WindowRect() const { return std::nullopt; }
+  // The period of the window's timer.
+  virtual int TimerPeriodMs() const { return 20; }
+  // The name a borderless window still carries for the desktop's window list.
+  virtual const char* WindowName() const { return ""; }
 };
 
 }  // namespace qn2

@@ -21,6 +21,7 @@
 #include "engine/FrameComposer.h"
 #include "engine/PackagePictures.h"
 #include "engine/board/Level.h"
+#include "engine/units/Info.h"
 #include "engine/units/UnitClasses.h"
 #include "render/DibRegistry.h"
 #include "render/MenuFont.h"
@@ -171,6 +172,30 @@ TEST_F(PackageManifestTest, TheEpisodesLevelsNameOnlyFilesThePackageHolds) {
     EXPECT_FALSE(level.Title.empty()) << entry.FileName;
     EXPECT_FALSE(level.Hint.empty()) << entry.FileName;
   }
+}
+
+// An info marker whose picture is missing fires without showing anything: every marker of
+// the episode names a hint picture the package holds.
+TEST_F(PackageManifestTest, EveryInfoMarkerOfTheEpisodeShowsAPackagedPicture) {
+  SetUpUnits();
+  auto set = OpenPackagedFile("QuibNar.set");
+  const auto bytes = set->Data();
+  const auto entries = ParseSetLines(
+      SplitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+  int markers = 0;
+  for (const tSetEntry& entry : entries) {
+    tLevel level;
+    LoadLevelFromFile(level, entry.FileName);
+    for (const auto& unit : level.Units) {
+      const auto* info = dynamic_cast<const tInfo*>(unit.get());
+      if (info == nullptr) continue;
+      ++markers;
+      EXPECT_FALSE(info->ImageName.empty()) << entry.FileName << ": a marker without a picture";
+      EXPECT_TRUE(PackagedFileExists(info->ImageName)) << entry.FileName << ": " << info->ImageName;
+      EXPECT_FALSE(info->Caption.empty()) << entry.FileName << ": " << info->ImageName;
+    }
+  }
+  EXPECT_GE(markers, 2);
 }
 
 }  // namespace

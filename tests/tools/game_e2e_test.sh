@@ -17,13 +17,13 @@ fail() {
   failures=$((failures + 1))
 }
 
-# A fresh game folder holding the package and a configuration.
+# A new game folder: the package and nothing else (the game starts on its default settings,
+# the end-of-level and death pop-ups on).
 game_folder() {
   local dir="$WORK/$1"
   rm -rf "$dir"
   mkdir -p "$dir"
   ln -s "$PACKAGE" "$dir/Quibnar2.VexPak"
-  printf 'Dialogs=False\r\nSoundOn=True\r\n' >"$dir/Config.cfg"
   echo "$dir"
 }
 
@@ -92,13 +92,33 @@ run_game "$dir" --headless --script script.txt
 [ $? -eq 2 ] || fail "bad script: exit status not 2"
 grep -q "script.txt line 1: unknown command 'jump'" "$dir/stderr.txt" || fail "bad script: no message"
 
-# --- Playing an entry by keys and finishing it writes the progress -----------------------------
+# --- Playing an entry by keys: its hint, finishing it, the solved pop-up, MOVE ON ------------
+# The first step lands on the info marker: its hint opens over the game (a key during the
+# zoom is ignored), Space closes it; the level-finished pop-up's MOVE ON, by mouse, starts
+# the next entry.
 dir=$(game_folder finish)
-moves_script 200 RRRRRDDDLLLLDDRRRRRRR >"$dir/script.txt"
-echo "230 shot playing.png" >>"$dir/script.txt"
-run_game "$dir" --headless --ticks 560 --entry 0 --script script.txt || fail "finish: exit status $?"
+{
+  moves_script 200 R
+  echo "230 down 39"
+  echo "231 up 39"
+  echo "240 shot hint-zooming.png"
+  echo "260 shot hint.png"
+  echo "300 down 32"
+  echo "301 up 32"
+  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  echo "620 shot solved.png"
+  echo "630 click 320 250"
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "finish: exit status $?"
+grep -q $'^Dialogs=True\r$' "$dir/Config.cfg" 2>/dev/null || fail "finish: the new game folder's Config.cfg has no Dialogs=True"
+grep -q '^tick 221 hint shown$' "$dir/stdout.txt" || fail "finish: no hint on the first step: $(cat "$dir/stdout.txt")"
+grep -q '^tick 300 hint closed$' "$dir/stdout.txt" || fail "finish: the hint did not close on Space at tick 300"
 grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "finish: level not finished: $(cat "$dir/stdout.txt")"
-grep -q ' mode 7 entry 1 ' "$dir/stdout.txt" || fail "finish: the next entry did not start"
+grep -q ' mode 33 entry 0 ' "$dir/stdout.txt" || fail "finish: no solved pop-up"
+grep -q '^tick 630 mode 5 entry 0 ' "$dir/stdout.txt" || fail "finish: MOVE ON did not fade out"
+grep -q ' mode 30 entry 0 ' "$dir/stdout.txt" || fail "finish: MOVE ON did not go to the next unsolved entry"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 1 ' || fail "finish: the next entry did not start"
+for shot in hint-zooming hint solved; do [ -f "$dir/$shot.png" ] || fail "finish: no $shot.png"; done
 if [ -f "$dir/QuibNar.Progress" ]; then
   [ "$(progress_values "$dir/QuibNar.Progress" | head -1)" = 2 ] || fail "finish: entry 0 not solved in the progress file"
   [ "$(progress_values "$dir/QuibNar.Progress" | wc -l)" = 14 ] || fail "finish: progress file not 14 values"
@@ -106,20 +126,39 @@ else
   fail "finish: no progress file"
 fi
 
-# --- A death, then the reset warp restarts the level -------------------------------------------
+# --- Leaving jewels behind: the partly-solved pop-up, WHO CARES? ------------------------------
+dir=$(game_folder partly)
+{
+  moves_script 200 RRRRRRRRRRR
+  echo "400 shot partly.png"
+  echo "410 click 320 250"
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 500 --entry 2 --script script.txt || fail "partly: exit status $?"
+grep -q ' mode 34 entry 2 ' "$dir/stdout.txt" || fail "partly: no partly-solved pop-up: $(cat "$dir/stdout.txt")"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 3 ' || fail "partly: WHO CARES? did not start the next entry"
+[ "$(progress_values "$dir/QuibNar.Progress" | sed -n 3p)" = 1 ] || fail "partly: entry 2 not partly solved"
+
+# --- A death, the death pop-up after 50 ticks, TRY AGAIN by mouse back into play ---------------
 dir=$(game_folder death)
 {
   moves_script 200 DD
   echo "300 shot dead.png"
-  echo "330 down 82"
-  echo "331 up 82"
-  echo "360 shot warp.png"
+  echo "370 shot death-popup.png"
+  echo "380 click 323 265"
+  echo "420 shot warp.png"
 } >"$dir/script.txt"
 run_game "$dir" --headless --ticks 600 --entry 8 --script script.txt || fail "death: exit status $?"
-grep -q ' mode 9 entry 8 ' "$dir/stdout.txt" || fail "death: the player did not die: $(cat "$dir/stdout.txt")"
+dead=$(sed -n 's/^tick \([0-9]*\) mode 9 entry 8 .*/\1/p' "$dir/stdout.txt")
+popup=$(sed -n 's/^tick \([0-9]*\) mode 35 entry 8 .*/\1/p' "$dir/stdout.txt")
+if [ -n "$dead" ] && [ -n "$popup" ]; then
+  [ $((popup - dead)) -eq 49 ] || fail "death: the pop-up came $((popup - dead)) frame events after the death"
+else
+  fail "death: no death or no death pop-up: $(cat "$dir/stdout.txt")"
+fi
+grep -q '^tick 380 mode 12 entry 8 ' "$dir/stdout.txt" || fail "death: TRY AGAIN did not close the pop-up"
 grep -q ' mode 14 entry 8 ' "$dir/stdout.txt" || fail "death: no reset warp"
 tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 8 ' || fail "death: the level did not restart into play"
-[ -f "$dir/dead.png" ] && [ -f "$dir/warp.png" ] || fail "death: screenshots missing"
+for shot in dead death-popup warp; do [ -f "$dir/$shot.png" ] || fail "death: no $shot.png"; done
 [ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | sort -u)" != 0 ] &&
   fail "death: progress changed"
 
@@ -154,19 +193,22 @@ fi
 dir=$(game_folder pick)
 for ((i = 0; i < 14; i++)); do printf '\x02\x00\x00\x00'; done >"$dir/QuibNar.Progress"
 {
-  moves_script 200 RRRRRDDDLLLLDDRRRRRRR
-  echo "540 shot pick.png"
-  echo "545 down 39"
-  echo "546 up 39"
-  echo "550 down 39"
-  echo "551 up 39"
-  echo "555 down 40"
-  echo "556 up 40"
-  echo "560 shot picked.png"
-  echo "565 down 13"
-  echo "566 up 13"
+  moves_script 200 R
+  echo "300 down 32"
+  echo "301 up 32"
+  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  echo "640 shot pick.png"
+  echo "645 down 39"
+  echo "646 up 39"
+  echo "650 down 39"
+  echo "651 up 39"
+  echo "655 down 40"
+  echo "656 up 40"
+  echo "660 shot picked.png"
+  echo "665 down 13"
+  echo "666 up 13"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "pick: exit status $?"
+run_game "$dir" --headless --ticks 800 --entry 0 --script script.txt || fail "pick: exit status $?"
 grep -q ' mode 29 entry 0 ' "$dir/stdout.txt" || fail "pick: no level-pick screen: $(cat "$dir/stdout.txt")"
 grep -q ' entry 11 ' "$dir/stdout.txt" || fail "pick: entry 11 was not picked with Right, Right, Down, Enter"
 [ -f "$dir/pick.png" ] || fail "pick: no screenshot"

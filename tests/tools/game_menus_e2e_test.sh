@@ -21,7 +21,7 @@ game_folder() {
   rm -rf "$dir"
   mkdir -p "$dir"
   ln -s "$PACKAGE" "$dir/Quibnar2.VexPak"
-  printf 'Dialogs=False\r\nSoundVolume=5\r\n' >"$dir/Config.cfg"
+  printf 'SoundVolume=5\r\n' >"$dir/Config.cfg"
   echo "$dir"
 }
 

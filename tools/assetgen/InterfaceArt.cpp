@@ -427,6 +427,7 @@ void GenerateInterfaceArt(const std::string& outDir) {
   interface::GenerateMenuArt(outDir);
   interface::GenerateInstructionArt(outDir);
   interface::GenerateLevelPickArt(outDir);
+  interface::GenerateHintArt(outDir);
 }
 
 }  // namespace assetgen

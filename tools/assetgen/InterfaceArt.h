@@ -69,5 +69,7 @@ void GenerateMenuArt(const std::string& outDir);
 // The level-pick screen: caption, level and bonus buttons, the two picture buttons
 // (InterfaceArtLevelPick.cpp).
 void GenerateLevelPickArt(const std::string& outDir);
+// The info markers' hint pictures (InterfaceArtHints.cpp).
+void GenerateHintArt(const std::string& outDir);
 
 }  // namespace assetgen::interface

@@ -15,7 +15,7 @@ level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 
               "###.############",
               "###.......E#####",
               W16),
-      props={(3, 4): {'Caption': 'WALK'}},
+      props={(3, 2): {'Caption': 'WALK', 'ImageName': 'Hint_Walk.jpg'}},
       plan=lambda p: p.go(9, 7).m("R"))
 
 level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(3, 2, 34),
@@ -102,7 +102,7 @@ level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
               "##.....#########",
               "##..J..E########",
               W16),
-      props={(3, 4): {'Caption': 'CAREFUL'}},
+      props={(3, 4): {'Caption': 'CAREFUL', 'ImageName': 'Hint_Careful.jpg'}},
       plan=lambda p: p.m("RDLDD").go(4, 6).go(6, 6).m("R"))
 
 level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
