@@ -17,7 +17,7 @@ struct tSolveOptions {
   // Finishing counts only with every jewel collected.
   bool AllJewels = false;
   // The search gives up after exploring this many moments of play.
-  std::size_t MaxStates = 1'000'000;
+  std::size_t MaxStates = 5'000'000;
 };
 
 enum class tSolveOutcome : std::uint8_t { Solved, Unsolvable, GaveUp };

@@ -110,6 +110,12 @@ level Detour 1 1 Key 1 4 Exit 4 1
 expect 0 '"outcome": "solved"' '"turns": 9' '"moves": "DDDUUURRR"' -- Detour.map --solve \
   --save 'Solutions\Detour.Solution'
 expect 0 '"outcome": "solved"' '"keys": [1, 1]' -- Detour.map --solution 'Solutions\Detour.Solution'
+# A boulder in the way: going round it is shorter than pushing it along.
+level Round 1 1 Boulder 2 1 Exit 3 1
+expect 0 '"outcome": "solved"' '"turns": 4' '"moves": "URDR"' -- Round.map --solve
+# A snake that shoots along its row before the player has warped in: no way out.
+level Guarded 1 5 Snake 4 5 Exit 7 5
+expect 1 '"outcome": "unsolvable"' -- Guarded.map --solve
 # A jewel makes the way longer only when every jewel must be collected.
 level Gem 1 1 Jewel 1 3 Exit 3 1
 expect 0 '"outcome": "solved"' '"turns": 2' -- Gem.map --solve

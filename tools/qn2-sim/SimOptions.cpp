@@ -27,7 +27,7 @@ const char* SimUsage =
     "                  U D L R . ! at each turn) and print outcome (solved, unsolvable,\n"
     "                  gave-up), turns, moves, states explored and seconds\n"
     "  --all-jewels    with --solve: finishing counts only with every jewel collected\n"
-    "  --max-states N  with --solve: give up after exploring N states (default 1000000)\n"
+    "  --max-states N  with --solve: give up after exploring N states (default 5000000)\n"
     "  --save OUT      with --solve: write the solution found as a solution file\n"
     "exit status: 0 solved (or saved), 1 dead, out of turns, unsolvable or gave up, 2 the\n"
     "             level cannot be loaded or the command line is wrong\n";

@@ -19,7 +19,7 @@ struct tSimOptions {
   // file to write.
   bool Solve = false;
   bool AllJewels = false;
-  std::size_t MaxStates = 1'000'000;
+  std::size_t MaxStates = 5'000'000;
 };
 
 // Reads the command line (without the program name); raises std::invalid_argument with a
