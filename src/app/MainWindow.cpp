@@ -13,6 +13,7 @@
 #include "engine/units/UnitClasses.h"
 #include "platform/Display.h"
 #include "platform/MixerSoundLibrary.h"
+#include "platform/EditorWindow.h"
 #include "platform/ModalWindow.h"
 #include "platform/TtfTextService.h"
 #include "render/TextService.h"
@@ -103,6 +104,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Engine->OnPlayerKilled = ChooseDeathPictureFor;
   AcceptsInput = true;
   Engine->LoadEpisode(Startup.LevelSetFileName);
+  EditorWindow = std::make_unique<tEditorWindow>(*Engine, Window);
   SDL_SetWindowTitle(Window, ApplicationTitle);
 }
 
@@ -111,6 +113,7 @@ tMainWindow::~tMainWindow() {
   SetKeepAliveHandler(nullptr);
   if (SetupDone) FreeEverything();
   SetSound(nullptr);
+  EditorWindow.reset();
   GameEngine = nullptr;
   Engine.reset();
   Ghost.reset();
@@ -153,7 +156,7 @@ int tMainWindow::Run() {
   SDL_Event event;
   while (!Closed && SDL_WaitEvent(&event) == 1) {
     HandleEvent(event);
-    if (limit && FrameEvents >= *limit && !Closed) CloseQuery();
+    if (limit && FrameEvents >= *limit && !Closed) CloseQuery(false);
   }
   return ExitStatus;
 }
@@ -167,7 +170,7 @@ int tMainWindow::RunScripted(std::int64_t limit) {
     if (Closed) break;
     FrameEvent(1);
   }
-  if (!Closed) CloseQuery();
+  if (!Closed) CloseQuery(false);
   return ExitStatus;
 }
 

@@ -24,6 +24,7 @@
 namespace qn2 {
 
 class tDisplay;
+class tEditorWindow;
 class tGameEngine;
 class tGameSound;
 class tSoundLibrary;
@@ -76,7 +77,8 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   bool SetUpAgain(std::int32_t mode);
   std::int32_t ChooseDisplay();
   void FitWindowToScreen();
-  bool CloseQuery();
+  // Asks the editor about unsaved changes first unless told not to (a run's tick limit).
+  bool CloseQuery(bool askEditor = true);
   void PaintStatusText(const std::string& text);
 
   // The frame (MainWindowFrame.cpp).
@@ -107,6 +109,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   void PollPad();
   void Activated();
   void ApplyScript(std::int64_t tick);
+  void ApplyEditorScript(const tScriptCommand& command);
   void TakeScreenshot(const std::string& fileName);
   int RunScripted(std::int64_t limit);
   bool ApplicationActive() const;
@@ -121,6 +124,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   std::unique_ptr<tDisplay> Display;
   std::unique_ptr<tGameEngine> Engine;
   std::unique_ptr<tUnit> Ghost;  // the player's out-of-turn ghost
+  std::unique_ptr<tEditorWindow> EditorWindow;  // the level editor's tool window
   tFrameComposer Composer;
   tFrameTimer Timer;
   tScreens Screens;
@@ -145,6 +149,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   bool StartedRequestedPlay = false;
   bool AltHeld = false;
   bool CtrlHeld = false;
+  bool ShiftHeld = false;
   // The mouse moved since the last frame event.
   bool PointerMoved = false;
   // A pointer the script placed, in frame pixels; the real mouse otherwise.

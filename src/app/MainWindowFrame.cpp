@@ -13,6 +13,7 @@
 #include "data/Recorder.h"
 #include "engine/GameEngine.h"
 #include "platform/Display.h"
+#include "platform/EditorWindow.h"
 #include "render/DisplayErrors.h"
 #include "render/TextService.h"
 
@@ -43,9 +44,16 @@ void tMainWindow::FrameEvent(std::int32_t periods) {
     AfterFrame();
   }
   PointerMoved = false;
+  if (EditorWindow && !Closed) {
+    int width = 0, height = 0;
+    SDL_GetWindowSize(Window, &width, &height);
+    EditorWindow->Refresh({width, height}, MouseCell());
+    if (EditorWindow->Editor().QuitAgreed) CloseQuery();
+  }
   if (Script) {
     for (const tScriptCommand& command : Script->CommandsAt(FrameEvents))
-      if (command.Kind == tScriptCommand::tKind::Shot) TakeScreenshot(command.Text);
+      if (command.Kind == tScriptCommand::tKind::Shot && !command.Editor)
+        TakeScreenshot(command.Text);
   }
   if (Options.Headless || Script) TraceMode();
 }

@@ -46,7 +46,7 @@ void tLevelEditor::New() {
   }
   Loading = false;
   AfterLoad();
-  LevelLoaded();
+  ShowLevelTexts();
   Host.FocusGameWindow();
 }
 
@@ -66,7 +66,7 @@ bool tLevelEditor::Open(const std::string& path) {
   }
   Loading = false;
   AfterLoad();
-  LevelLoaded();
+  ShowLevelTexts();
   Host.FocusGameWindow();
   return true;
 }
@@ -115,7 +115,7 @@ bool tLevelEditor::SaveAs(const std::string& path) {
     LastError = "Saved, but cannot read " + name + " again: " + e.message();
   }
   Loading = false;
-  LevelLoaded();
+  ShowLevelTexts();
   Selected = selected >= 0 && selected < static_cast<int>(Level().Units.Count())
                  ? Level().Units[static_cast<std::size_t>(selected)]
                  : nullptr;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/Exception.h"
+#include "editor/PropertyRows.h"
 #include "engine/GameEngine.h"
 #include "engine/board/UnitRegistry.h"
 
@@ -44,10 +45,14 @@ tLevel& tLevelEditor::Level() const {
   return Engine.Level;
 }
 
-void tLevelEditor::LevelLoaded() {
+void tLevelEditor::ShowLevelTexts() {
   TitleText = Level().Title;
   BackgroundText = Level().BackgroundName;
   MusicText = Level().MusicName;
+}
+
+void tLevelEditor::LevelLoaded() {
+  ShowLevelTexts();
   if (Loading || TestPlayDesign) return;
   // A level the game itself loaded: a new start for the history.
   Steps.Clear();
@@ -98,9 +103,7 @@ void tLevelEditor::Restore(const tEditState& state) {
                  ? Level().Units[static_cast<std::size_t>(state.Selected)]
                  : nullptr;
   Serial = state.Serial;
-  TitleText = Level().Title;
-  BackgroundText = Level().BackgroundName;
-  MusicText = Level().MusicName;
+  ShowLevelTexts();
 }
 
 void tLevelEditor::Commit(tEditState before, const std::string& what,

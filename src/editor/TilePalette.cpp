@@ -19,7 +19,8 @@ void tTilePalette::SetSize(int width, int height) {
 
 int tTilePalette::ScrollMax() const {
   if (ColumnCount <= 0) return 0;
-  return std::max(TileCount / ColumnCount - RowCount, 0);
+  // Every tile can be reached: a last row holding fewer tiles counts too.
+  return std::max((TileCount + ColumnCount - 1) / ColumnCount - RowCount, 0);
 }
 
 void tTilePalette::Scroll(int position) {

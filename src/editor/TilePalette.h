@@ -24,7 +24,7 @@ class tTilePalette {
   int Rows() const { return RowCount; }
   int FirstVisible() const { return First; }
 
-  // The scroll bar: 0 .. 256 div columns - rows, a page of rows.
+  // The scroll bar: 0 .. the rows of the 256 tiles less the visible rows, a page of rows.
   int ScrollMax() const;
   int ScrollPosition() const { return ColumnCount > 0 ? First / ColumnCount : 0; }
   void Scroll(int position);

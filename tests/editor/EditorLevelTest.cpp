@@ -88,7 +88,7 @@ TEST_F(EditorTest, ATriggerThatDoesNotParseIsRefusedAndNothingChanges) {
   EXPECT_EQ(info->Trigger, "KeysLeft=0");
   EXPECT_EQ(info->Conditions.size(), 1u);
   EXPECT_EQ(Editor->History().UndoCount(), steps);
-  EXPECT_TRUE(Editor->SetProperty("InitialY", "40"));  // out of range: the writer ignores it
+  EXPECT_FALSE(Editor->SetProperty("InitialY", "40"));  // out of range: the writer ignores it
   EXPECT_EQ(info->InitialY, 2);
 }
 

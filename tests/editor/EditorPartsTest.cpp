@@ -74,15 +74,18 @@ TEST(TilePaletteTest, ScrollsByRowsAndPicksTheTileUnderAPixel) {
   tTilePalette palette;
   palette.SetSize(170, 330);  // 5 columns, 10 rows
   EXPECT_EQ(palette.Columns(), 5);
-  EXPECT_EQ(palette.ScrollMax(), 256 / 5 - 10);
+  // 52 rows hold the 256 tiles, the last with tile 255 alone.
+  EXPECT_EQ(palette.ScrollMax(), 52 - 10);
   EXPECT_EQ(palette.IndexAt(33, 65), 2 * 5 + 1);
   EXPECT_FALSE(palette.IndexAt(165, 10));  // the strip right of the last column
-  palette.Scroll(41);
-  EXPECT_EQ(palette.FirstVisible(), 205);
-  EXPECT_EQ(palette.IndexAt(0, 9 * 32), 250);
-  EXPECT_FALSE(palette.IndexAt(32 * 4, 9 * 32 + 5));  // 259: past the last tile
+  palette.Scroll(42);
+  EXPECT_EQ(palette.FirstVisible(), 210);
+  EXPECT_EQ(palette.IndexAt(0, 9 * 32), 255);
+  EXPECT_FALSE(palette.IndexAt(32, 9 * 32 + 5));  // 256: past the last tile
   palette.Scroll(99);
-  EXPECT_EQ(palette.ScrollPosition(), 41);
+  EXPECT_EQ(palette.ScrollPosition(), 42);
+  palette.SetSize(128, 320);  // 4 columns: 64 rows exactly
+  EXPECT_EQ(palette.ScrollMax(), 54);
 }
 
 TEST(TemplateBoxTest, ClicksCountRowsFromTheTopMargin) {
