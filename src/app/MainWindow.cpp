@@ -105,6 +105,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   AcceptsInput = true;
   Engine->LoadEpisode(Startup.LevelSetFileName);
   EditorWindow = std::make_unique<tEditorWindow>(*Engine, Window);
+  EditorWindow->TraceQuestions = Options.Headless || Script.has_value();
   SDL_SetWindowTitle(Window, ApplicationTitle);
 }
 

@@ -122,7 +122,7 @@ void tLevelEditor::ResetAll() {
 void tLevelEditor::SetEditing(bool on) {
   EditingBox = on;
   if (!on && Engine.GameMode == gmEditing) StartTestPlay();
-  Engine.SetEditing(on);
+  SetEngineEditing(on);
   if (on) {
     if (Engine.GameMode != gmEditing) SavedMode = Engine.GameMode;
     Engine.SetGameMode(gmEditing);
@@ -156,15 +156,27 @@ void tLevelEditor::Show() {
   Visible = true;
   Engine.ShowCursor = true;
   Engine.ShowSolid = ShowSolidBox;
-  Engine.SetEditing(EditingBox);
+  SetEngineEditing(EditingBox);
 }
 
 void tLevelEditor::Hide() {
   Visible = false;
   Engine.ShowCursor = false;
   Engine.ShowSolid = false;
-  Engine.SetEditing(false);
+  SetEngineEditing(false);
   MouseUp();
+}
+
+// The engine's editing view; its background is rebuilt only when the view changes, and a
+// backdrop that cannot be loaded (no level yet) is reported rather than raised.
+void tLevelEditor::SetEngineEditing(bool on) {
+  if (Engine.Editing == on) return;
+  try {
+    Engine.SetEditing(on);
+  } catch (const Exception& e) {
+    Engine.Editing = on;
+    LastError = e.message();
+  }
 }
 
 void tLevelEditor::ToggleVisible() {

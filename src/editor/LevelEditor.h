@@ -156,6 +156,7 @@ class tLevelEditor {
 
   tLevel& Level() const;
   void ShowLevelTexts();
+  void SetEngineEditing(bool on);
   tEditState Present() const;
   void Restore(const tEditState& state);
   // A change is about to be made; Commit records it when the design did change.

@@ -58,7 +58,7 @@ void tEditorWindow::DrawFileDialog() {
   const std::size_t length = std::min(Browser.FileName.size(), sizeof name - 1);
   std::memcpy(name, Browser.FileName.data(), length);
   name[length] = '\0';
-  if (ImGui::InputText("##name", name, sizeof name)) {
+  if (ImGui::InputText("##name", name, sizeof name, ImGuiInputTextFlags_AutoSelectAll)) {
     Browser.FileName = name;
     DialogMessage.clear();
   }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <iostream>
 
 #include "editor/PropertyRows.h"
 #include "engine/GameEngine.h"
@@ -199,10 +200,10 @@ void tEditorWindow::DrawPalette(tTilePalette& palette, tDib16& surface, tDibText
   ImGui::ItemSize(bar);
   const ImGuiID id = window->GetID(overlay ? "##overlayscroll" : "##tilescroll");
   if (ImGui::ItemAdd(bar, id)) {
-    float position = static_cast<float>(palette.ScrollPosition());
-    ImGui::ScrollbarEx(bar, id, ImGuiAxis_Y, &position, static_cast<float>(palette.Rows()),
-                       static_cast<float>(palette.Rows() + palette.ScrollMax()), 0);
-    palette.Scroll(static_cast<int>(position + 0.5f));
+    ImS64 position = palette.ScrollPosition();
+    ImGui::ScrollbarEx(bar, id, ImGuiAxis_Y, &position, palette.Rows(),
+                       palette.Rows() + palette.ScrollMax(), 0);
+    palette.Scroll(static_cast<int>(position));
   }
 }
 
@@ -323,14 +324,21 @@ void tEditorWindow::DrawStatusBar() {
   ImGui::TextUnformatted(Status[2].c_str());
 }
 
+std::string tEditorWindow::QuestionText() const {
+  const std::string name = Engine.LevelFileName.empty() ? "the level" : Engine.LevelFileName;
+  return "Save the changes to " + name + "?";
+}
+
 void tEditorWindow::DrawQuestion() {
   constexpr const char* Title = "Unsaved changes";
-  if (Logic.Asking() && !ImGui::IsPopupOpen(Title)) ImGui::OpenPopup(Title);
+  if (Logic.Asking() && !ImGui::IsPopupOpen(Title)) {
+    ImGui::OpenPopup(Title);
+    if (TraceQuestions) std::cout << "editor asks: " << QuestionText() << std::endl;
+  }
   ImGui::SetNextWindowSize(ImVec2(ImGui::GetMainViewport()->Size.x - 8, 0));
   if (!ImGui::BeginPopupModal(Title, nullptr, ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove))
     return;
-  const std::string name = Engine.LevelFileName.empty() ? "the level" : Engine.LevelFileName;
-  ImGui::TextWrapped("Save the changes to %s?", name.c_str());
+  ImGui::TextWrapped("%s", QuestionText().c_str());
   std::optional<tLevelEditor::tReply> reply;
   if (ImGui::Button("Save")) reply = tLevelEditor::tReply::Save;
   ImGui::SameLine();

@@ -1,6 +1,7 @@
 #include "platform/EditorWindow.h"
 
 #include <imgui.h>
+#include <imgui_internal.h>
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
@@ -240,7 +241,13 @@ void tEditorWindow::Draw() {
   if (ScriptedControl) io.KeyCtrl = true;
   if (ScriptedShift) io.KeyShift = true;
   ImGui::NewFrame();
-  DrawControls();
+  try {
+    DrawControls();
+  } catch (const Exception& e) {
+    // The frame's windows are closed for it; the editor says what went wrong.
+    ImGui::ErrorCheckEndFrameRecover(nullptr);
+    Logic.LastError = e.message();
+  }
   ImGui::Render();
   SDL_SetRenderDrawColor(Renderer, 40, 40, 40, 255);
   SDL_RenderClear(Renderer);
@@ -259,7 +266,10 @@ void tEditorWindow::Draw() {
 // --- Automation --------------------------------------------------------------------------------
 
 void tEditorWindow::ScriptClick(int x, int y) {
+  // As a hand does it: the pointer rests over the spot for a frame (some controls only take
+  // a press over what was already under the pointer), then the button goes down and up.
   ScriptedPointer = tPoint{x, y};
+  ScriptedPresses.push_back(false);
   ScriptedPresses.push_back(true);
   ScriptedPresses.push_back(false);
 }

@@ -67,6 +67,8 @@ class tEditorWindow final : public tEditorHost {
   void ScriptShot(const std::string& fileName);
 
   void FocusGameWindow() override;
+  // Automation runs print the editor's questions on standard output.
+  bool TraceQuestions = false;
 
  private:
   void FollowVisibility();
@@ -85,6 +87,7 @@ class tEditorWindow final : public tEditorHost {
   void DrawTemplateBox();
   void DrawStatusBar();
   void DrawQuestion();
+  std::string QuestionText() const;
   // EditorFileDialog.cpp
   void DrawFileDialog();
   void CloseFileDialog(const std::string& chosen);
