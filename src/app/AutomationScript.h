@@ -23,7 +23,7 @@ struct tScriptCommand {
   tKind Kind = tKind::Down;
   std::int32_t Key = 0;
   std::int32_t X = 0, Y = 0;
-  std::string Text;  // the characters, or the screenshot's file name
+  std::string Text;     // the characters, or the screenshot's file name
   bool Editor = false;  // for the editor's tool window
 };
 

@@ -123,7 +123,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource {
   std::unique_ptr<tGameSound> GameSound;
   std::unique_ptr<tDisplay> Display;
   std::unique_ptr<tGameEngine> Engine;
-  std::unique_ptr<tUnit> Ghost;  // the player's out-of-turn ghost
+  std::unique_ptr<tUnit> Ghost;                 // the player's out-of-turn ghost
   std::unique_ptr<tEditorWindow> EditorWindow;  // the level editor's tool window
   tFrameComposer Composer;
   tFrameTimer Timer;

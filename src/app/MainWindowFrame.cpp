@@ -108,7 +108,8 @@ void tMainWindow::AfterFrame() {
   FollowScreens();
   if (Engine->GameMode == gmVideo) PlayVideoEntry();
   if (Engine->WebLinkRequested) OpenWebPage();
-  if (Engine->GameMode == gmQuit) CloseQuery();
+  // Kept open by the editor's question (unsaved changes): back to the main menu.
+  if (Engine->GameMode == gmQuit && !CloseQuery()) Engine->SetGameMode(gmMainMenu);
 }
 
 // A screen that runs in place of the engine: one tick of it, and the whole frame.
@@ -173,6 +174,8 @@ void tMainWindow::OpenWebPage() {
 }
 
 tPoint tMainWindow::MouseCell() const {
+  // Over another window (the editor's) the pointer is on no cell of the game.
+  if (!ScriptedCursor && !Options.Headless && SDL_GetMouseFocus() != Window) return {-1, -1};
   return BoardCellAt(CursorPosition());
 }
 

@@ -100,7 +100,8 @@ void tLevelEditor::PaintRectangle(tPoint from, tPoint to, tButton button) {
   if (!InsideBoard(to.X, to.Y)) to = LastRectangleCorner;
   LastRectangleCorner = to;
   for (int x = std::min(from.X, to.X); x <= std::max(from.X, to.X); ++x)
-    for (int y = std::min(from.Y, to.Y); y <= std::max(from.Y, to.Y); ++y) PaintCell({x, y}, button);
+    for (int y = std::min(from.Y, to.Y); y <= std::max(from.Y, to.Y); ++y)
+      PaintCell({x, y}, button);
 }
 
 void tLevelEditor::PlaceUnit(tPoint cell) {

@@ -19,8 +19,8 @@ void tFileBrowser::Start(tPurpose purpose, const std::string& startPath) {
   Shown = current;
   FileName = start.filename().string();
   if (start.has_parent_path()) {
-    const fs::path folder = start.parent_path().is_absolute() ? start.parent_path()
-                                                              : current / start.parent_path();
+    const fs::path folder =
+        start.parent_path().is_absolute() ? start.parent_path() : current / start.parent_path();
     if (fs::is_directory(folder, error)) Shown = folder.lexically_normal();
   }
 }

@@ -14,11 +14,11 @@ class tFileBrowser {
   enum class tPurpose { Open, Save };
   enum class tFilter { MapFiles, AllFiles };
   enum class tAnswer {
-    Chosen,          // ChosenPath holds the file
-    NothingChosen,   // no file name given
-    NotFound,        // opening: the file must exist
-    AskOverwrite,    // saving over a file: ask, then Overwrite()
-    FolderEntered,   // the name was a folder, which is now shown
+    Chosen,         // ChosenPath holds the file
+    NothingChosen,  // no file name given
+    NotFound,       // opening: the file must exist
+    AskOverwrite,   // saving over a file: ask, then Overwrite()
+    FolderEntered,  // the name was a folder, which is now shown
   };
   struct tEntry {
     std::string Name;

@@ -39,7 +39,8 @@ std::vector<std::string> CheckLevel(const tLevel& level) {
     }
   }
   if (players == 0) notes.insert(notes.begin(), "No player start");
-  if (players > 1) notes.insert(notes.begin(), std::to_string(players) + " players (one is played)");
+  if (players > 1)
+    notes.insert(notes.begin(), std::to_string(players) + " players (one is played)");
   if (exits == 0) notes.push_back("No exit");
   return notes;
 }

@@ -30,7 +30,8 @@ void tEditorWindow::DrawFileDialog() {
   ImGui::TextUnformatted(Browser.Title().c_str());
   ImGui::Separator();
   ImGui::TextWrapped("%s", Browser.Folder().string().c_str());
-  const float below = 4 * ImGui::GetFrameHeightWithSpacing() + ImGui::GetTextLineHeightWithSpacing();
+  const float below =
+      4 * ImGui::GetFrameHeightWithSpacing() + ImGui::GetTextLineHeightWithSpacing();
   bool confirm = false;
   ImGui::BeginChild("entries", ImVec2(0, -below), true);
   std::string enter;
@@ -73,7 +74,8 @@ void tEditorWindow::DrawFileDialog() {
   ImGui::SameLine();
   ImGui::SetNextItemWidth(-1);
   if (ImGui::Combo("##filter", &filter, filters, 2))
-    Browser.Filter = filter == 0 ? tFileBrowser::tFilter::MapFiles : tFileBrowser::tFilter::AllFiles;
+    Browser.Filter =
+        filter == 0 ? tFileBrowser::tFilter::MapFiles : tFileBrowser::tFilter::AllFiles;
 
   if (ImGui::Button(saving ? "Save" : "Open", ImVec2(80, 0))) confirm = true;
   ImGui::SameLine();

@@ -44,7 +44,8 @@ void ChoiceField(const char* id, const std::string& shown, const std::vector<std
   std::string text = shown;
   if (TextField("##text", text)) choose(text);
   ImGui::SameLine(0, 0);
-  if (ImGui::BeginCombo("##list", nullptr, ImGuiComboFlags_NoPreview | ImGuiComboFlags_PopupAlignLeft)) {
+  if (ImGui::BeginCombo("##list", nullptr,
+                        ImGuiComboFlags_NoPreview | ImGuiComboFlags_PopupAlignLeft)) {
     for (const std::string& item : items)
       if (ImGui::Selectable(item.c_str(), item == shown)) choose(item);
     ImGui::EndCombo();
@@ -149,7 +150,8 @@ void tEditorWindow::DrawTilesPage() {
       {"-1", -1}, {"0", 0}, {"1", 1}, {"None", tLevelEditor::LayerNone}};
   for (const auto& [caption, layer] : layers) {
     const bool down = Logic.TileLayer == layer;
-    if (down) ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(ImGuiCol_ButtonActive));
+    if (down)
+      ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(ImGuiCol_ButtonActive));
     if (ImGui::Button(caption, ImVec2(caption[1] == 'o' ? 40.0f : 28.0f, 0)))
       Logic.TileLayer = layer;
     if (down) ImGui::PopStyleColor();
@@ -264,7 +266,8 @@ void tEditorWindow::DrawPropertyList(float height) {
                 ? ImGuiInputTextFlags_CharsDecimal
                 : 0;
         if (TextField("##value", text, flags)) {
-          if (row.Type == tPropertyType::Character && text.size() > 1) text = text.substr(text.size() - 1);
+          if (row.Type == tPropertyType::Character && text.size() > 1)
+            text = text.substr(text.size() - 1);
           EditedProperty = row.Name;
           EditedText = text;
         }
@@ -289,8 +292,9 @@ void tEditorWindow::DrawTemplateBox() {
   Logic.Templates.SetSize(width, TemplateBoxHeight);
   if (TemplateSurface.Width() != width) TemplateSurface.SetWidth(std::max(width, 1));
   if (TemplateSurface.Height() != TemplateBoxHeight) TemplateSurface.SetHeight(TemplateBoxHeight);
-  Logic.Templates.Draw(TemplateSurface, UnitRegistry,
-                       Logic.TemplateArmed ? std::optional<int>(Logic.TemplateIndex) : std::nullopt);
+  Logic.Templates.Draw(
+      TemplateSurface, UnitRegistry,
+      Logic.TemplateArmed ? std::optional<int>(Logic.TemplateIndex) : std::nullopt);
   TemplateTexture.Update(Renderer, TemplateSurface);
   if (TemplateTexture.Texture() == nullptr) return;
   ImGui::Image(reinterpret_cast<ImTextureID>(TemplateTexture.Texture()),

@@ -1,9 +1,9 @@
 #include "platform/EditorWindow.h"
 
 #include <imgui.h>
-#include <imgui_internal.h>
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
+#include <imgui_internal.h>
 
 #include <algorithm>
 #include <cstring>
@@ -167,9 +167,9 @@ bool tEditorWindow::EditingLevel() const {
 void tEditorWindow::GameMouseButton(tPoint cell, std::uint16_t button, bool down, bool shift) {
   if (button != vk::LButton && button != vk::RButton) return;
   if (down)
-    Logic.MouseDown(cell,
-                    button == vk::LButton ? tLevelEditor::tButton::Left : tLevelEditor::tButton::Right,
-                    shift);
+    Logic.MouseDown(
+        cell, button == vk::LButton ? tLevelEditor::tButton::Left : tLevelEditor::tButton::Right,
+        shift);
   else
     Logic.MouseUp();
 }
@@ -218,8 +218,8 @@ void tEditorWindow::Refresh(tPoint gameClientSize, tPoint cell) {
   if (Logic.QuitAgreed) return;
   FollowVisibility();
   if (!Shown && PendingShots.empty()) return;
-  Status = StatusPanels(gameClientSize, Engine.CursorX >= 0 ? cell : tPoint{-1, -1},
-                        Engine.TimerTicks);
+  Status =
+      StatusPanels(gameClientSize, Engine.CursorX >= 0 ? cell : tPoint{-1, -1}, Engine.TimerTicks);
   SDL_SetWindowTitle(Window, Logic.WindowTitle().c_str());
   Draw();
 }
@@ -230,8 +230,8 @@ void tEditorWindow::Draw() {
   ImGui_ImplSDL2_NewFrame();
   ImGuiIO& io = ImGui::GetIO();
   if (ScriptedPointer) {
-    io.MousePos = ImVec2(static_cast<float>(ScriptedPointer->X),
-                         static_cast<float>(ScriptedPointer->Y));
+    io.MousePos =
+        ImVec2(static_cast<float>(ScriptedPointer->X), static_cast<float>(ScriptedPointer->Y));
     io.MouseDown[0] = false;
     if (!ScriptedPresses.empty()) {
       io.MouseDown[0] = ScriptedPresses.front();
@@ -283,8 +283,8 @@ void tEditorWindow::ScriptKey(std::uint16_t key, bool down) {
   event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   event.key.keysym.sym = SdlKeyFromVirtualKey(key);
   event.key.keysym.scancode = SDL_GetScancodeFromKey(event.key.keysym.sym);
-  event.key.keysym.mod = static_cast<Uint16>((ScriptedControl ? KMOD_LCTRL : 0) |
-                                             (ScriptedShift ? KMOD_LSHIFT : 0));
+  event.key.keysym.mod =
+      static_cast<Uint16>((ScriptedControl ? KMOD_LCTRL : 0) | (ScriptedShift ? KMOD_LSHIFT : 0));
   HandleEvent(event);
 }
 

@@ -32,10 +32,10 @@ TEST(AutomationScript, ReadsEveryCommandByTickInFileOrder) {
 }
 
 TEST(AutomationScript, EditorLinesReachTheToolWindowWithTheSameArguments) {
-  const auto script = tAutomationScript::Parse(
-      {"2 editor click 30 40", "2 click 30 40", "3 editor text Mine map", "4 editor down 13",
-       "5 editor shot e.png"},
-      "s.txt");
+  const auto script =
+      tAutomationScript::Parse({"2 editor click 30 40", "2 click 30 40", "3 editor text Mine map",
+                                "4 editor down 13", "5 editor shot e.png"},
+                               "s.txt");
   ASSERT_EQ(script.CommandsAt(2).size(), 2u);
   EXPECT_TRUE(script.CommandsAt(2)[0].Editor);
   EXPECT_EQ(script.CommandsAt(2)[0].Kind, tKind::Click);

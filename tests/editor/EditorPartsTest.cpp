@@ -99,9 +99,9 @@ TEST(TemplateBoxTest, ClicksCountRowsFromTheTopMargin) {
 }
 
 TEST(PackageListsTest, BackdropsAndMusicByTheirFolders) {
-  const auto lists = BuildPackageLists(
-      {"Backdrops/A.jpg", "backdrops/sub/B.JPG", "Backdrops/C.bmp", "MenuGFX/D.jpg",
-       "Music/E.xm", "music/F.oxm", "Music/G.wav", "musical/H.xm"});
+  const auto lists = BuildPackageLists({"Backdrops/A.jpg", "backdrops/sub/B.JPG", "Backdrops/C.bmp",
+                                        "MenuGFX/D.jpg", "Music/E.xm", "music/F.oxm", "Music/G.wav",
+                                        "musical/H.xm"});
   EXPECT_EQ(lists.Backgrounds, (std::vector<std::string>{"A.jpg", "sub/B.JPG"}));
   EXPECT_EQ(lists.Music, (std::vector<std::string>{"E.xm", "F.oxm"}));
   EXPECT_EQ(MatchListItem(lists.Music, "  e.XM "), "e.XM");
@@ -112,7 +112,8 @@ TEST(ToolWindowLayoutTest, BesideTheGameWindowWhereThereIsRoom) {
   EXPECT_EQ(ToolWindowPlace({300, 50}, {640, 480}, 185, 1920, {0, 0}), (tPoint{115, 50}));
   EXPECT_EQ(ToolWindowPlace({185, 50}, {640, 480}, 185, 1920, {0, 0}), (tPoint{825, 50}));
   EXPECT_EQ(ToolWindowPlace({100, 50}, {640, 480}, 185, 925, {7, 9}), (tPoint{7, 50}));
-  EXPECT_EQ(StatusPanels({640, 480}, {3, 14}, 2), (std::array<std::string, 3>{"640,480", "3,14", "2"}));
+  EXPECT_EQ(StatusPanels({640, 480}, {3, 14}, 2),
+            (std::array<std::string, 3>{"640,480", "3,14", "2"}));
   EXPECT_EQ(StatusPanels({800, 600}, {-1, -1}, 1)[1], "");
 }
 
