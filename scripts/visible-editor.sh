@@ -70,12 +70,27 @@ cell() {
   click_in "$window" $((144 + 32 * $1)) $((16 + 32 * $2)) "${3:-1}"
 }
 
-window=$(xdotool search --sync --onlyvisible --name '^QuibNar2$' | head -n 1)
-sleep 1
+# A window by its title, once it is visible (windows that come and go meanwhile can make a
+# search fail, so it is tried again).
+find_window() {
+  local found=
+  for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  echo "visible-editor: no window $1" >&2
+  return 1
+}
+
+# The game's window is made again when its display is set up: the one left standing counts.
+find_window '^QuibNar2$' >/dev/null
+sleep 2
+window=$(find_window '^QuibNar2$')
 xdotool mousemove --window "$window" 600 20
 sleep 0.3
 xdotool key F11
-editor=$(xdotool search --sync --onlyvisible --name '^Level editor' | head -n 1)
+editor=$(find_window '^Level editor')
 sleep 0.5
 click_in "$editor" 18 8       # File
 click_in "$editor" 22 29      # New
@@ -112,7 +127,7 @@ cell 11 10
 shot objects
 # Vars: the title typed in.
 click_in "$editor" 160 48
-click_in "$editor" 90 60
+click_in "$editor" 90 84
 xdotool type --delay 60 "My first room"
 sleep 0.3
 shot vars
@@ -134,11 +149,13 @@ click_in "$editor" 75 252     # Discard
 sleep 0.3
 shot new
 
-# Closing the game ends the run.
-xdotool mousemove --window "$window" 600 20
-xdotool key Escape
-sleep 0.5
+# The level is as saved (New was answered "Discard"): closing the game asks nothing.
 kill "$game_pid" 2>/dev/null || true
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then
+  fail "the game did not close"
+  kill -9 "$game_pid" 2>/dev/null || true
+fi
 wait "$game_pid" 2>/dev/null || true
 game_pid=
 

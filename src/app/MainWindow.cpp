@@ -106,6 +106,13 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Engine->LoadEpisode(Startup.LevelSetFileName);
   EditorWindow = std::make_unique<tEditorWindow>(*Engine, Window);
   EditorWindow->TraceQuestions = Options.Headless || Script.has_value();
+  EditorWindow->GameCellAt = [this](tPoint client) {
+    int width = 0, height = 0;
+    SDL_GetWindowSize(Window, &width, &height);
+    if (client.X < 0 || client.Y < 0 || client.X >= width || client.Y >= height)
+      return tPoint{-1, -1};
+    return BoardCellAt(Display->ClientToFrame(client));
+  };
   SDL_SetWindowTitle(Window, ApplicationTitle);
 }
 

@@ -173,10 +173,16 @@ void tMainWindow::OpenWebPage() {
   }
 }
 
+// From the pointer's place on the screen, so that it is right whichever window has the mouse
+// (the editor's tool window may hold it); over another window it is on no cell.
 tPoint tMainWindow::MouseCell() const {
-  // Over another window (the editor's) the pointer is on no cell of the game.
-  if (!ScriptedCursor && !Options.Headless && SDL_GetMouseFocus() != Window) return {-1, -1};
-  return BoardCellAt(CursorPosition());
+  if (ScriptedCursor || Options.Headless) return BoardCellAt(CursorPosition());
+  int x = 0, y = 0, left = 0, top = 0, width = 0, height = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  SDL_GetWindowPosition(Window, &left, &top);
+  SDL_GetWindowSize(Window, &width, &height);
+  if (x < left || y < top || x >= left + width || y >= top + height) return {-1, -1};
+  return BoardCellAt(Display->ClientToFrame({x - left, y - top}));
 }
 
 }  // namespace qn2

@@ -132,11 +132,27 @@ bool tEditorWindow::HandleEvent(const SDL_Event& event) {
     FollowVisibility();
     return true;
   }
+  // The back-end only knows which keys are down at each frame: a key that goes down and up
+  // between two frames comes up after the next one, so the frame sees it pressed.
+  if (event.type == SDL_KEYDOWN) KeysDownSinceFrame.insert(event.key.keysym.scancode);
+  if (event.type == SDL_KEYUP && KeysDownSinceFrame.count(event.key.keysym.scancode) != 0) {
+    HeldKeyUps.push_back(event);
+    return true;
+  }
   {
     tContextScope scope(Context);
     ImGui_ImplSDL2_ProcessEvent(&event);
   }
   if (event.type == SDL_KEYDOWN) ToolKeyDown(event.key);
+  // A stroke on the level follows the mouse and ends wherever the button is let go, also
+  // when the tool window has taken the mouse.
+  if (event.type == SDL_MOUSEMOTION && Logic.Dragging() && GameCellAt) {
+    int toolX = 0, toolY = 0, gameX = 0, gameY = 0;
+    SDL_GetWindowPosition(Window, &toolX, &toolY);
+    SDL_GetWindowPosition(GameWindow, &gameX, &gameY);
+    Logic.MouseMove(GameCellAt({toolX + event.motion.x - gameX, toolY + event.motion.y - gameY}));
+  }
+  if (event.type == SDL_MOUSEBUTTONUP && Logic.Dragging()) Logic.MouseUp();
   FollowVisibility();
   return true;
 }
@@ -229,6 +245,12 @@ void tEditorWindow::Draw() {
   ImGui_ImplSDLRenderer_NewFrame();
   ImGui_ImplSDL2_NewFrame();
   ImGuiIO& io = ImGui::GetIO();
+  if (Logic.Dragging() && !ScriptedPointer && SDL_GetMouseFocus() != Window) {
+    // The button held is the game window's (a stroke on the level): the tool window must not
+    // see it, nor take the mouse, or the release would never reach the game window.
+    for (bool& down : io.MouseDown) down = false;
+    SDL_CaptureMouse(SDL_FALSE);
+  }
   if (ScriptedPointer) {
     io.MousePos =
         ImVec2(static_cast<float>(ScriptedPointer->X), static_cast<float>(ScriptedPointer->Y));
@@ -249,6 +271,9 @@ void tEditorWindow::Draw() {
     Logic.LastError = e.message();
   }
   ImGui::Render();
+  KeysDownSinceFrame.clear();
+  for (const SDL_Event& held : HeldKeyUps) ImGui_ImplSDL2_ProcessEvent(&held);
+  HeldKeyUps.clear();
   SDL_SetRenderDrawColor(Renderer, 40, 40, 40, 255);
   SDL_RenderClear(Renderer);
   ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());

@@ -5,8 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,8 @@ class tEditorWindow final : public tEditorHost {
   void FocusGameWindow() override;
   // Automation runs print the editor's questions on standard output.
   bool TraceQuestions = false;
+  // The game cell under a point of the game window's client area ((-1, -1) outside it).
+  std::function<tPoint(tPoint)> GameCellAt;
 
  private:
   void FollowVisibility();
@@ -119,6 +123,9 @@ class tEditorWindow final : public tEditorHost {
   std::deque<bool> ScriptedPresses;
   bool ScriptedControl = false, ScriptedShift = false;
   std::vector<std::string> PendingShots;
+  // Keys pressed since the last frame, and releases held back until a frame has seen them.
+  std::set<SDL_Scancode> KeysDownSinceFrame;
+  std::vector<SDL_Event> HeldKeyUps;
 };
 
 }  // namespace qn2
