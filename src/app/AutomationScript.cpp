@@ -42,6 +42,11 @@ tAutomationScript tAutomationScript::Parse(const std::vector<std::string>& lines
     std::int64_t tick = 0;
     if (!ReadNumber(tickText, tick) || tick < 1) fail("a tick number of at least 1 comes first");
     tScriptCommand command;
+    if (verb == "editor") {
+      command.Editor = true;
+      words >> verb;
+      if (verb == "move") fail("the editor takes click, down, up, text and shot");
+    }
     std::string rest;
     std::getline(words >> std::ws, rest);
     rest = Trimmed(rest);

@@ -14,6 +14,8 @@ namespace qn2 {
 //   TICK move X Y     the pointer moves to (X, Y) of the frame
 //   TICK click X Y    the pointer moves there and the left button goes down and up
 //   TICK shot FILE    a PNG of the frame surface once that tick has been drawn
+//   TICK editor click X Y, editor down VK, editor up VK, editor text CHARS, editor shot FILE
+//                     the same for the level editor's tool window, in its own pixels
 // Ticks count from 1; commands of one tick run in file order before its frame event.
 // Blank lines and lines starting with "#" are ignored.
 struct tScriptCommand {
@@ -21,7 +23,8 @@ struct tScriptCommand {
   tKind Kind = tKind::Down;
   std::int32_t Key = 0;
   std::int32_t X = 0, Y = 0;
-  std::string Text;  // the characters, or the screenshot's file name
+  std::string Text;     // the characters, or the screenshot's file name
+  bool Editor = false;  // for the editor's tool window
 };
 
 class tAutomationScript {

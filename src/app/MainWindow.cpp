@@ -12,6 +12,7 @@
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/UnitClasses.h"
 #include "platform/Display.h"
+#include "platform/EditorWindow.h"
 #include "platform/MixerSoundLibrary.h"
 #include "platform/ModalWindow.h"
 #include "platform/TtfTextService.h"
@@ -104,6 +105,15 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   HintDisplay = this;
   AcceptsInput = true;
   Engine->LoadEpisode(Startup.LevelSetFileName);
+  EditorWindow = std::make_unique<tEditorWindow>(*Engine, Window);
+  EditorWindow->TraceQuestions = Options.Headless || Script.has_value();
+  EditorWindow->GameCellAt = [this](tPoint client) {
+    int width = 0, height = 0;
+    SDL_GetWindowSize(Window, &width, &height);
+    if (client.X < 0 || client.Y < 0 || client.X >= width || client.Y >= height)
+      return tPoint{-1, -1};
+    return BoardCellAt(Display->ClientToFrame(client));
+  };
   SDL_SetWindowTitle(Window, ApplicationTitle);
 }
 
@@ -113,6 +123,7 @@ tMainWindow::~tMainWindow() {
   if (HintDisplay == this) HintDisplay = nullptr;
   if (SetupDone) FreeEverything();
   SetSound(nullptr);
+  EditorWindow.reset();
   GameEngine = nullptr;
   Engine.reset();
   Ghost.reset();
@@ -155,7 +166,7 @@ int tMainWindow::Run() {
   SDL_Event event;
   while (!Closed && SDL_WaitEvent(&event) == 1) {
     HandleEvent(event);
-    if (limit && FrameEvents >= *limit && !Closed) CloseQuery();
+    if (limit && FrameEvents >= *limit && !Closed) CloseQuery(false);
   }
   return ExitStatus;
 }
@@ -169,7 +180,7 @@ int tMainWindow::RunScripted(std::int64_t limit) {
     if (Closed) break;
     FrameEvent(1);
   }
-  if (!Closed) CloseQuery();
+  if (!Closed) CloseQuery(false);
   return ExitStatus;
 }
 

@@ -25,6 +25,7 @@
 namespace qn2 {
 
 class tDisplay;
+class tEditorWindow;
 class tHintPopUp;
 class tGameEngine;
 class tGameSound;
@@ -82,7 +83,8 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
   bool SetUpAgain(std::int32_t mode);
   std::int32_t ChooseDisplay();
   void FitWindowToScreen();
-  bool CloseQuery();
+  // Asks the editor about unsaved changes first unless told not to (a run's tick limit).
+  bool CloseQuery(bool askEditor = true);
   void PaintStatusText(const std::string& text);
 
   // The frame (MainWindowFrame.cpp).
@@ -118,6 +120,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
   void PollPad();
   void Activated();
   void ApplyScript(std::int64_t tick);
+  void ApplyEditorScript(const tScriptCommand& command);
   void TakeScreenshot(const std::string& fileName);
   int RunScripted(std::int64_t limit);
   bool ApplicationActive() const;
@@ -131,7 +134,8 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
   std::unique_ptr<tGameSound> GameSound;
   std::unique_ptr<tDisplay> Display;
   std::unique_ptr<tGameEngine> Engine;
-  std::unique_ptr<tUnit> Ghost;  // the player's out-of-turn ghost
+  std::unique_ptr<tUnit> Ghost;                 // the player's out-of-turn ghost
+  std::unique_ptr<tEditorWindow> EditorWindow;  // the level editor's tool window
   tFrameComposer Composer;
   tFrameTimer Timer;
   tScreens Screens;
@@ -156,6 +160,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
   bool StartedRequestedPlay = false;
   bool AltHeld = false;
   bool CtrlHeld = false;
+  bool ShiftHeld = false;
   // The mouse moved since the last frame event.
   bool PointerMoved = false;
   // A pointer the script placed, in frame pixels; the real mouse otherwise.

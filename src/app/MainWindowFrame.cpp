@@ -13,6 +13,7 @@
 #include "data/Recorder.h"
 #include "engine/GameEngine.h"
 #include "platform/Display.h"
+#include "platform/EditorWindow.h"
 #include "render/DisplayErrors.h"
 #include "render/TextService.h"
 
@@ -45,9 +46,16 @@ void tMainWindow::FrameEvent(std::int32_t periods) {
     AfterFrame();
   }
   PointerMoved = false;
+  if (EditorWindow && !Closed) {
+    int width = 0, height = 0;
+    SDL_GetWindowSize(Window, &width, &height);
+    EditorWindow->Refresh({width, height}, MouseCell());
+    if (EditorWindow->Editor().QuitAgreed) CloseQuery();
+  }
   if (Script) {
     for (const tScriptCommand& command : Script->CommandsAt(FrameEvents))
-      if (command.Kind == tScriptCommand::tKind::Shot) TakeScreenshot(command.Text);
+      if (command.Kind == tScriptCommand::tKind::Shot && !command.Editor)
+        TakeScreenshot(command.Text);
   }
   if (Options.Headless || Script) TraceMode();
 }
@@ -102,7 +110,8 @@ void tMainWindow::AfterFrame() {
   FollowScreens();
   if (Engine->GameMode == gmVideo) PlayVideoEntry();
   if (Engine->WebLinkRequested) OpenWebPage();
-  if (Engine->GameMode == gmQuit) CloseQuery();
+  // Kept open by the editor's question (unsaved changes): back to the main menu.
+  if (Engine->GameMode == gmQuit && !CloseQuery()) Engine->SetGameMode(gmMainMenu);
 }
 
 // A screen that runs in place of the engine: one tick of it, and the whole frame.
@@ -166,8 +175,16 @@ void tMainWindow::OpenWebPage() {
   }
 }
 
+// From the pointer's place on the screen, so that it is right whichever window has the mouse
+// (the editor's tool window may hold it); over another window it is on no cell.
 tPoint tMainWindow::MouseCell() const {
-  return BoardCellAt(CursorPosition());
+  if (ScriptedCursor || Options.Headless) return BoardCellAt(CursorPosition());
+  int x = 0, y = 0, left = 0, top = 0, width = 0, height = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  SDL_GetWindowPosition(Window, &left, &top);
+  SDL_GetWindowSize(Window, &width, &height);
+  if (x < left || y < top || x >= left + width || y >= top + height) return {-1, -1};
+  return BoardCellAt(Display->ClientToFrame({x - left, y - top}));
 }
 
 }  // namespace qn2

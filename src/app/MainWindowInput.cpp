@@ -10,6 +10,7 @@
 #include "engine/GameEngine.h"
 #include "engine/units/Player.h"
 #include "platform/Display.h"
+#include "platform/EditorWindow.h"
 #include "render/DisplayChoice.h"
 #include "render/PngWriter.h"
 
@@ -26,6 +27,7 @@ constexpr std::uint16_t VkF2 = 113;
 }  // namespace
 
 void tMainWindow::HandleEvent(const SDL_Event& event) {
+  if (EditorWindow && EditorWindow->HandleEvent(event)) return;
   switch (event.type) {
     case SDL_QUIT:
       CloseQuery();
@@ -129,6 +131,7 @@ void tMainWindow::ProcessPendingMessages() {
 bool tMainWindow::ApplicationActive() const {
   // Scripted runs play on whether or not the window has the focus.
   if (Options.Headless || Script) return true;
+  if (EditorWindow && EditorWindow->HasFocus()) return true;
   return (SDL_GetWindowFlags(Window) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
@@ -146,6 +149,7 @@ void tMainWindow::Activated() {
 void tMainWindow::KeyDown(std::uint16_t keyCode) {
   if (keyCode == vk::Alt) AltHeld = true;
   if (keyCode == VkControl) CtrlHeld = true;
+  if (keyCode == vk::Shift) ShiftHeld = true;
   if (!Engine || HintInput(keyCode, true)) return;
   if (AltHeld && keyCode == vk::Return && Engine->GameMode == gmPlaying) {
     Settings.FullScreen = !Settings.FullScreen;
@@ -161,6 +165,8 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
     Timer.SetPeriod(SlowTimer ? SlowFramePeriodMs : FramePeriodMs);
     return;
   }
+  // Every key goes to the editor (F11 shows and hides it); while it edits the level, only there.
+  if (EditorWindow && EditorWindow->GameKeyDown(keyCode, CtrlHeld)) return;
   if (InputToScreen([&] { return Screens.KeyDown(keyCode); })) return;
   if (!AcceptsInput) return;
   Engine->LiveInput.KeyDown(keyCode);
@@ -170,6 +176,7 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
 void tMainWindow::KeyUp(std::uint16_t keyCode) {
   if (keyCode == vk::Alt) AltHeld = false;
   if (keyCode == VkControl) CtrlHeld = false;
+  if (keyCode == vk::Shift) ShiftHeld = false;
   if (HintInput(keyCode, false)) return;
   if (Engine && AcceptsInput) Engine->LiveInput.KeyUp(keyCode);
 }
@@ -192,6 +199,11 @@ void tMainWindow::CharTyped(char c) {
 
 void tMainWindow::MouseButton(std::uint16_t button, bool down) {
   if (!Engine || HintInput(button, down)) return;
+  if (EditorWindow && EditorWindow->EditingLevel()) {
+    const bool shift = ShiftHeld || (SDL_GetModState() & KMOD_SHIFT) != 0;
+    EditorWindow->GameMouseButton(MouseCell(), button, down, shift);
+    return;
+  }
   const tPoint at = CursorPosition();
   if (InputToScreen([&] {
         return down ? Screens.MouseDown(at.X, at.Y, button) : Screens.MouseUp(at.X, at.Y, button);
@@ -218,6 +230,7 @@ void tMainWindow::PollPad() {
 void tMainWindow::MouseMoved() {
   if (!Engine) return;
   PointerMoved = true;
+  if (EditorWindow && EditorWindow->EditingLevel()) EditorWindow->GameMouseMove(MouseCell());
   const tPoint at = CursorPosition();
   ApplyScreenResult(Screens.MouseMove(at.X, at.Y));
 }
@@ -234,6 +247,10 @@ bool tMainWindow::InputToScreen(const std::function<tScreenResult()>& route) {
 void tMainWindow::ApplyScript(std::int64_t tick) {
   if (!Script) return;
   for (const tScriptCommand& command : Script->CommandsAt(tick)) {
+    if (command.Editor) {
+      ApplyEditorScript(command);
+      continue;
+    }
     switch (command.Kind) {
       case tScriptCommand::tKind::Down:
       case tScriptCommand::tKind::Up: {
@@ -263,6 +280,27 @@ void tMainWindow::ApplyScript(std::int64_t tick) {
       case tScriptCommand::tKind::Shot:
         break;  // taken once the frame is drawn
     }
+  }
+}
+
+void tMainWindow::ApplyEditorScript(const tScriptCommand& command) {
+  switch (command.Kind) {
+    case tScriptCommand::tKind::Down:
+    case tScriptCommand::tKind::Up:
+      EditorWindow->ScriptKey(static_cast<std::uint16_t>(command.Key),
+                              command.Kind == tScriptCommand::tKind::Down);
+      break;
+    case tScriptCommand::tKind::Text:
+      EditorWindow->ScriptText(command.Text);
+      break;
+    case tScriptCommand::tKind::Click:
+      EditorWindow->ScriptClick(command.X, command.Y);
+      break;
+    case tScriptCommand::tKind::Shot:
+      EditorWindow->ScriptShot(command.Text);
+      break;
+    case tScriptCommand::tKind::Move:
+      break;
   }
 }
 

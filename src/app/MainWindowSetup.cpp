@@ -16,6 +16,7 @@
 #include "engine/units/TerrainGraphics.h"
 #include "engine/units/UnitClasses.h"
 #include "platform/Display.h"
+#include "platform/EditorWindow.h"
 #include "platform/ModalWindow.h"
 #include "platform/ProcessorClock.h"
 #include "platform/TtfTextService.h"
@@ -108,6 +109,7 @@ void tMainWindow::SetUpEverything() {
     Engine->OpenMenuWithSound();
 
   DebugMessage("Initializing editor");
+  EditorWindow->Initialise();
   DebugMessage("Editor initialized");
   Busy = false;
   DebugMessage("SetUpEverything ends");
@@ -135,6 +137,7 @@ void tMainWindow::FreeEverything() {
   ShuttingDown = true;
   Timer.SetEnabled(false);
   Screens.Leave();
+  EditorWindow->Finalise();
   Engine->SetFrameSurface(nullptr);
   DebugMessage("Freeing Graphics data");
   FreeForceFieldTextures();
@@ -259,8 +262,9 @@ void tMainWindow::PaintStatusText(const std::string& text) {
 
 // Closing: refused while a set-up runs; otherwise everything is saved and freed in order,
 // and nothing that fails on the way keeps the window open.
-bool tMainWindow::CloseQuery() {
+bool tMainWindow::CloseQuery(bool askEditor) {
   if (Busy) return false;
+  if (askEditor && EditorWindow && !EditorWindow->MayClose()) return false;
   QuitRequested = true;
   try {
     Timer.SetEnabled(false);

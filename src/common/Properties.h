@@ -22,7 +22,9 @@ class tPersistent;
 struct tPropertyInfo {
   std::string Name;
   tPropertyType Type;
-  const std::vector<std::string>* Identifiers = nullptr;  // enumerations: identifier of each value
+  // Enumerations: the identifier of each value; sets: the name of each member (bit), when
+  // the class names them.
+  const std::vector<std::string>* Identifiers = nullptr;
   std::function<std::string(const tPersistent&)> Read;
   // Converts and stores the text; false (and nothing stored) when it cannot be converted.
   std::function<bool(tPersistent&, std::string_view)> Write;
@@ -117,13 +119,21 @@ class Publish {
         });
   }
 
-  // A set is stored as the decimal number of its bits.
+  // A set is stored as the decimal number of its bits; members[i] names bit i.
   template <class R, class W>
   Publish& Set(std::string name, R reader, W writer) {
+    return Set(std::move(name), nullptr, reader, writer);
+  }
+  template <class R, class W>
+  Publish& Set(std::string name, const std::vector<std::string>& members, R reader, W writer) {
+    return Set(std::move(name), &members, reader, writer);
+  }
+  template <class R, class W>
+  Publish& Set(std::string name, const std::vector<std::string>* members, R reader, W writer) {
     using V =
         std::remove_cvref_t<decltype(property_detail::ReadValue(std::declval<const C&>(), reader))>;
     return Add(
-        std::move(name), tPropertyType::Set, nullptr,
+        std::move(name), tPropertyType::Set, members,
         [reader](const C& c) {
           return std::to_string(SetBits(property_detail::ReadValue(c, reader)));
         },

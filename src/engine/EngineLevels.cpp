@@ -59,7 +59,9 @@ void tGameEngine::SetBackground(const std::string& fileName) {
 
 void tGameEngine::SetEditing(bool editing) {
   Editing = editing;
-  SetBackground(Background ? Background->FileName : Level.BackgroundName);
+  // A copy: the old picture, which holds its name, goes before the new one loads.
+  const std::string name = Background ? Background->FileName : Level.BackgroundName;
+  SetBackground(name);
 }
 
 tUnit* tGameEngine::EditorUnitAt(int x, int y) const {

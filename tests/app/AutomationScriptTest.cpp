@@ -31,6 +31,24 @@ TEST(AutomationScript, ReadsEveryCommandByTickInFileOrder) {
   EXPECT_EQ(script.LastTick(), 40);
 }
 
+TEST(AutomationScript, EditorLinesReachTheToolWindowWithTheSameArguments) {
+  const auto script =
+      tAutomationScript::Parse({"2 editor click 30 40", "2 click 30 40", "3 editor text Mine map",
+                                "4 editor down 13", "5 editor shot e.png"},
+                               "s.txt");
+  ASSERT_EQ(script.CommandsAt(2).size(), 2u);
+  EXPECT_TRUE(script.CommandsAt(2)[0].Editor);
+  EXPECT_EQ(script.CommandsAt(2)[0].Kind, tKind::Click);
+  EXPECT_EQ(script.CommandsAt(2)[0].Y, 40);
+  EXPECT_FALSE(script.CommandsAt(2)[1].Editor);
+  EXPECT_EQ(script.CommandsAt(3)[0].Text, "Mine map");
+  EXPECT_EQ(script.CommandsAt(4)[0].Key, 13);
+  EXPECT_EQ(script.CommandsAt(5)[0].Kind, tKind::Shot);
+  EXPECT_TRUE(script.CommandsAt(5)[0].Editor);
+  EXPECT_THROW(tAutomationScript::Parse({"1 editor move 3 4"}, "s.txt"), std::invalid_argument);
+  EXPECT_THROW(tAutomationScript::Parse({"1 editor"}, "s.txt"), std::invalid_argument);
+}
+
 TEST(AutomationScript, TextKeepsItsInnerSpaces) {
   const auto script = tAutomationScript::Parse({"1 text a b  c\r"}, "s.txt");
   EXPECT_EQ(script.CommandsAt(1)[0].Text, "a b  c");

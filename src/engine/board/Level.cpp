@@ -50,6 +50,10 @@ void tLevel::FreeUnits() {
   FreeUnitsWhere([](const tUnit&) { return true; });
 }
 
+void tLevel::FreeUnit(const tUnit* unit) {
+  FreeUnitsWhere([unit](const tUnit& u) { return &u == unit; });
+}
+
 tUnit* tLevel::UnitAt(int x, int y) const {
   if (y < 0 || y >= BoardRows) return nullptr;
   for (tUnit* unit : Rows[y])

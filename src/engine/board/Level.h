@@ -65,6 +65,8 @@ class tLevel {
   tUnit* AddUnit(std::unique_ptr<tUnit> unit);
   // Frees every unit (and forgets the player).
   void FreeUnits();
+  // Frees one unit of the list and forgets it everywhere (the player too, if it is).
+  void FreeUnit(const tUnit* unit);
 
   // --- Lookups by cell ---------------------------------------------------------
   tUnit* UnitAt(int x, int y) const;

@@ -97,7 +97,7 @@ const tPropertyList& tWater::Properties() {
         .Enumeration("AutoEdge", BooleanNames(), &tWater::AutoEdge, &tWater::AutoEdge)
         .Enumeration("EdgeStyle", WaterEdgeStyleNames(), &tWater::EdgeStyle, &tWater::EdgeStyle)
         .Enumeration("Boulder", BooleanNames(), &tWater::Boulder, &tWater::Boulder)
-        .Set("Edge", &tWater::Edge, &tWater::Edge)
+        .Set("Edge", DirectionNames(), &tWater::Edge, &tWater::Edge)
         .String("Tint", &tWater::Tint, &tWater::SetTint);
     return l;
   }();
