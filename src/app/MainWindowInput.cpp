@@ -169,6 +169,10 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
   if (EditorWindow && EditorWindow->GameKeyDown(keyCode, CtrlHeld)) return;
   if (InputToScreen([&] { return Screens.KeyDown(keyCode); })) return;
   if (!AcceptsInput) return;
+  // Backspace or Ctrl+Z takes a move back; Shift+Backspace or Ctrl+Y plays it again.
+  const bool backspace = keyCode == VkBackspace;
+  if (((backspace && !ShiftHeld) || (CtrlHeld && keyCode == 'Z')) && Engine->UndoMove()) return;
+  if (((backspace && ShiftHeld) || (CtrlHeld && keyCode == 'Y')) && Engine->RedoMove()) return;
   Engine->LiveInput.KeyDown(keyCode);
   if (Engine->GameMode == gmPlaying && keyCode == VkPause) Engine->Paused = !Engine->Paused;
 }

@@ -200,7 +200,6 @@ void tLevelEditor::SetPage(const std::string& caption) {
     EditPage = PageObjects;
   else
     EditPage = PageNone;
-  Engine.ShowOOTDiagnostics = caption == "OOT";
 }
 
 void tLevelEditor::ChooseTile(int index) {

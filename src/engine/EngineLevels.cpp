@@ -76,6 +76,7 @@ void tGameEngine::ResetLevel(bool withFade) {
   AnimCounter = 0;
   Play().FrameCount = 0;
   Paused = false;
+  Turns.Clear();
   Level.ResetAll();
   Level.MoveAll();
   if (GameMode != gmEditing) {

@@ -90,6 +90,7 @@ void tGameEngine::Update() {
                                                                       : AllActionsMask);
   if (WarpFinished) ActOnFinishedWarp();
   if (RestartRequested) RestartLevel();
+  RecordTurnAhead();
 }
 
 // The cursor in frame-surface pixels.

@@ -13,6 +13,7 @@
 #include "engine/Episode.h"
 #include "engine/GameModes.h"
 #include "engine/ModeStack.h"
+#include "engine/PlayHistory.h"
 #include "engine/board/Level.h"
 #include "input/InputDevice.h"
 #include "render/Dib16.h"
@@ -151,6 +152,16 @@ class tGameEngine {
   // that will go on alike under the same input hash alike.
   std::uint64_t PlayHash();
 
+  // --- Taking moves back ------------------------------------------------------------------
+  // Returns to just before the last turn in which the player did something (idle turns
+  // after it go too), during play or the death that ended it; a recording is cut back to
+  // that turn. False, and nothing changed, when there is nothing to take back.
+  bool UndoMove();
+  // Plays forward again, to just after the next turn in which the player did something, as
+  // long as play has not gone on since the undo.
+  bool RedoMove();
+  const tPlayHistory& History() const { return Turns; }
+
   // --- Episodes -----------------------------------------------------------------------------
   void LoadEpisode(const std::string& setFileName);
   void StartEntry(const tSetEntry& entry);
@@ -186,6 +197,11 @@ class tGameEngine {
   std::unique_ptr<tDib16> IntroSnapshot;
   std::int32_t DeadTicks = 0;
   tInputDevice PreviousInput;
+  // The turns of this attempt, for undo and redo.
+  tPlayHistory Turns;
+  void RecordTurnAhead();
+  tPlayHistory::tPlayerMark PlayerMark() const;
+  bool PutBack(tSnapshotStream* snapshot);
   std::unique_ptr<tDib16> OwnFrame;
   tDib16* Frame;
   tEnginePlayOwner PlayOwner{*this};
