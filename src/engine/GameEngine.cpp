@@ -71,7 +71,8 @@ void tGameEngine::Update() {
 
   if (GameMode != gmEditing) {
     ++Play().TickCount;
-    if (GameMode == gmDying || (GameMode == gmPlaying && !Paused)) GameFrame();
+    const bool running = !Paused || StepTicksLeft > 0;
+    if (GameMode == gmDying || (GameMode == gmPlaying && running)) GameFrame();
   }
 
   if (!IsSlabMenuMode(GameMode) && !IsPopupMode(GameMode) && GameInProgress &&
@@ -185,10 +186,17 @@ void tGameEngine::SpeedKeys() {
 void tGameEngine::ModeWork() {
   switch (GameMode) {
     case gmPlaying:
-      if (Paused) {
+      if (Paused && StepTicksLeft == 0) {
+        // While a solution plays back, the right arrow plays one more turn.
+        if (Play().Recorder.State() == rsPlaying && LiveInput.WasPressed(iaRight))
+          StepTicksLeft = Play().Clock.FramesPerTurn;
         LiveInput.Consume(AllActionsMask);
         return;
       }
+      if (StepTicksLeft > 0) --StepTicksLeft;
+      // An arrow pressed while a solution plays back takes the level over from there.
+      if (!Paused && Play().Recorder.State() == rsPlaying && AnyDirectionPressed(LiveInput))
+        Play().Recorder.Stop();
       if ((CurrentInput->IsHeld(iaSkipA) && CurrentInput->WasPressed(iaSkipB)) ||
           (CurrentInput->IsHeld(iaSkipB) && CurrentInput->WasPressed(iaSkipA)))
         SetGameMode(gmLevelDone);

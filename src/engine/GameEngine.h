@@ -197,6 +197,8 @@ class tGameEngine {
   std::unique_ptr<tDib16> IntroSnapshot;
   std::int32_t DeadTicks = 0;
   tInputDevice PreviousInput;
+  // Ticks still to play of a turn stepped while paused.
+  std::int32_t StepTicksLeft = 0;
   // The turns of this attempt, for undo and redo.
   tPlayHistory Turns;
   void RecordTurnAhead();

@@ -108,5 +108,32 @@ TEST_F(UndoTest, UndoWhileRecordingCutsTheRecordingBackToTheKeptPath) {
   EXPECT_EQ(Engine->Level.Player->GridY, endY);
 }
 
+// While a stored solution plays: paused, nothing moves until the right arrow plays exactly
+// one more turn; unpaused, an arrow takes the level over and the player follows the keys.
+TEST_F(UndoTest, APausedPlaybackStepsOneTurnAtATimeAndAnArrowTakesItOver) {
+  StartWithSolution("EightLegs.map");
+  for (int turn = 0; turn < 5; ++turn) ASSERT_TRUE(PlayTurn());
+  Engine->Paused = true;
+  const std::int32_t turn = Engine->Play().TurnCount;
+  for (int tick = 0; tick < 40; ++tick) Tick();
+  EXPECT_EQ(Engine->Play().TurnCount, turn);
+
+  Engine->LiveInput.Press(iaRight);
+  Engine->LiveInput.Release(iaRight);
+  for (int tick = 0; tick < 40; ++tick) Tick();
+  EXPECT_EQ(Engine->Play().TurnCount, turn + 1);
+  EXPECT_EQ(Engine->Play().Recorder.State(), rsPlaying);
+
+  Engine->Paused = false;
+  ASSERT_TRUE(PlayTurn());
+  Engine->LiveInput.Press(iaLeft);
+  Tick();
+  EXPECT_NE(Engine->Play().Recorder.State(), rsPlaying);
+  Engine->LiveInput.Release(iaLeft);
+  for (int turn = 0; turn < 4; ++turn) PlayTurn();
+  // The solution steps right and down here; facing left, the player follows the key.
+  EXPECT_EQ(Engine->Level.Player->Direction, tDirection::Left);
+}
+
 }  // namespace
 }  // namespace qn2
