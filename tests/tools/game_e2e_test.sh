@@ -27,15 +27,18 @@ game_folder() {
   echo "$dir"
 }
 
-# Script lines pressing one arrow key per turn for a moves text ("RRDL..."), from a tick.
+# Script lines pressing one arrow key per turn for a moves text ("RRDL..."; "." lets a turn
+# pass without a key), from a tick.
 moves_script() {
   local tick=$1 moves=$2 key
   for ((i = 0; i < ${#moves}; i++)); do
     case ${moves:i:1} in
-      U) key=38 ;; D) key=40 ;; L) key=37 ;; R) key=39 ;;
+      U) key=38 ;; D) key=40 ;; L) key=37 ;; R) key=39 ;; *) key= ;;
     esac
-    echo "$tick down $key"
-    echo "$((tick + 1)) up $key"
+    if [ -n "$key" ]; then
+      echo "$tick down $key"
+      echo "$((tick + 1)) up $key"
+    fi
     tick=$((tick + 12))
   done
 }
@@ -161,6 +164,29 @@ tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 8 ' || fail "death: the lev
 for shot in dead death-popup warp; do [ -f "$dir/$shot.png" ] || fail "death: no $shot.png"; done
 [ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | sort -u)" != 0 ] &&
   fail "death: progress changed"
+
+# --- Undo after a death: the spider's bite taken back with Backspace, then the level finished -
+# The last three steps walk into the spider; three Backspaces take them back (the death
+# with them), and the stored solution's remaining moves finish the level with every jewel.
+dir=$(game_folder undo)
+{
+  moves_script 127 RRRRRRDRRRRDDD
+  for tick in 296 298 300; do
+    echo "$tick down 8"
+    echo "$tick up 8"
+  done
+  echo "305 shot undone.png"
+  moves_script 300 LLLLLLLD....D..........DRRRRRRRRDULLLLLLLLLLDDDDRRRRRRRRU
+} | sort -n -s -k1,1 >"$dir/script.txt"
+run_game "$dir" --headless --ticks 1100 --entry 10 --script script.txt || fail "undo: exit status $?"
+died=$(sed -n 's/^tick \([0-9]*\) mode 4 entry 10 .*/\1/p' "$dir/stdout.txt" | head -n 1)
+back=$(sed -n 's/^tick \([0-9]*\) mode 2 entry 10 .*/\1/p' "$dir/stdout.txt" | tail -n 1)
+if [ -n "$died" ] && [ -n "$back" ] && [ "$back" -gt "$died" ]; then
+  grep -q ' mode 33 entry 10 ' "$dir/stdout.txt" || fail "undo: the level was not solved after the undo: $(cat "$dir/stdout.txt")"
+else
+  fail "undo: no death taken back: $(cat "$dir/stdout.txt")"
+fi
+[ -f "$dir/undone.png" ] || fail "undo: no undone.png"
 
 # --- Recording a solution with the typed code, then playing it back ----------------------------
 dir=$(game_folder record)
