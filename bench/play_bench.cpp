@@ -1,6 +1,6 @@
 // The engine's speed at play and the solver's speed at search, on the shipped levels: engine
-// ticks per second while a stored solution plays a busy level, and moments of play explored
-// per second while the solver searches.
+// ticks per second while a stored solution plays a busy level, moments of play explored per
+// second while the solver searches, and the memory the undo history of a long attempt takes.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -72,6 +72,23 @@ void SolverStatesPerSecond(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(states), benchmark::Counter::kIsRate);
 }
 BENCHMARK(SolverStatesPerSecond)->Unit(benchmark::kMillisecond);
+
+// The memory undo costs: the history of a 2,000-turn attempt at a level with spiders (the
+// player stands while they roam), reported in bytes.
+void UndoHistoryOfTwoThousandTurns(benchmark::State& state) {
+  tContentEngine content;
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    content.Engine.LoadLevel("EightLegs.map");
+    while (content.Engine.History().Count() < 2000 && content.Engine.GameMode != gmDead)
+      content.Engine.Update();
+    bytes = content.Engine.History().Bytes();
+    if (content.Engine.History().Count() < 2000) state.SkipWithError("the attempt ended early");
+  }
+  state.counters["history_bytes"] = static_cast<double>(bytes);
+  state.counters["bytes_per_turn"] = static_cast<double>(bytes) / 2000.0;
+}
+BENCHMARK(UndoHistoryOfTwoThousandTurns)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace qn2
