@@ -12,9 +12,8 @@ build=$(cd "${1:-$root/build/dev}" && pwd)
 out=${2:-$build/visible-editor}
 game=$build/src/app/quibnar2
 sim=$build/tools/qn2-sim/qn2-sim
-for tool in Xvfb xdotool twm xwd; do
-  command -v "$tool" >/dev/null || { echo "visible-editor: $tool is missing" >&2; exit 2; }
-done
+source "$root/scripts/lib/virtual-screen.sh"
+check_tools visible-editor
 [ -x "$game" ] && [ -f "$build/Quibnar2.VexPak" ] || { echo "visible-editor: build the game first" >&2; exit 2; }
 
 rm -rf "$out"
@@ -23,41 +22,12 @@ cp "$build/Quibnar2.VexPak" "$out/folder/"
 printf 'Dialogs=False\r\nFullScreen=False\r\nSoundDevice=0\r\n' >"$out/folder/Config.cfg"
 echo "# real input from xdotool" >"$out/folder/trace.txt"
 
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-export DISPLAY=:$display
-
-xvfb_pid= wm_pid= game_pid=
-stop() {
-  for pid in $game_pid $wm_pid $xvfb_pid; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-}
-trap stop EXIT
-
-Xvfb "$DISPLAY" -screen 0 1024x768x16 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-twm >"$out/twm.log" 2>&1 &
-wm_pid=$!
-sleep 0.5
+start_virtual_screen "$out"
 
 (cd "$out/folder" && SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
   exec "$game" --script trace.txt >../stdout.txt 2>../stderr.txt) &
 game_pid=$!
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-shot() {
-  sleep 0.5
-  xwd -root -silent >"$out/$1.xwd"
-  python3 "$root/scripts/xwd2png.py" "$out/$1.xwd" "$out/$1.png"
-  rm "$out/$1.xwd"
-}
 # A click in a window's client pixels (the focus follows the pointer under twm).
 click_in() {
   xdotool mousemove --window "$1" "$2" "$3"

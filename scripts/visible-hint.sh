@@ -10,9 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/dev}" && pwd)
 out=${2:-$build/visible-hint}
 game=$build/src/app/quibnar2
-for tool in Xvfb xdotool twm xwd; do
-  command -v "$tool" >/dev/null || { echo "visible-hint: $tool is missing" >&2; exit 2; }
-done
+source "$root/scripts/lib/virtual-screen.sh"
+check_tools visible-hint
 [ -x "$game" ] && [ -f "$build/Quibnar2.VexPak" ] || { echo "visible-hint: build the game first" >&2; exit 2; }
 
 rm -rf "$out"
@@ -20,41 +19,13 @@ mkdir -p "$out/folder"
 cp "$build/Quibnar2.VexPak" "$out/folder/"
 printf 'FullScreen=False\r\nSoundDevice=0\r\n' >"$out/folder/Config.cfg"
 
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-export DISPLAY=:$display
-
-xvfb_pid= wm_pid= game_pid=
-stop() {
-  for pid in $game_pid $wm_pid $xvfb_pid; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-}
-trap stop EXIT
-
-Xvfb "$DISPLAY" -screen 0 1024x768x16 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-twm >"$out/twm.log" 2>&1 &
-wm_pid=$!
-sleep 0.5
+start_virtual_screen "$out"
 
 # No script: a script would make this an automation run, which draws the hint over the game.
 (cd "$out/folder" && SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
   exec "$game" --entry 0 >../stdout.txt 2>../stderr.txt) &
 game_pid=$!
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-shot() {
-  xwd -root -silent >"$out/$1.xwd"
-  python3 "$root/scripts/xwd2png.py" "$out/$1.xwd" "$out/$1.png"
-  rm "$out/$1.xwd"
-}
 geometry() {
   xdotool getwindowgeometry "$1" 2>/dev/null | tr '\n' ' '
 }
@@ -63,7 +34,7 @@ xdotool search --sync --onlyvisible --name '^QuibNar2$' >/dev/null
 sleep 4  # the set-up (which may make the window anew) and the level's intro
 window=$(xdotool search --onlyvisible --name '^QuibNar2$' | tail -n 1)
 xdotool mousemove --window "$window" 600 460
-shot level
+shot level 0
 xdotool key Right
 
 # The hint window appears 1 x 1 on the marker's cell and grows for 25 steps of 16 ms.
@@ -80,7 +51,7 @@ else
   xwd -root -silent >"$out/hint-zooming.xwd"
   zooming=$(geometry "$hint")
   sleep 1.5
-  shot hint-complete
+  shot hint-complete 0
   complete=$(geometry "$hint")
   python3 "$root/scripts/xwd2png.py" "$out/hint-zooming.xwd" "$out/hint-zooming.png"
   rm "$out/hint-zooming.xwd"
@@ -92,13 +63,13 @@ else
   sleep 0.5
   [ -z "$(xdotool search --onlyvisible --name '^QuibNar2 hint$' 2>/dev/null || true)" ] || fail "the hint window did not close on Space"
 fi
-shot after-hint
+shot after-hint 0
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended with the hint"
 # The game goes on: the menu over it, then EXIT PROGRAM.
 xdotool key Escape
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended on Escape"
-shot menu
+shot menu 0
 xdotool mousemove --window "$window" 320 375
 sleep 0.1
 xdotool click 1

@@ -10,9 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build/dev}" && pwd)
 out=${2:-$build/visible-menus}
 game=$build/src/app/quibnar2
-for tool in Xvfb xdotool twm xwd; do
-  command -v "$tool" >/dev/null || { echo "visible-menus: $tool is missing" >&2; exit 2; }
-done
+source "$root/scripts/lib/virtual-screen.sh"
+check_tools visible-menus
 [ -x "$game" ] && [ -f "$build/Quibnar2.VexPak" ] || { echo "visible-menus: build the game first" >&2; exit 2; }
 
 rm -rf "$out"
@@ -22,26 +21,7 @@ printf 'Dialogs=False\r\nFullScreen=False\r\nSoundDevice=0\r\nSoundVolume=5\r\n'
 # A script without commands: the input is real, and the game prints its mode changes.
 echo "# real input from xdotool" >"$out/folder/trace.txt"
 
-display=90
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-export DISPLAY=:$display
-
-xvfb_pid= wm_pid= game_pid=
-stop() {
-  for pid in $game_pid $wm_pid $xvfb_pid; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-}
-trap stop EXIT
-
-# A 16-bit screen: the game then starts without asking about the display.
-Xvfb "$DISPLAY" -screen 0 1024x768x16 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-twm >"$out/twm.log" 2>&1 &
-wm_pid=$!
-sleep 0.5
+start_virtual_screen "$out"
 
 # The system's display libraries (dbus under SDL's video) keep a few allocations to the
 # end; a sanitizer build would report them as the game's.
@@ -49,11 +29,6 @@ sleep 0.5
   exec "$game" --script trace.txt >../stdout.txt 2>../stderr.txt) &
 game_pid=$!
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
 # Waits until the trace reports the mode.
 wait_mode() {
   for _ in $(seq 100); do
@@ -61,12 +36,6 @@ wait_mode() {
     sleep 0.1
   done
   fail "mode $1 never came: $(tail -n 3 "$out/stdout.txt" | tr '\n' '|')"
-}
-shot() {
-  sleep 0.6  # let the glows settle
-  xwd -root -silent >"$out/$1.xwd"
-  python3 "$root/scripts/xwd2png.py" "$out/$1.xwd" "$out/$1.png"
-  rm "$out/$1.xwd"
 }
 # The game's window, found afresh each time: the display set-up may replace the window the
 # game opened first.
@@ -88,20 +57,21 @@ press() {
 
 wait_mode 13
 xdotool mousemove --window "$(game_window)" 600 20
-shot main
+# Each screenshot waits 0.6 s for the glows to settle.
+shot main 0.6
 click 320 230
 wait_mode 17
-shot options
+shot options 0.6
 click 320 235
 wait_mode 20
 press Down Down Right Right Right
-shot sound
+shot sound 0.6
 press Escape
 wait_mode 17
 press Down Right
 wait_mode 18
 press Down Right
-shot video-pending
+shot video-pending 0.6
 press Escape
 wait_mode 17
 press Escape
@@ -109,16 +79,16 @@ wait_mode 13
 click 320 256
 wait_mode 25
 sleep 0.5
-shot instructions-1
+shot instructions-1 0.6
 press space
-shot instructions-2
+shot instructions-2 0.6
 press Escape
 wait_mode 13
 press Down Down
 press Return
 wait_mode 26
 sleep 3
-shot credits
+shot credits 0.6
 press Escape
 wait_mode 13
 click 320 375
