@@ -13,6 +13,7 @@ namespace qn2 {
 void tGameEngine::LoadLevel(const std::string& fileName) {
   LevelFileName = fileName;
   Play().Recorder.Clear();
+  ReplayControls = false;
   LevelLoadProblems.clear();
   LoadLevelFromFile(Level, fileName,
                     [this](const std::string& message) { LevelLoadProblems.push_back(message); });

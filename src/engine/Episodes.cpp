@@ -85,6 +85,7 @@ void tGameEngine::PlayStoredSolution() {
   RestartRequested = true;
   Play().Recorder.LoadFromFile(name);
   Play().Recorder.StartPlayback();
+  ReplayControls = true;
 }
 
 // --- A finished level

@@ -188,14 +188,15 @@ void tGameEngine::ModeWork() {
     case gmPlaying:
       if (Paused && StepTicksLeft == 0) {
         // While a solution plays back, the right arrow plays one more turn.
-        if (Play().Recorder.State() == rsPlaying && LiveInput.WasPressed(iaRight))
+        if (ReplayControls && Play().Recorder.State() == rsPlaying && LiveInput.WasPressed(iaRight))
           StepTicksLeft = Play().Clock.FramesPerTurn;
         LiveInput.Consume(AllActionsMask);
         return;
       }
       if (StepTicksLeft > 0) --StepTicksLeft;
       // An arrow pressed while a solution plays back takes the level over from there.
-      if (!Paused && Play().Recorder.State() == rsPlaying && AnyDirectionPressed(LiveInput))
+      if (ReplayControls && !Paused && Play().Recorder.State() == rsPlaying &&
+          AnyDirectionPressed(LiveInput))
         Play().Recorder.Stop();
       if ((CurrentInput->IsHeld(iaSkipA) && CurrentInput->WasPressed(iaSkipB)) ||
           (CurrentInput->IsHeld(iaSkipB) && CurrentInput->WasPressed(iaSkipA)))

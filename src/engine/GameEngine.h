@@ -197,6 +197,10 @@ class tGameEngine {
   std::unique_ptr<tDib16> IntroSnapshot;
   std::int32_t DeadTicks = 0;
   tInputDevice PreviousInput;
+  // The player started the stored solution's playback (the typed code): Pause with the
+  // right arrow steps it, an arrow takes it over. A playback a tool or test drives through
+  // the recorder plays on whatever the keys.
+  bool ReplayControls = false;
   // Ticks still to play of a turn stepped while paused.
   std::int32_t StepTicksLeft = 0;
   // The turns of this attempt, for undo and redo.

@@ -108,10 +108,15 @@ TEST_F(UndoTest, UndoWhileRecordingCutsTheRecordingBackToTheKeptPath) {
   EXPECT_EQ(Engine->Level.Player->GridY, endY);
 }
 
-// While a stored solution plays: paused, nothing moves until the right arrow plays exactly
-// one more turn; unpaused, an arrow takes the level over and the player follows the keys.
+// While the stored solution the player called up plays: paused, nothing moves until the
+// right arrow plays exactly one more turn; unpaused, an arrow takes the level over and the
+// player follows the keys.
 TEST_F(UndoTest, APausedPlaybackStepsOneTurnAtATimeAndAnArrowTakesItOver) {
-  StartWithSolution("EightLegs.map");
+  Engine->LoadLevel("EightLegs.map");
+  while (Engine->GameMode != gmPlaying) Tick();
+  Engine->PlayStoredSolution();
+  Tick();
+  while (Engine->GameMode != gmPlaying) Tick();
   for (int turn = 0; turn < 5; ++turn) ASSERT_TRUE(PlayTurn());
   Engine->Paused = true;
   const std::int32_t turn = Engine->Play().TurnCount;
