@@ -35,6 +35,16 @@ class tSnapshotStream {
   const std::vector<std::uint8_t>& Data() const { return Bytes; }
   std::size_t Position() const { return ReadPos; }
   void Rewind() { ReadPos = 0; }
+  // Empties the stream for the next snapshot, keeping its memory.
+  void Clear() {
+    Bytes.clear();
+    ReadPos = 0;
+  }
+  // The bytes to read from, for a snapshot kept elsewhere.
+  std::vector<std::uint8_t>& Buffer() {
+    ReadPos = 0;
+    return Bytes;
+  }
 
  private:
   std::vector<std::uint8_t> Bytes;

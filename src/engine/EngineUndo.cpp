@@ -14,7 +14,7 @@ bool TakesMovesBack(tGameMode mode) {
 // The snapshot is taken at the end of the tick before a turn begins, so that putting it
 // back lets the next tick play that turn as it came the first time.
 void tGameEngine::RecordTurnAhead() {
-  if (GameMode != gmPlaying || Paused) return;
+  if (!KeepsHistory || GameMode != gmPlaying || Paused) return;
   if ((Play().FrameCount + 1) % Play().Clock.FramesPerTurn != 0) return;
   tSnapshotStream snapshot;
   SaveState(snapshot);

@@ -161,6 +161,9 @@ class tGameEngine {
   // long as play has not gone on since the undo.
   bool RedoMove();
   const tPlayHistory& History() const { return Turns; }
+  // Off for a search, which puts the play back itself and would otherwise keep a snapshot
+  // of every turn it tries.
+  bool KeepsHistory = true;
 
   // --- Episodes -----------------------------------------------------------------------------
   void LoadEpisode(const std::string& setFileName);

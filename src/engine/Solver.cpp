@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "common/SnapshotDelta.h"
 #include "data/Recorder.h"
 #include "engine/GameEngine.h"
 #include "input/InputDevice.h"
@@ -45,10 +46,15 @@ struct tNode {
 
 constexpr std::int32_t NoDecision = -1;
 
+// A moment of play still to be explored, kept as its difference from the level's start.
 struct tOpenState {
   std::uint32_t Node;
-  tSnapshotStream Snapshot;
+  std::vector<std::uint8_t> Delta;
 };
+
+// What the search holds besides the open moments: per node its parent and decision, per
+// hash an entry of the set (counted with the set's own bookkeeping).
+constexpr std::size_t BytesPerNode = sizeof(tNode) + 48;
 
 std::vector<std::int32_t> DecisionsTo(const std::vector<tNode>& nodes, std::uint32_t node) {
   std::vector<std::int32_t> decisions;
@@ -78,26 +84,34 @@ tSolveResult SolveLevel(tGameEngine& engine, const tSolveOptions& options) {
     result.Outcome = tSolveOutcome::Unsolvable;
     return result;
   }
+  struct tHistoryOff {
+    tGameEngine& Engine;
+    explicit tHistoryOff(tGameEngine& engine) : Engine(engine) { Engine.KeepsHistory = false; }
+    ~tHistoryOff() { Engine.KeepsHistory = true; }
+  } historyOff(engine);
   tRecorder& recorder = engine.Play().Recorder;
   recorder.Clear();
   recorder.StartPlayback();
 
   std::vector<tNode> nodes{{0, NoDecision}};
   std::unordered_set<std::uint64_t> seen{engine.PlayHash()};
-  std::vector<tOpenState> frontier(1);
-  frontier[0].Node = 0;
-  engine.SaveState(frontier[0].Snapshot);
+  tSnapshotStream snapshot;
+  engine.SaveState(snapshot);
+  const std::vector<std::uint8_t> start = snapshot.Data();
+  std::vector<tOpenState> frontier{{0, EncodeDelta(start, start)}};
   std::vector<tOpenState> next;
+  std::size_t openBytes = frontier[0].Delta.capacity() + sizeof(tOpenState);
 
   while (!frontier.empty()) {
     for (tOpenState& open : frontier) {
       for (std::int32_t choice : SolverChoices()) {
-        if (result.StatesExplored >= options.MaxStates) {
+        if (result.StatesExplored >= options.MaxStates ||
+            openBytes + nodes.size() * BytesPerNode > options.MaxMemory) {
           result.Outcome = tSolveOutcome::GaveUp;
           return result;
         }
-        open.Snapshot.Rewind();
-        engine.LoadState(open.Snapshot);
+        DecodeDelta(start, open.Delta, snapshot.Buffer());
+        engine.LoadState(snapshot);
         const std::int32_t position = recorder.Position();
         recorder.PlaceValue(position, choice);
         const tTurnEnd end = PlayOneTurn(engine);
@@ -109,16 +123,22 @@ tSolveResult SolveLevel(tGameEngine& engine, const tSolveOptions& options) {
           nodes.push_back(node);
           result.Outcome = tSolveOutcome::Solved;
           result.Decisions = DecisionsTo(nodes, static_cast<std::uint32_t>(nodes.size() - 1));
+          result.Turns = engine.Play().TurnCount;
           return result;
         }
         if (end == tTurnEnd::Turned && seen.insert(engine.PlayHash()).second) {
           nodes.push_back(node);
+          snapshot.Clear();
+          engine.SaveState(snapshot);
           tOpenState& reached = next.emplace_back();
           reached.Node = static_cast<std::uint32_t>(nodes.size() - 1);
-          engine.SaveState(reached.Snapshot);
+          reached.Delta = EncodeDelta(start, snapshot.Data());
+          openBytes += reached.Delta.capacity() + sizeof(tOpenState);
         }
         if (!decided) break;
       }
+      openBytes -= open.Delta.capacity() + sizeof(tOpenState);
+      open.Delta = {};
     }
     frontier.swap(next);
     next.clear();

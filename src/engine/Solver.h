@@ -18,6 +18,9 @@ struct tSolveOptions {
   bool AllJewels = false;
   // The search gives up after exploring this many moments of play.
   std::size_t MaxStates = 5'000'000;
+  // ... or when the moments still to explore and the way back to the start would take more
+  // memory than this (an estimate, in bytes).
+  std::size_t MaxMemory = std::size_t{2} << 30;
 };
 
 enum class tSolveOutcome : std::uint8_t { Solved, Unsolvable, GaveUp };
@@ -26,6 +29,9 @@ struct tSolveResult {
   tSolveOutcome Outcome = tSolveOutcome::GaveUp;
   // The decisions as the recorder stores them, one per turn the player decided.
   std::vector<std::int32_t> Decisions;
+  // The turns the solution takes, counted as the play counts them (so a playback of the
+  // decisions reports the same number when it finishes).
+  std::int32_t Turns = 0;
   std::size_t StatesExplored = 0;
 };
 

@@ -143,7 +143,7 @@ int Solve(tGameEngine& engine, const tSimOptions& options) {
     solution.SaveToFile(*options.SaveTo);
   }
   std::cout << "{\"outcome\": \"" << SolveOutcomeName(result.Outcome)
-            << "\", \"turns\": " << (solved ? static_cast<long>(result.Decisions.size()) : -1L)
+            << "\", \"turns\": " << (solved ? result.Turns : -1)
             << ", \"moves\": \"" << MovesText(result.Decisions)
             << "\", \"states\": " << result.StatesExplored << ", \"seconds\": " << std::fixed
             << std::setprecision(3) << seconds.count() << "}" << std::endl;
