@@ -14,8 +14,7 @@ bool TakesMovesBack(tGameMode mode) {
 // The snapshot is taken at the end of the tick before a turn begins, so that putting it
 // back lets the next tick play that turn as it came the first time.
 void tGameEngine::RecordTurnAhead() {
-  if (!KeepsHistory || GameMode != gmPlaying || Paused) return;
-  if ((Play().FrameCount + 1) % Play().Clock.FramesPerTurn != 0) return;
+  if (!KeepsHistory || GameMode != gmPlaying || Paused || !AtTurnEdge()) return;
   tSnapshotStream snapshot;
   SaveState(snapshot);
   Turns.Record(std::move(snapshot), PlayerMark());

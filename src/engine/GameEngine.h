@@ -161,6 +161,9 @@ class tGameEngine {
   // long as play has not gone on since the undo.
   bool RedoMove();
   const tPlayHistory& History() const { return Turns; }
+  // The end of the last tick before a turn begins: what the player decides next is not yet
+  // read, and every unit stands where the turn before left it.
+  bool AtTurnEdge() const { return (Play().FrameCount + 1) % Play().Clock.FramesPerTurn == 0; }
   // Off for a search, which puts the play back itself and would otherwise keep a snapshot
   // of every turn it tries.
   bool KeepsHistory = true;

@@ -20,14 +20,17 @@ constexpr int IntroTickLimit = 2000;
 
 enum class tTurnEnd : std::uint8_t { Turned, Finished, Lost };
 
-// Plays from the engine's state to the next turn boundary, or to the end of the play.
+// Plays from the edge of one turn to the edge of the next (the player's decision read and
+// carried out), or to the end of the play. Moments of play are compared at turn edges,
+// where every unit stands in its cell, so that the same board reached by different moves
+// is seen once.
 tTurnEnd PlayOneTurn(tGameEngine& engine) {
   const std::int32_t turn = engine.Play().TurnCount;
   for (int tick = 0; tick < TickLimitPerTurn; ++tick) {
     engine.Update();
     if (engine.GameMode == gmLevelDone) return tTurnEnd::Finished;
     if (engine.GameMode != gmPlaying) return tTurnEnd::Lost;
-    if (engine.Play().TurnCount != turn) return tTurnEnd::Turned;
+    if (engine.Play().TurnCount != turn && engine.AtTurnEdge()) return tTurnEnd::Turned;
   }
   return tTurnEnd::Lost;
 }
@@ -79,8 +82,10 @@ const std::vector<std::int32_t>& SolverChoices() {
 
 tSolveResult SolveLevel(tGameEngine& engine, const tSolveOptions& options) {
   tSolveResult result;
-  for (int tick = 0; tick < IntroTickLimit && engine.GameMode != gmPlaying; ++tick) engine.Update();
-  if (engine.GameMode != gmPlaying) {
+  for (int tick = 0;
+       tick < IntroTickLimit && !(engine.GameMode == gmPlaying && engine.AtTurnEdge()); ++tick)
+    engine.Update();
+  if (engine.GameMode != gmPlaying || !engine.AtTurnEdge()) {
     result.Outcome = tSolveOutcome::Unsolvable;
     return result;
   }
