@@ -99,6 +99,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   Engine->Frames = &Composer;
   Engine->Menus = &MenuScreens;
   Engine->Pointer = this;
+  Engine->Messages = this;
   Ghost = CreateOOTPlayer();
   Engine->SetOOTPlayer(Ghost.get());
   Engine->OnPlayerKilled = ChooseDeathPictureFor;

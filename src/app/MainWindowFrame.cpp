@@ -76,6 +76,7 @@ void tMainWindow::RunEngineFrame(std::int32_t periods) {
     if (Options.LevelFile && Engine->GameMode == gmLevelDone &&
         Engine->Play().Recorder.State() == rsIdle) {
       std::cout << "Level solved in " << Engine->Play().TurnCount << " turns" << std::endl;
+      Engine->KeepBestRun();
       Engine->RestartLevel();
     }
     Engine->TimerTicks = periods;

@@ -23,6 +23,7 @@ constexpr std::uint16_t VkControl = 17;
 constexpr std::uint16_t VkPause = 19;
 constexpr std::uint16_t VkF1 = 112;
 constexpr std::uint16_t VkF2 = 113;
+constexpr std::uint16_t VkF9 = 120;
 
 }  // namespace
 
@@ -173,6 +174,10 @@ void tMainWindow::KeyDown(std::uint16_t keyCode) {
   const bool backspace = keyCode == VkBackspace;
   if (((backspace && !ShiftHeld) || (CtrlHeld && keyCode == 'Z')) && Engine->UndoMove()) return;
   if (((backspace && ShiftHeld) || (CtrlHeld && keyCode == 'Y')) && Engine->RedoMove()) return;
+  if (keyCode == VkF9 && Engine->GameMode == gmPlaying) {
+    Engine->PlayBestSolution();
+    return;
+  }
   Engine->LiveInput.KeyDown(keyCode);
   if (Engine->GameMode == gmPlaying && keyCode == VkPause) Engine->Paused = !Engine->Paused;
 }

@@ -4,6 +4,7 @@
 
 #include "common/Exception.h"
 #include "data/LevelFile.h"
+#include "data/LevelKey.h"
 #include "editor/LevelChecks.h"
 #include "editor/LevelEditor.h"
 #include "editor/RelativePath.h"
@@ -93,6 +94,12 @@ bool tLevelEditor::Save() {
   }
   LastError.clear();
   SavedSerial = Serial;
+  // The file holds the level as edited again: runs of it count for the saved file.
+  try {
+    Engine.LevelKey = LevelFileKey(name);
+  } catch (const Exception&) {
+    Engine.LevelKey.reset();
+  }
   return true;
 }
 

@@ -111,10 +111,16 @@ void tLevelEditor::Commit(tEditState before, const std::string& what,
   if (tLevelDesign::Capture(Level()) == before.Design) return;
   Steps.Record(std::move(before), what, mergeKind);
   Serial = NextSerial++;
+  LevelChanged();
 }
 
 void tLevelEditor::ResetAll() {
   Level().ResetAll();
+}
+
+// The level in play is no longer the one its file holds: a run of it is nobody's best.
+void tLevelEditor::LevelChanged() {
+  Engine.LevelKey.reset();
 }
 
 // --- The tool window's controls -----------------------------------------------------------
@@ -305,6 +311,7 @@ bool tLevelEditor::Undo() {
   auto state = Steps.Undo(Present());
   if (!state) return false;
   Restore(*state);
+  LevelChanged();
   return true;
 }
 
@@ -313,6 +320,7 @@ bool tLevelEditor::Redo() {
   auto state = Steps.Redo(Present());
   if (!state) return false;
   Restore(*state);
+  LevelChanged();
   return true;
 }
 

@@ -162,6 +162,7 @@ class tLevelEditor {
   // A change is about to be made; Commit records it when the design did change.
   void Commit(tEditState before, const std::string& what, const std::string& mergeKind = {});
   void ResetAll();
+  void LevelChanged();
   void PaintCell(tPoint cell, tButton button);
   void PaintRectangle(tPoint from, tPoint to, tButton button);
   void PlaceUnit(tPoint cell);

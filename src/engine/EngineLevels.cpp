@@ -1,5 +1,7 @@
 #include "audio/SoundPort.h"
+#include "common/Exception.h"
 #include "data/LevelFile.h"
+#include "data/LevelKey.h"
 #include "data/PackageFiles.h"
 #include "data/Recorder.h"
 #include "engine/GameEngine.h"
@@ -17,6 +19,11 @@ void tGameEngine::LoadLevel(const std::string& fileName) {
   LevelLoadProblems.clear();
   LoadLevelFromFile(Level, fileName,
                     [this](const std::string& message) { LevelLoadProblems.push_back(message); });
+  try {
+    LevelKey = LevelFileKey(fileName);
+  } catch (const Exception&) {
+    LevelKey.reset();
+  }
   ResetLevel(false);
   ApplyLevelLook();
   FullRedraw = true;
@@ -26,6 +33,7 @@ void tGameEngine::LoadLevel(const std::string& fileName) {
 void tGameEngine::NewLevel() {
   LoadLevel("Blank.map");
   LevelFileName = "Untitled";
+  LevelKey.reset();
 }
 
 void tGameEngine::LoadLevelWithMusic(const std::string& fileName) {
@@ -77,6 +85,7 @@ void tGameEngine::ResetLevel(bool withFade) {
   AnimCounter = 0;
   Play().FrameCount = 0;
   Paused = false;
+  ExitReached = false;
   Turns.Clear();
   Level.ResetAll();
   Level.MoveAll();

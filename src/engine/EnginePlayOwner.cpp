@@ -19,6 +19,7 @@ void tEnginePlayOwner::PlayerGone() {
 }
 
 void tEnginePlayOwner::LevelFinished() {
+  Engine.ExitReached = true;
   Engine.SetGameMode(gmLevelDone);
 }
 

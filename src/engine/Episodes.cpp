@@ -92,8 +92,10 @@ void tGameEngine::PlayStoredSolution() {
 // ------------------------------------------------------------------------------
 
 // While a solution is recorded or played, finishing the level saves or ends it and the
-// level starts again; otherwise the entry's progress rises and the episode moves on.
+// level starts again; otherwise the run may be the player's best, the entry's progress
+// rises and the episode moves on.
 void tGameEngine::LevelFinishedStep() {
+  KeepBestRun();
   if (Play().Recorder.State() == rsPlaying) {
     Play().Recorder.Stop();
     RestartLevel();

@@ -43,6 +43,7 @@ tGameEngine::tGameEngine()
   BindDefaultKeys(LiveInput);
   LiveInput.AddCheatCode("tarnwickholm", [this] { StartRecordingSolution(); });
   LiveInput.AddCheatCode("fenlark", [this] { PlayStoredSolution(); });
+  Bests.OnProblem = [this](const std::string& text) { ReportProblem(text); };
   PointerEnabled = true;
   MenuItem = 1;
 }

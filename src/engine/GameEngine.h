@@ -4,9 +4,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "data/BestStore.h"
+#include "data/MessageSink.h"
 #include "data/SetFile.h"
 #include "engine/EngineHooks.h"
 #include "engine/EnginePlayOwner.h"
@@ -49,6 +52,12 @@ class tGameEngine {
   // Property values the units of the last loaded level refused (a trigger that does not
   // parse, say), for the program to report.
   std::vector<std::string> LevelLoadProblems;
+  // The key of the level file the level in play was read from; none for a level without a
+  // file, or once the editor has changed the level since.
+  std::optional<std::uint64_t> LevelKey;
+  // Where the engine tells the player of a problem that does not stop the game (a best run
+  // that cannot be saved); none: LastMessage alone keeps it.
+  tMessageSink* Messages = nullptr;
   std::int32_t ModeStackDepth() const { return ModeStack.Depth(); }
   tGameMode GameMode = gmNone;
   tGameMode FadeTarget = gmNone;
@@ -178,6 +187,23 @@ class tGameEngine {
   // The two typed codes.
   void StartRecordingSolution();
   void PlayStoredSolution();
+
+  // --- The player's best runs ------------------------------------------------------------
+  // The best of every level, in "Best\" of the game folder.
+  tBestStore Bests;
+  // The player walked through the exit in this attempt (a skipped level does not count).
+  bool ExitReached = false;
+  // The run that just reached the exit becomes the level's best when it beats the one kept.
+  // A recording, a playback the player did not take over, and a level changed in the
+  // editor do not count. Once per finish; a write that fails is reported.
+  void KeepBestRun();
+  // F9: plays the level's best back with the replay controls, from the start; with no best
+  // a short message says so.
+  void PlayBestSolution();
+  // The best of a level file of the episode; none when it has none or cannot be read.
+  std::optional<tBestRun> BestOfLevel(const std::string& levelFileName);
+  // Tells the player of a problem through LastMessage and the message sink.
+  void ReportProblem(const std::string& text);
 
  private:
   void ReadMouse();

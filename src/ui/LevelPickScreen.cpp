@@ -1,12 +1,14 @@
 #include "ui/LevelPickScreen.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "assets/SampleNames.h"
 #include "audio/SoundPort.h"
 #include "common/LookRandom.h"
+#include "data/BestStore.h"
 #include "engine/GameEngine.h"
 #include "input/InputDevice.h"
 #include "render/ColourTables.h"
@@ -203,11 +205,19 @@ std::int32_t tLevelPickScreen::Progress(std::int32_t entry) const {
 
 std::string tLevelPickScreen::ButtonHint(std::int32_t entry) const {
   if (Engine == nullptr || entry < 0 || entry >= Engine->Episode.Count()) return {};
+  std::vector<std::string> lines;
   const std::string title = Engine->Episode.EntryTitle(entry);
+  if (!title.empty()) lines.push_back(title);
   const std::int32_t progress = Progress(entry);
-  const char* state = progress == 1 ? "(Partially Solved)" : progress == 2 ? "(Solved)" : "";
-  if (*state == '\0') return title;
-  return title.empty() ? std::string(state) : title + "\r" + state;
+  if (progress == 1) lines.emplace_back("(Partially Solved)");
+  if (progress == 2) lines.emplace_back("(Solved)");
+  if (Engine->Episode.IsLevelEntry(entry))
+    if (const std::optional<tBestRun> best =
+            Engine->BestOfLevel(Engine->Episode.Entry(entry).FileName))
+      lines.push_back(BestRunText(*best));
+  std::string hint;
+  for (const std::string& line : lines) hint += (hint.empty() ? "" : "\r") + line;
+  return hint;
 }
 
 void tLevelPickScreen::ForgetHint() {

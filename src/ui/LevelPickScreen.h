@@ -84,8 +84,9 @@ class tLevelPickScreen : public tScreen {
   static tRect ButtonRect(std::int32_t button);
   // The button under a frame point, NoButton when none.
   static std::int32_t ButtonAt(int x, int y);
-  // The hint of an entry's button: its title, then "\r" and "(Partially Solved)" or
-  // "(Solved)" by its progress; empty for an entry the episode does not have.
+  // The hint of an entry's button, its lines split by "\r": its title, "(Partially Solved)"
+  // or "(Solved)" by its progress, and the player's best run of the level when there is
+  // one; empty for an entry the episode does not have.
   std::string ButtonHint(std::int32_t entry) const;
   // The hint on show now, empty when none.
   const std::string& ShownHint() const { return HintText; }

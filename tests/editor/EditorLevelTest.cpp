@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "data/LevelFile.h"
+#include "data/LevelKey.h"
 #include "editor/EditorFixture.h"
 #include "editor/PropertyRows.h"
 #include "engine/units/Info.h"
@@ -208,6 +209,26 @@ TEST_F(EditorTest, SaveAsWritesRelativeToTheStartFolderAndReadsTheLevelAgain) {
   // The history goes on across the new name.
   EXPECT_TRUE(Editor->Undo());
   EXPECT_EQ(Level().Units.Count(), 0u);
+}
+
+// A level changed in the editor is not what its file holds: its runs are nobody's best
+// until it is saved, and then they count for the saved file.
+TEST_F(EditorTest, AnEditedLevelHasNoKeyUntilItIsSavedAgain) {
+  EXPECT_EQ(Engine->LevelKey, std::nullopt) << "a new level has no file";
+  Place("Exit", 3, 3);
+  Engine->LevelFileName = "Mine.map";
+  ASSERT_TRUE(Editor->Save());
+  ASSERT_TRUE(Engine->LevelKey.has_value());
+  EXPECT_EQ(*Engine->LevelKey, LevelFileKey("Mine.map"));
+
+  Place("Boulder", 5, 5);
+  EXPECT_EQ(Engine->LevelKey, std::nullopt);
+  ASSERT_TRUE(Editor->Save());
+  EXPECT_EQ(Engine->LevelKey, LevelFileKey("Mine.map"));
+  EXPECT_TRUE(Editor->Undo());
+  EXPECT_EQ(Engine->LevelKey, std::nullopt) << "taking an edit back changes the level too";
+  Engine->LoadLevel("Mine.map");
+  EXPECT_EQ(Engine->LevelKey, LevelFileKey("Mine.map"));
 }
 
 TEST_F(EditorTest, AFileThatCannotBeReadLeavesTheLevelAsItWas) {

@@ -1,4 +1,6 @@
 #include "EngineFixture.h"
+#include "common/LastMessage.h"
+#include "data/LevelKey.h"
 #include "data/ProgressFile.h"
 
 namespace qn2 {
@@ -185,6 +187,51 @@ TEST_F(EpisodeTest, TheStoredSolutionPlaysBackAndFinishingEndsThePlayback) {
   Finish(true);
   EXPECT_EQ(State().Recorder.State(), rsStopped);
   EXPECT_EQ(Engine->Episode.GetProgress(0), 0);
+}
+
+// What the engine tells the player, collected.
+struct tMessageLog : tMessageSink {
+  std::vector<std::string> Texts;
+  void ShowMessage(const std::string& text) override { Texts.push_back(text); }
+};
+
+TEST_F(EpisodeTest, WalkingOutKeepsTheBestInTheGameFolderButARecordingDoesNot) {
+  LoadEpisode();
+  Engine->GoToEntry(0);
+  Tick(101);
+  State().Recorder.StartRecording();
+  Engine->Owner().LevelFinished();
+  Tick();
+  EXPECT_FALSE(std::filesystem::exists(Scratch / "Best")) << "a recording is kept as a solution";
+
+  Engine->GoToEntry(0);
+  Tick(101);
+  State().Counters.JewelsCollected = 1;
+  Engine->Owner().LevelFinished();
+  Tick();
+  const std::string key = KeyText(LevelFileKey("A.map"));
+  EXPECT_EQ(Read("Best/Best.txt"), key + " 0 1 1\r\n");
+  EXPECT_EQ(Read("Best/" + key + ".Solution"), std::string("MorvRecord\0\0\0\0", 14));
+  EXPECT_EQ(Engine->BestOfLevel("A.map"), (tBestRun{0, 1, 1}));
+  EXPECT_EQ(Engine->BestOfLevel("B.map"), std::nullopt) << "another level, another key";
+}
+
+TEST_F(EpisodeTest, ABestThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
+  tMessageLog messages;
+  Engine->Messages = &messages;
+  Write("Best", "a file where the folder should be");
+  LoadEpisode();
+  Engine->GoToEntry(0);
+  Tick(101);
+  Engine->Owner().LevelFinished();
+  Tick();
+  ASSERT_EQ(messages.Texts.size(), 1u);
+  EXPECT_EQ(messages.Texts[0].rfind("Your best run of this level could not be saved: ", 0), 0u)
+      << messages.Texts[0];
+  EXPECT_EQ(LastMessage, messages.Texts[0]);
+  EXPECT_EQ(Read("Best"), "a file where the folder should be");
+  EXPECT_EQ(Engine->Episode.GetProgress(0), 1) << "the finish itself counts";
+  EXPECT_EQ(Engine->FadeTarget, gmNextUnsolved);
 }
 
 TEST_F(EpisodeTest, ALongerProgressFileIsIgnoredAndAShorterOneFillsTheFirstEntries) {

@@ -56,6 +56,13 @@ type_script() {
   done
 }
 
+# The 64-bit FNV-1a hash of a file's bytes, as sixteen hexadecimal digits: a level's key.
+fnv1a() {
+  local h=$((0xcbf29ce484222325)) b
+  for b in $(od -An -v -t u1 "$1"); do h=$(((h ^ b) * 0x100000001b3)); done
+  printf '%016x' "$h"
+}
+
 # The progress values of a progress file, one per line.
 progress_values() {
   od -An -v -t d4 -w4 "$1" | tr -d ' '
@@ -214,6 +221,44 @@ if [ -n "$recorded" ]; then
   run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "playback: exit status $?"
   grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "playback: the recording did not finish the level: $(cat "$dir/stdout.txt")"
 fi
+
+# --- The player's best: kept when a level is finished by keys, shown by the level-pick hint ----
+dir=$(game_folder best)
+{
+  moves_script 200 R
+  echo "300 down 32"
+  echo "301 up 32"
+  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  echo "640 click 320 328" # GO TO LEVEL...
+  echo "700 move 40 80"    # the pointer rests on the first level's button
+  echo "740 shot best-hint.png"
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 760 --entry 0 --script script.txt || fail "best: exit status $?"
+grep -q ' mode 29 entry 0 ' "$dir/stdout.txt" || fail "best: no level-pick screen: $(cat "$dir/stdout.txt")"
+key=$(fnv1a "$CONTENT/Levels/FirstSteps.map")
+index=$(cat "$dir/Best/Best.txt" 2>/dev/null)
+if [[ $index =~ ^$key\ ([0-9]+)\ 0\ 0$'\r'$ ]]; then
+  turns=${BASH_REMATCH[1]}
+  head -c 10 "$dir/Best/$key.Solution" | grep -q MorvRecord || fail "best: no solution file $key.Solution"
+  count=$(od -An -j10 -N4 -t d4 "$dir/Best/$key.Solution" | tr -d ' ')
+  [ "$count" = "$turns" ] || fail "best: the solution holds $count turns, the index $turns"
+else
+  fail "best: no line for $key in Best/Best.txt: $(cat -A "$dir/Best/Best.txt" 2>&1)"
+fi
+[ -f "$dir/best-hint.png" ] || fail "best: no best-hint.png"
+# F9 plays the best back from the start to the end of the level; its playback is no new best.
+cp "$dir/Best/Best.txt" "$dir/index-before.txt" 2>/dev/null
+printf '150 down 120\n151 up 120\n400 shot best-playback.png\n' >"$dir/script.txt"
+run_game "$dir" --headless --ticks 800 --entry 0 --script script.txt || fail "best F9: exit status $?"
+grep -q '^tick 150 mode 5 entry 0 ' "$dir/stdout.txt" || fail "best F9: the level did not start again"
+grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "best F9: the best did not finish the level: $(cat "$dir/stdout.txt")"
+cmp -s "$dir/Best/Best.txt" "$dir/index-before.txt" || fail "best F9: the playback changed the best"
+# With no best, F9 leaves the play alone.
+dir=$(game_folder nobest)
+printf '150 down 120\n151 up 120\n170 shot no-best.png\n' >"$dir/script.txt"
+run_game "$dir" --headless --ticks 300 --entry 0 --script script.txt || fail "no best F9: exit status $?"
+grep -q ' mode 5 entry 0 ' "$dir/stdout.txt" && fail "no best F9: the level started again"
+[ -e "$dir/Best" ] && fail "no best F9: a Best folder appeared"
 
 # --- The level-pick screen, by keys ------------------------------------------------------------
 dir=$(game_folder pick)

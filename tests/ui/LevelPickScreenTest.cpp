@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "audio/SoundPort.h"
+#include "data/LevelKey.h"
 #include "engine/EngineFixture.h"
 #include "input/InputDevice.h"
 #include "render/ColourTables.h"
 #include "render/DibRegistry.h"
 #include "render/MenuFont.h"
+#include "render/TextService.h"
 #include "support/PictureTestFiles.h"
 #include "support/SoundLog.h"
 
@@ -55,6 +57,25 @@ struct tScreenFiles {
   }
 };
 
+// Eight pixels a character and twenty a line; remembers where each line was drawn.
+class tLineFace : public tTextService {
+ public:
+  static constexpr std::int32_t Height = 20;
+  struct tLine {
+    std::string Text;
+    std::int32_t Left = 0, Top = 0;
+  };
+  tPoint TextExtent(std::string_view text) override {
+    return {8 * static_cast<std::int32_t>(text.size()), Height};
+  }
+  std::int32_t FontHeight() override { return Height; }
+  void DrawText(tDib16&, std::int32_t left, std::int32_t top, std::string_view text,
+                std::uint32_t) override {
+    Lines.push_back({std::string(text), left, top});
+  }
+  std::vector<tLine> Lines;
+};
+
 const tScreenFiles& ScreenFiles() {
   static const tScreenFiles files;
   return files;
@@ -95,6 +116,7 @@ class LevelPickScreenTest : public testing::EngineTest {
     Engine->LoadEpisode("Test.set");
   }
   void TearDown() override {
+    TextService = nullptr;
     Screen.Hide();
     FreeMenuFont();
     ClearDibs();
@@ -291,6 +313,40 @@ TEST_F(LevelPickScreenTest, HintsNameTheEntryAndItsProgress) {
   EXPECT_EQ(Screen.ButtonHint(2), "Alpha\r(Solved)");
   EXPECT_EQ(Screen.ButtonHint(5), "Alpha");
   EXPECT_EQ(Screen.ButtonHint(kMissingBonus), "");
+}
+
+TEST_F(LevelPickScreenTest, HintsShowThePlayersBestOfTheLevelAsALineOfTheirOwn) {
+  ASSERT_TRUE(Engine->Bests.Offer(LevelFileKey("A.map"), {23, 3, 3}, {10, 10, 10}));
+  ASSERT_TRUE(Engine->Bests.Offer(LevelFileKey("B.map"), {1, 0, 0}, {10}));
+  Engine->Episode.SetProgress(0, 2);
+  Screen.Show(*Engine);
+  EXPECT_EQ(Screen.ButtonHint(0), "Alpha\r(Solved)\rBest: 23 turns, 3/3 jewels");
+  EXPECT_EQ(Screen.ButtonHint(5), "Alpha\rBest: 23 turns, 3/3 jewels") << "the same level";
+  EXPECT_EQ(Screen.ButtonHint(1), "Best: 1 turn") << "an untitled level without jewels";
+  EXPECT_EQ(Screen.ButtonHint(kDummyEntry), "Gamma") << "no best of its own";
+
+  // Over the last button of a row and over the bottom row, the hint with its longer best
+  // line is moved to stay on the frame.
+  tLineFace face;
+  TextService = &face;
+  for (std::int32_t entry : {44, 55}) {
+    SCOPED_TRACE(entry);
+    const tPoint at = Centre(entry);
+    Screen.MouseMove(at.X, at.Y);
+    for (int i = 0; i < tLevelPickScreen::HintDelayTicks; ++i) Screen.Tick();
+    ASSERT_EQ(Screen.ShownHint(), "Alpha\rBest: 23 turns, 3/3 jewels");
+    face.Lines.clear();
+    Screen.Draw(Frame);
+    ASSERT_EQ(face.Lines.size(), 2u);
+    EXPECT_EQ(face.Lines[1].Text, "Best: 23 turns, 3/3 jewels");
+    EXPECT_EQ(face.Lines[1].Left, face.Lines[0].Left);
+    EXPECT_EQ(face.Lines[1].Top, face.Lines[0].Top + tLineFace::Height);
+    for (const tLineFace::tLine& line : face.Lines) {
+      EXPECT_GE(line.Left, 0);
+      EXPECT_LE(line.Left + face.TextExtent(line.Text).X, Frame.Width());
+      EXPECT_LE(line.Top + tLineFace::Height, Frame.Height());
+    }
+  }
 }
 
 TEST_F(LevelPickScreenTest, AHintShowsAfterThePointerRestsHalfASecond) {

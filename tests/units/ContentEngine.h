@@ -29,7 +29,7 @@ inline std::string Describe(const tGameEngine& engine) {
   const tPlayState& play = engine.Play();
   out << "mode " << ModeNumber(engine.GameMode) << " turn " << play.TurnCount << " keys "
       << play.Counters.KeysCollected << " jewels " << play.Counters.JewelsCollected << " carried "
-      << play.Carried.Size() << "\n";
+      << play.Carried.Size() << " logged " << play.RunLog.Count() << "\n";
   for (const auto& unit : engine.Level.Units)
     out << unit->ClassType().ClassName << " #" << unit->SerialNumber << " at " << unit->X << ","
         << unit->Y << " grid " << unit->GridX << "," << unit->GridY << " dead " << unit->Dead

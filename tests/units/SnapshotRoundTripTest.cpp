@@ -78,6 +78,15 @@ TEST_F(SnapshotRoundTripTest, EveryShippedSolutionPlaysTheSameAfterARestoreAtEve
     EXPECT_GT(turns, 5);
     EXPECT_EQ(Engine->GameMode, gmLevelDone);
     EXPECT_EQ(Engine->Play().Counters.JewelsCollected, Engine->Play().Counters.JewelsInLevel);
+    // Through every round trip the run log kept exactly the turns the solution played.
+    tRecorder solution;
+    solution.LoadFromFile(StoredSolutionName(level));
+    solution.StartPlayback();
+    std::vector<std::int32_t> played;
+    for (std::int32_t i = 0; i < Engine->Play().RunLog.Count(); ++i)
+      played.push_back(solution.PlayBackValue());
+    EXPECT_EQ(Engine->Play().RunLog.Count(), Engine->Play().Recorder.Position());
+    EXPECT_EQ(Engine->Play().RunLog.Decisions(), played);
   }
 }
 

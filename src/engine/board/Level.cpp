@@ -162,6 +162,7 @@ void tLevel::TakeTurns() {
 
 void tLevel::ResetAll() {
   Play.Counters.Clear();
+  Play.RunLog.Clear();
   ReindexRows();
   ResetUnits();
   ApplyWaterTint();

@@ -70,6 +70,10 @@ void tPlayState::StateFields(tStateIo& io) {
   io.Look(position);
   io.Look(count);
   if (io.IsLoading()) Recorder.RestorePlace(recording, position, count);
+  // Taking a move back takes it out of the run too.
+  std::int32_t logged = RunLog.Count();
+  io.Look(logged);
+  if (io.IsLoading()) RunLog.RestoreCount(logged);
   // The units pick their looks (idle pictures, sparkle, flicker) from the game's one look
   // generator; where it stood belongs to the picture of the play.
   io.Look(LookRandom);

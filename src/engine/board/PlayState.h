@@ -5,6 +5,7 @@
 
 #include "data/Recorder.h"
 #include "engine/board/CarriedItems.h"
+#include "engine/board/RunLog.h"
 
 namespace qn2 {
 
@@ -115,11 +116,14 @@ struct tPlayState {
   std::int32_t FrameCount = 0;
   // The player's decisions of this attempt, recorded or played back.
   tRecorder Recorder;
+  // Every decision of this attempt, recorded or not: the run that becomes the player's best.
+  tRunLog RunLog;
   // Who runs the level; none for a level on its own.
   tPlayOwner* Owner = nullptr;
 
   // Everything above but the owner and the ghost the clock points to, in a snapshot of the
-  // play. The recorder keeps its values; the snapshot holds where it stands.
+  // play. The recorder and the run log keep their values; the snapshot holds where they
+  // stand.
   void StateFields(tStateIo& io);
 };
 

@@ -81,13 +81,16 @@ void tActualPlayer::ReadDecision(std::int32_t& action, bool& drop) {
     const std::int32_t code = Play().Recorder.PlayBackValue();
     action = DecodedDirection(code);
     drop = DecodedActionFlag(code);
+    // A played turn is part of the run too: the player may take the level over later.
+    Play().RunLog.Append(code);
     return;
   }
   const tInputDevice* input = CurrentInput();
   drop = input != nullptr && (input->WasPressed(iaAction) || input->WasPressed(iaSelect));
   action = ChooseDirectionAction();
-  if (Play().Recorder.State() == rsRecording)
-    Play().Recorder.RecordValue(EncodeDecision(action, drop));
+  const std::int32_t decision = EncodeDecision(action, drop);
+  if (Play().Recorder.State() == rsRecording) Play().Recorder.RecordValue(decision);
+  Play().RunLog.Append(decision);
 }
 
 void tActualPlayer::DropOldestItem() {
