@@ -11,8 +11,9 @@ namespace qn2 {
 
 class tRecorder;
 
-// What a finished run of a level achieved: the turns the player played (from the first
-// turn in control to the door closing behind), and the jewels taken of those the level has.
+// What a finished run of a level achieved: the turns the level was played (as the game counts
+// them, the warp-in included, to the door closing behind), and the jewels taken of those
+// the level has.
 struct tBestRun {
   std::int32_t Turns = 0;
   std::int32_t Jewels = 0;

@@ -20,7 +20,9 @@ void tGameEngine::KeepBestRun() {
   ExitReached = false;
   const tRecorderState recorder = Play().Recorder.State();
   if (recorder == rsRecording || recorder == rsPlaying || Editing || !LevelKey) return;
-  const tBestRun run{Play().RunLog.Count(), Play().Counters.JewelsCollected,
+  // Turns counted as the game counts them everywhere ("Level solved in N turns", the
+  // solver), the player's warp-in included.
+  const tBestRun run{Play().TurnCount, Play().Counters.JewelsCollected,
                      Play().Counters.JewelsInLevel};
   try {
     Bests.Offer(*LevelKey, run, Play().RunLog.Decisions());
