@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-# Builds the first episode's level files and its set file from the text boards in levels.py:
+# Builds the first episode's level files and its set file from the text boards in part1.py and part2.py:
 #   python3 tools/levelgen/gen.py [CONTENT_DIR]   then   bash scripts/solve-levels.sh
 # which stores the shortest solution of each level that collects every jewel.
 import sys, os
@@ -55,10 +55,21 @@ def write_map(path, lv):
     with open(path, "w", newline="") as f:
         f.write(crlf(misc + tiles + more + over + units))
 
+# A wall row, and a board from its rows below row 0 (walls fill up to 15 rows).
+W16 = "#" * 16
+def B(*rows):
+    rows = list(rows)
+    rows = [W16] + rows
+    while len(rows) < 15: rows.append(W16)
+    return rows
+
 LEVELS = []
 def level(**kw): LEVELS.append(kw); return kw
 
-exec(open(os.path.join(os.path.dirname(__file__), "levels.py")).read())
+# The episode in its order: each part file adds its levels with level(...).
+PARTS = ["part1.py", "part2.py"]
+for part in PARTS:
+    exec(open(os.path.join(os.path.dirname(__file__), part)).read())
 
 os.makedirs(os.path.join(OUT, "Levels"), exist_ok=True)
 set_lines = []
