@@ -147,6 +147,12 @@ void tMainWindow::ShowMessage(const std::string& text) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, ApplicationTitle, text.c_str(), Window);
 }
 
+void tMainWindow::ReportError(const std::string& text) {
+  if (text == LastReportedError) return;
+  LastReportedError = text;
+  ShowMessage(text);
+}
+
 tPoint tMainWindow::CursorPosition() const {
   if (ScriptedCursor) return *ScriptedCursor;
   int x = 0, y = 0;
@@ -179,7 +185,11 @@ int tMainWindow::RunScripted(std::int64_t limit) {
   while (!Closed && FrameEvents < limit) {
     ProcessPendingMessages();
     if (Closed) break;
-    FrameEvent(1);
+    try {
+      FrameEvent(1);
+    } catch (const std::exception& e) {
+      ReportError(e.what());
+    }
   }
   if (!Closed) CloseQuery(false);
   return ExitStatus;

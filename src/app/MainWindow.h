@@ -107,6 +107,11 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
 
   // Events and input (MainWindowInput.cpp).
   void HandleEvent(const SDL_Event& event);
+  void DispatchEvent(const SDL_Event& event);
+  // Shows an error raised while the game runs; the same error again and again (a frame that
+  // fails each time) is shown once until something else happens.
+  void ReportError(const std::string& text);
+  std::string LastReportedError;
   void HandleWindowMessage(const SDL_UserEvent& message);
   void HandleWindowEvent(const SDL_WindowEvent& event);
   void ProcessPendingMessages();

@@ -92,9 +92,10 @@ void tMainWindow::RunEngineFrame(std::int32_t periods) {
     }
     Engine->FrameSurface().EndDraw();
     PresentFrame();
-  } catch (const Exception& e) {
+    LastReportedError.clear();
+  } catch (const std::exception& e) {
     // The tick is abandoned; the next frame event runs normally.
-    if (Options.Headless) std::cerr << "QuibNar2: frame abandoned: " << e.what() << std::endl;
+    ReportError(e.what());
   }
 }
 

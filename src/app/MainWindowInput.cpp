@@ -27,7 +27,18 @@ constexpr std::uint16_t VkF9 = 120;
 
 }  // namespace
 
+// Every event runs inside the game's one error boundary: an error raised by a file, a level
+// or a unit while the game runs is shown to the player and the game goes on, so nothing the
+// player has (settings, progress, a recording) is lost to it.
 void tMainWindow::HandleEvent(const SDL_Event& event) {
+  try {
+    DispatchEvent(event);
+  } catch (const std::exception& e) {
+    ReportError(e.what());
+  }
+}
+
+void tMainWindow::DispatchEvent(const SDL_Event& event) {
   if (EditorWindow && EditorWindow->HandleEvent(event)) return;
   switch (event.type) {
     case SDL_QUIT:

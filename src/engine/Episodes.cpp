@@ -82,8 +82,9 @@ void tGameEngine::PlayStoredSolution() {
   if (GameMode != gmPlaying) return;
   const std::string name = StoredSolutionName(LevelFileName);
   if (!PackagedFileExists(name)) return;
-  RestartRequested = true;
+  // Read before anything changes: a damaged file leaves the play as it was.
   Play().Recorder.LoadFromFile(name);
+  RestartRequested = true;
   Play().Recorder.StartPlayback();
   ReplayControls = true;
 }

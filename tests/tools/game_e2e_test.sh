@@ -222,6 +222,22 @@ if [ -n "$recorded" ]; then
   grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "playback: the recording did not finish the level: $(cat "$dir/stdout.txt")"
 fi
 
+# --- An error during play is shown and play goes on: a damaged solution for the playback code --
+dir=$(game_folder damaged)
+mkdir -p "$dir/Solutions"
+printf 'NotARecord\0\0\0\0' >"$dir/Solutions/FirstSteps.Solution"
+{
+  type_script 110 fenlark
+  moves_script 200 R # onto the info marker, whose hint Space closes
+  echo "300 down 32"
+  echo "301 up 32"
+  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+} >"$dir/script.txt"
+run_game "$dir" --headless --ticks 760 --entry 0 --script script.txt || fail "damaged: exit status $?"
+grep -q "Not a QuibNar Record file!" "$dir/stderr.txt" || fail "damaged: no message: $(cat "$dir/stderr.txt")"
+grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "damaged: play did not go on to finish the level: $(cat "$dir/stdout.txt")"
+[ -f "$dir/Config.cfg" ] || fail "damaged: Config.cfg was not written"
+
 # --- The player's best: kept when a level is finished by keys, shown by the level-pick hint ----
 dir=$(game_folder best)
 {
