@@ -316,7 +316,8 @@ std::vector<tSong> MakeSongs() {
   return {{"AncientStories2.xm", AncientStories()},
           {"DeepCistern.xm", DeepCistern()},
           {"LanternHall.xm", LanternHall()},
-          {"BrightMeadow.xm", BrightMeadow()}};
+          {"BrightMeadow.xm", BrightMeadow()},
+          {"ShadowWarren.xm", ShadowWarren()}};
 }
 
 }  // namespace soundgen
