@@ -313,11 +313,9 @@ tXmModule LanternHall() {
 }  // namespace
 
 std::vector<tSong> MakeSongs() {
-  return {{"AncientStories2.xm", AncientStories()},
-          {"DeepCistern.xm", DeepCistern()},
-          {"LanternHall.xm", LanternHall()},
-          {"BrightMeadow.xm", BrightMeadow()},
-          {"ShadowWarren.xm", ShadowWarren()}};
+  return {{"AncientStories2.xm", AncientStories()}, {"DeepCistern.xm", DeepCistern()},
+          {"LanternHall.xm", LanternHall()},        {"BrightMeadow.xm", BrightMeadow()},
+          {"ShadowWarren.xm", ShadowWarren()},      {"TideCaves.xm", TideCaves()}};
 }
 
 }  // namespace soundgen

@@ -18,5 +18,6 @@ std::vector<tSong> MakeSongs();
 // The pieces, each in its own file with its own instruments.
 tXmModule BrightMeadow();
 tXmModule ShadowWarren();
+tXmModule TideCaves();
 
 }  // namespace soundgen
