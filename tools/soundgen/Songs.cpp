@@ -313,9 +313,12 @@ tXmModule LanternHall() {
 }  // namespace
 
 std::vector<tSong> MakeSongs() {
-  return {{"AncientStories2.xm", AncientStories()}, {"DeepCistern.xm", DeepCistern()},
-          {"LanternHall.xm", LanternHall()},        {"BrightMeadow.xm", BrightMeadow()},
-          {"ShadowWarren.xm", ShadowWarren()},      {"TideCaves.xm", TideCaves()}};
+  return {
+      {"AncientStories2.xm", AncientStories()}, {"DeepCistern.xm", DeepCistern()},
+      {"LanternHall.xm", LanternHall()},        {"BrightMeadow.xm", BrightMeadow()},
+      {"ShadowWarren.xm", ShadowWarren()},      {"TideCaves.xm", TideCaves()},
+      {"ClockworkDeep.xm", ClockworkDeep()},
+  };
 }
 
 }  // namespace soundgen

@@ -19,5 +19,6 @@ std::vector<tSong> MakeSongs();
 tXmModule BrightMeadow();
 tXmModule ShadowWarren();
 tXmModule TideCaves();
+tXmModule ClockworkDeep();
 
 }  // namespace soundgen
