@@ -3,6 +3,7 @@
 // and the episode's levels name only pictures and music the package holds.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <span>
 #include <sstream>
@@ -25,6 +26,7 @@
 #include "engine/units/UnitClasses.h"
 #include "render/DibRegistry.h"
 #include "render/MenuFont.h"
+#include "render/PictureSource.h"
 #include "render/SidePanel.h"
 #include "render/Sprite.h"
 #include "ui/DeathPictures.h"
@@ -152,6 +154,34 @@ TEST_F(PackageManifestTest, EverySharedSampleNameIsInThePackage) {
                                              std::span<const char* const>(samples::UnitSamples)})
     for (const char* name : group)
       EXPECT_TRUE(PackagedFileExists(std::string(samples::Folder) + "\\" + name)) << name;
+}
+
+// A backdrop shows through every cell without a floor tile, behind the units: it must stay
+// dark and soft enough that they read clearly in front of it, with no glaring patches.
+TEST_F(PackageManifestTest, EveryBackdropIsDarkAndSoftBehindTheBoard) {
+  for (const char* name :
+       {"Hollowmere.jpg", "Cistern.jpg", "Lanternhall.jpg", "Mossgate.jpg", "Frostvault.jpg",
+        "Emberforge.jpg", "Sunkengarden.jpg", "Starlitruin.jpg"}) {
+    ASSERT_TRUE(PackagedFileExists(name)) << name;
+    auto file = OpenPackagedFile(name);
+    const tPicture picture = DecodePicture(file->Data(), name);
+    ASSERT_EQ(picture.BitsPerPixel, 24) << name;
+    double sum = 0, squares = 0;
+    long glaring = 0;
+    const long pixels = static_cast<long>(picture.Width) * picture.Height;
+    for (std::size_t i = 0; i + 2 < picture.Bytes.size(); i += 3) {
+      const double light = (picture.Bytes[i] + picture.Bytes[i + 1] + picture.Bytes[i + 2]) / 3.0;
+      sum += light;
+      squares += light * light;
+      glaring += light > 235;
+    }
+    const double mean = sum / pixels;
+    const double spread = std::sqrt(squares / pixels - mean * mean);
+    EXPECT_GT(mean, 30.0) << name << " is too dark to see";
+    EXPECT_LT(mean, 140.0) << name << " is too bright";
+    EXPECT_LT(spread, 45.0) << name << " is too busy";
+    EXPECT_LT(glaring, pixels / 100) << name << " glares";
+  }
 }
 
 TEST_F(PackageManifestTest, TheEpisodesLevelsNameOnlyFilesThePackageHolds) {

@@ -34,7 +34,7 @@ SAMPLES=(
   PillarIn.Wav PillarEnd.Wav
 )
 MODULES=(AncientStories2.xm DeepCistern.xm LanternHall.xm BrightMeadow.xm ShadowWarren.xm TideCaves.xm
-  ClockworkDeep.xm)
+  ClockworkDeep.xm GrandVault.xm)
 
 rm -rf "$WORK"
 mkdir -p "$WORK"

@@ -17,7 +17,7 @@ constexpr Rgb Copper{0.62, 0.34, 0.18};
 constexpr Rgb CopperDark{0.22, 0.11, 0.06};
 constexpr Rgb Iron{0.20, 0.19, 0.19};
 constexpr Rgb Ember{1.00, 0.52, 0.14};
-constexpr Rgb FireCore{0.86, 0.62, 0.30};
+constexpr Rgb FireCore{0.74, 0.50, 0.24};
 
 const StoneSet& SootyBrick() {
   static const StoneSet set{{0.06, 0.04, 0.03},
@@ -160,7 +160,7 @@ void DrawEmberForge(ArtCanvas& canvas) {
       }
   }
   Furnace(cr, 256, 400, 150, 150);
-  LightPool(cr, 256, 370, 260, Ember, 0.25);
+  LightPool(cr, 256, 370, 260, Ember, 0.2);
   // Steam pipes: one along the top, two down the walls with their joints.
   Pipe(cr, 0, 70, BackdropWidth, 70, 26, 128);
   Pipe(cr, 60, 70, 60, 400, 22, 110);

@@ -83,6 +83,7 @@ void GenerateBackdrops(const std::string& outDir) {
       {"Frostvault.jpg", DrawFrostVault},
       {"Emberforge.jpg", DrawEmberForge},
       {"Sunkengarden.jpg", DrawSunkenGarden},
+      {"Starlitruin.jpg", DrawStarlitRuin},
   };
   for (const Backdrop& backdrop : backdrops) {
     ArtCanvas canvas(BackdropWidth, BackdropHeight);

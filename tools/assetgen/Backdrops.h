@@ -1,9 +1,9 @@
 #pragma once
 
 // The level backdrops that are places of their own rather than another stretch of the
-// ruin's masonry: a frozen cavern, a forge and a sunken garden (one file each), with the
-// pieces they share. Each is 512 x 480, the size of the board, and kept dark and soft so
-// that the units in front stay easy to read.
+// ruin's masonry: a frozen cavern, a forge, a sunken garden and the ruin under the night sky
+// (one file each), with the pieces they share. Each is 512 x 480, the size of the board, and kept
+// dark and soft so that the units in front stay easy to read.
 
 #include <cairo.h>
 
@@ -28,10 +28,11 @@ void Boulder(cairo_t* cr, ArtRandom& rng, double cx, double cy, double radius, i
 // A soft shaft of light falling from (x, 0) at `slant` pixels across per pixel down.
 void LightShaft(cairo_t* cr, double x, double width, double slant, Rgb colour, double strength);
 
-// The three places (BackdropFrost.cpp, BackdropForge.cpp, BackdropGarden.cpp).
+// The places (BackdropFrost.cpp, BackdropForge.cpp, BackdropGarden.cpp, BackdropNight.cpp).
 void DrawFrostVault(ArtCanvas& canvas);
 void DrawEmberForge(ArtCanvas& canvas);
 void DrawSunkenGarden(ArtCanvas& canvas);
+void DrawStarlitRuin(ArtCanvas& canvas);
 
 // Draws and writes every backdrop of this family.
 void GenerateBackdrops(const std::string& outDir);

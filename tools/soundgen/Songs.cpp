@@ -317,7 +317,7 @@ std::vector<tSong> MakeSongs() {
       {"AncientStories2.xm", AncientStories()}, {"DeepCistern.xm", DeepCistern()},
       {"LanternHall.xm", LanternHall()},        {"BrightMeadow.xm", BrightMeadow()},
       {"ShadowWarren.xm", ShadowWarren()},      {"TideCaves.xm", TideCaves()},
-      {"ClockworkDeep.xm", ClockworkDeep()},
+      {"ClockworkDeep.xm", ClockworkDeep()},    {"GrandVault.xm", GrandVault()},
   };
 }
 

@@ -20,5 +20,6 @@ tXmModule BrightMeadow();
 tXmModule ShadowWarren();
 tXmModule TideCaves();
 tXmModule ClockworkDeep();
+tXmModule GrandVault();
 
 }  // namespace soundgen
