@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -55,6 +56,59 @@ TEST(MusicTest, PiecesOutsideTheLanternKitHaveInstrumentsAndTemposOfTheirOwn) {
   for (const auto& [sample, songs] : playedBy)
     if (songs.size() > 1) {
       EXPECT_TRUE(kit.count(sample)) << *songs.begin() << " shares a sample";
+    }
+}
+
+// True when the piece plays the three lantern-lit pieces' shared kit.
+bool PlaysTheLanternKit(const tXmModule& m) {
+  static const std::vector<tXmInstrument> kit = MakeInstruments();
+  return !m.Instruments.empty() && m.Instruments[0].Sample.Data == kit[0].Sample.Data;
+}
+
+// No piece names an instrument it lacks; a piece with instruments of its own plays every
+// one of them and leaves none of its channels unused (the lantern-lit pieces each play
+// only part of their shared kit).
+TEST(MusicTest, EveryInstrumentAndChannelOfAPieceIsPlayed) {
+  int own = 0;
+  for (const tSong& song : MakeSongs()) {
+    const tXmModule& m = song.Module;
+    std::set<int> instruments, channels;
+    for (const tXmPattern& p : m.Patterns)
+      for (size_t i = 0; i < p.Cells.size(); ++i) {
+        const tXmCell& c = p.Cells[i];
+        if (c.Instrument) instruments.insert(c.Instrument);
+        if (c.Note && c.Note != XmKeyOff) channels.insert(static_cast<int>(i) % m.Channels);
+        EXPECT_LE(c.Instrument, m.Instruments.size()) << song.FileName;
+        if (c.Note && c.Note != XmKeyOff) {
+          EXPECT_NE(c.Instrument, 0) << song.FileName;
+        }
+      }
+    if (PlaysTheLanternKit(m)) continue;
+    ++own;
+    EXPECT_EQ(instruments.size(), m.Instruments.size()) << song.FileName;
+    EXPECT_EQ(channels.size(), static_cast<size_t>(m.Channels)) << song.FileName;
+  }
+  EXPECT_GE(own, 5);
+}
+
+// A looping sample sounds for as long as its note is held, so it needs an envelope that
+// holds and then lets go, or it would drone on; a sample played once must fade to
+// silence at its end rather than stop with a click.
+TEST(MusicTest, LoopedInstrumentsReleaseAndOneShotsEndInSilence) {
+  for (const tSong& song : MakeSongs())
+    for (const tXmInstrument& ins : song.Module.Instruments) {
+      const tXmSample& s = ins.Sample;
+      ASSERT_FALSE(s.Data.empty()) << song.FileName << ": " << ins.Name;
+      if (s.Loop) {
+        EXPECT_EQ(s.LoopStart + s.LoopLength, s.Data.size()) << ins.Name;
+        ASSERT_GE(ins.Volume.Sustain, 0) << song.FileName << ": " << ins.Name;
+        EXPECT_LT(static_cast<size_t>(ins.Volume.Sustain), ins.Volume.Points.size()) << ins.Name;
+        EXPECT_EQ(ins.Volume.Points.back().Value, 0) << ins.Name;
+        EXPECT_GT(ins.Fadeout, 0) << ins.Name;
+      } else {
+        EXPECT_LE(std::abs(s.Data.back()), 200) << song.FileName << ": " << ins.Name;
+      }
+      EXPECT_LE(ins.Name.size(), 22u) << ins.Name;  // the module's name field
     }
 }
 

@@ -133,6 +133,15 @@ if [[ -n $MIXCHECK ]]; then
   "$MIXCHECK" "$OUT" >"$WORK/mixcheck.log" 2>&1 || fail "SDL2_mixer check: $(grep -v '^ok' "$WORK/mixcheck.log")"
   [[ $(grep -c '^ok' "$WORK/mixcheck.log") == $((${#SAMPLES[@]} + ${#MODULES[@]})) ]] ||
     fail "SDL2_mixer check did not play every file"
+
+  # The check fails a module cut short, and names it.
+  mkdir -p "$WORK/cut/samples" "$WORK/cut/Music"
+  cp "$OUT/samples/MenuMove.wav" "$WORK/cut/samples/"
+  cp "$OUT/Music/TideCaves.xm" "$WORK/cut/Music/"
+  head -c 3000 "$OUT/Music/DeepCistern.xm" >"$WORK/cut/Music/DeepCistern.xm"
+  "$MIXCHECK" "$WORK/cut" >"$WORK/cut.log" 2>&1 && fail "SDL2_mixer check passed a module cut short"
+  grep -q '^FAIL DeepCistern.xm' "$WORK/cut.log" && grep -q '^ok   TideCaves.xm' "$WORK/cut.log" ||
+    fail "SDL2_mixer check did not single out the cut module: $(grep -v '^ok' "$WORK/cut.log")"
 fi
 
 if ((failures)); then
