@@ -140,7 +140,8 @@ if [[ -n $MIXCHECK ]]; then
   cp "$OUT/Music/TideCaves.xm" "$WORK/cut/Music/"
   head -c 3000 "$OUT/Music/DeepCistern.xm" >"$WORK/cut/Music/DeepCistern.xm"
   "$MIXCHECK" "$WORK/cut" >"$WORK/cut.log" 2>&1 && fail "SDL2_mixer check passed a module cut short"
-  grep -q '^FAIL DeepCistern.xm' "$WORK/cut.log" && grep -q '^ok   TideCaves.xm' "$WORK/cut.log" ||
+  grep -q '^FAIL DeepCistern.xm' "$WORK/cut.log" && grep -q '^ok   TideCaves.xm' "$WORK/cut.log" &&
+    ! grep -q '^ok   DeepCistern.xm' "$WORK/cut.log" ||
     fail "SDL2_mixer check did not single out the cut module: $(grep -v '^ok' "$WORK/cut.log")"
 fi
 

@@ -138,6 +138,7 @@ std::vector<Sint16> RecordMusic(Mix_Music* music, double seconds) {
 }
 
 void CheckMusic(const std::filesystem::path& file, const std::filesystem::path& wavDir) {
+  const int failuresBefore = failures;
   Mix_Music* music = Mix_LoadMUS(file.string().c_str());
   if (!music) return Fail(file, std::string("Mix_LoadMUS: ") + Mix_GetError());
   if (Mix_GetMusicType(music) != MUS_MOD) Fail(file, "not loaded as a tracker module");
@@ -173,11 +174,11 @@ void CheckMusic(const std::filesystem::path& file, const std::filesystem::path& 
                         soundgen::EncodeWav(loop, Rate));
   }
   std::printf(
-      "ok   %s %.1f s, RMS %.1f dBFS (seconds %.1f .. %.1f), peak %.1f dBFS, "
+      "%-4s %s %.1f s, RMS %.1f dBFS (seconds %.1f .. %.1f), peak %.1f dBFS, "
       "seam %.1f -> %.1f dB, energy low %.0f%% mid %.0f%% high %.0f%%\n",
-      file.filename().string().c_str(), duration, stats.RmsDb, stats.QuietestSecondDb,
-      stats.LoudestSecondDb, stats.PeakDb, before, after, 100 * stats.Low, 100 * stats.Mid,
-      100 * stats.High);
+      failures == failuresBefore ? "ok" : "", file.filename().string().c_str(), duration,
+      stats.RmsDb, stats.QuietestSecondDb, stats.LoudestSecondDb, stats.PeakDb, before, after,
+      100 * stats.Low, 100 * stats.Mid, 100 * stats.High);
 }
 
 }  // namespace
