@@ -3,6 +3,7 @@
 // and the episode's levels name only pictures and music the package holds.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <span>
 #include <sstream>
@@ -25,6 +26,7 @@
 #include "engine/units/UnitClasses.h"
 #include "render/DibRegistry.h"
 #include "render/MenuFont.h"
+#include "render/PictureSource.h"
 #include "render/SidePanel.h"
 #include "render/Sprite.h"
 #include "ui/DeathPictures.h"
@@ -152,6 +154,82 @@ TEST_F(PackageManifestTest, EverySharedSampleNameIsInThePackage) {
                                              std::span<const char* const>(samples::UnitSamples)})
     for (const char* name : group)
       EXPECT_TRUE(PackagedFileExists(std::string(samples::Folder) + "\\" + name)) << name;
+}
+
+// The level backdrops: the ruin's masonry in four stones, then places of their own.
+constexpr const char* RuinBackdrops[] = {"Hollowmere.jpg", "Cistern.jpg", "Lanternhall.jpg",
+                                         "Mossgate.jpg"};
+constexpr const char* PlaceBackdrops[] = {"Frostvault.jpg", "Emberforge.jpg", "Sunkengarden.jpg",
+                                          "Starlitruin.jpg"};
+
+// A packaged picture's pixels as grey levels 0..255.
+std::vector<double> GreyLevels(const std::string& name) {
+  auto file = OpenPackagedFile(name);
+  const tPicture picture = DecodePicture(file->Data(), name);
+  EXPECT_EQ(picture.BitsPerPixel, 24) << name;
+  std::vector<double> grey;
+  for (std::size_t i = 0; i + 2 < picture.Bytes.size(); i += 3)
+    grey.push_back((picture.Bytes[i] + picture.Bytes[i + 1] + picture.Bytes[i + 2]) / 3.0);
+  return grey;
+}
+
+// A backdrop shows through every cell without a floor tile, behind the units: it must stay
+// dark and soft enough that they read clearly in front of it, with no glaring patches.
+TEST_F(PackageManifestTest, EveryBackdropIsDarkAndSoftBehindTheBoard) {
+  std::vector<const char*> backdrops(std::begin(RuinBackdrops), std::end(RuinBackdrops));
+  backdrops.insert(backdrops.end(), std::begin(PlaceBackdrops), std::end(PlaceBackdrops));
+  for (const char* name : backdrops) {
+    ASSERT_TRUE(PackagedFileExists(name)) << name;
+    const std::vector<double> grey = GreyLevels(name);
+    ASSERT_FALSE(grey.empty()) << name;
+    double sum = 0, squares = 0;
+    std::size_t glaring = 0;
+    for (double light : grey) {
+      sum += light;
+      squares += light * light;
+      glaring += light > 235;
+    }
+    const double mean = sum / grey.size();
+    const double spread = std::sqrt(squares / grey.size() - mean * mean);
+    EXPECT_GT(mean, 30.0) << name << " is too dark to see";
+    EXPECT_LT(mean, 140.0) << name << " is too bright";
+    EXPECT_LT(spread, 45.0) << name << " is too busy";
+    EXPECT_LT(glaring, grey.size() / 100) << name << " glares";
+  }
+}
+
+// The ruin's backdrops share one layout of arches in different stones; each place is a
+// drawing of its own, not another colouring of one that exists: its light and shade line
+// up with no other backdrop's.
+TEST_F(PackageManifestTest, EachPlaceBackdropIsADrawingOfItsOwn) {
+  auto correlation = [](const std::vector<double>& a, const std::vector<double>& b) {
+    double ma = 0, mb = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      ma += a[i];
+      mb += b[i];
+    }
+    ma /= a.size();
+    mb /= b.size();
+    double ab = 0, aa = 0, bb = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      ab += (a[i] - ma) * (b[i] - mb);
+      aa += (a[i] - ma) * (a[i] - ma);
+      bb += (b[i] - mb) * (b[i] - mb);
+    }
+    return ab / std::sqrt(aa * bb);
+  };
+  std::vector<std::pair<std::string, std::vector<double>>> pictures;
+  for (const char* name : RuinBackdrops) pictures.emplace_back(name, GreyLevels(name));
+  for (const char* name : PlaceBackdrops) pictures.emplace_back(name, GreyLevels(name));
+  const std::size_t ruins = std::size(RuinBackdrops);
+  EXPECT_GT(correlation(pictures[0].second, pictures[1].second), 0.6) << "the ruin's layout";
+  for (std::size_t i = ruins; i < pictures.size(); ++i)
+    for (std::size_t j = 0; j < pictures.size(); ++j) {
+      if (i == j) continue;
+      ASSERT_EQ(pictures[i].second.size(), pictures[j].second.size());
+      EXPECT_LT(correlation(pictures[i].second, pictures[j].second), 0.6)
+          << pictures[i].first << " and " << pictures[j].first;
+    }
 }
 
 TEST_F(PackageManifestTest, TheEpisodesLevelsNameOnlyFilesThePackageHolds) {

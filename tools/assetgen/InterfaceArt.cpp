@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArtRegistry.h"
+#include "Backdrops.h"
 #include "InterfaceArtPages.h"
 
 namespace assetgen {
@@ -415,6 +416,7 @@ void GenerateBackgrounds(const std::string& outDir) {
       {"Mossgate.jpg", &WarmStone(), 30, 2, 1.0, false, 0x305A7Bu},
   };
   for (const BackgroundLook& look : looks) DrawBackground(look, outDir);
+  GenerateBackdrops(outDir);
 }
 
 }  // namespace interface

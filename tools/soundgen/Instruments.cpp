@@ -2,50 +2,11 @@
 
 #include <cmath>
 
+#include "InstrumentTools.h"
 #include "Synth.h"
-#include "Wav.h"
 
 namespace soundgen {
 namespace {
-
-// A loop of exactly `length` samples made of partials that each fit a whole number of
-// cycles into the loop, so it repeats without a seam. Each voice is a copy of the
-// harmonic series on `cycles + detune` cycles; slightly detuned voices beat gently.
-Buffer AdditiveLoop(std::uint64_t seed, int length, int cycles, const std::vector<int>& detunes,
-                    const std::vector<double>& harmonics) {
-  tRng rng(seed);
-  Buffer b(static_cast<size_t>(length), 0.0);
-  for (int detune : detunes) {
-    for (size_t h = 0; h < harmonics.size(); ++h) {
-      if (harmonics[h] == 0) continue;
-      const double perLoop = static_cast<double>((static_cast<int>(h) + 1) * (cycles + detune));
-      const double phase = rng.Uniform();
-      for (int i = 0; i < length; ++i)
-        b[static_cast<size_t>(i)] +=
-            harmonics[h] * std::sin(TwoPi * (perLoop * i / length + phase));
-    }
-  }
-  return b;
-}
-
-tXmInstrument Instrument(const char* name, Buffer data, double recordedHz, std::uint8_t volume,
-                         std::uint8_t panning) {
-  NormalizePeak(data, -1.0);
-  tXmInstrument ins;
-  ins.Name = name;
-  ins.Sample.Name = name;
-  ins.Sample.Data = ToPcm16(data);
-  ins.Sample.Volume = volume;
-  ins.Sample.Panning = panning;
-  TuneSample(ins.Sample, SampleRate, recordedHz);
-  return ins;
-}
-
-void LoopWhole(tXmInstrument& ins) {
-  ins.Sample.Loop = true;
-  ins.Sample.LoopStart = 0;
-  ins.Sample.LoopLength = static_cast<std::uint32_t>(ins.Sample.Data.size());
-}
 
 tXmInstrument Pluck() {
   // A lute-like string by the plucked-string delay line: a burst of soft noise circulates
@@ -69,7 +30,7 @@ tXmInstrument Pluck() {
   }
   RemoveDc(b);
   FadeEdges(b, 0.0, 0.2);
-  return Instrument("lute string", b, hz, 64, 112);
+  return MakeInstrument("lute string", b, hz, 64, 112);
 }
 
 tXmInstrument Pad() {
@@ -77,7 +38,7 @@ tXmInstrument Pad() {
   std::vector<double> harmonics;
   for (int h = 1; h <= 14; ++h) harmonics.push_back(std::exp(-0.35 * h) / h * (h % 2 ? 1.0 : 0.6));
   Buffer b = AdditiveLoop(1002, SampleRate, 131, {-1, 0, 1}, harmonics);
-  tXmInstrument ins = Instrument("moss pad", b, 131.0, 60, 128);
+  tXmInstrument ins = MakeInstrument("moss pad", b, 131.0, 60, 128);
   LoopWhole(ins);
   ins.Volume.Points = {{0, 0}, {40, 52}, {90, 44}, {170, 0}};
   ins.Volume.Sustain = 2;
@@ -103,12 +64,12 @@ tXmInstrument Bell() {
   }
   RemoveDc(b);
   FadeEdges(b, 0.0, 0.1);
-  return Instrument("cistern bell", b, hz, 60, 150);
+  return MakeInstrument("cistern bell", b, hz, 60, 150);
 }
 
 tXmInstrument Bass() {
   Buffer b = AdditiveLoop(1004, SampleRate, 65, {0}, {1.0, 0.35, 0.12, 0.05});
-  tXmInstrument ins = Instrument("round bass", b, 65.0, 64, 128);
+  tXmInstrument ins = MakeInstrument("round bass", b, 65.0, 64, 128);
   LoopWhole(ins);
   ins.Volume.Points = {{0, 0}, {2, 64}, {30, 44}, {60, 36}, {90, 0}};
   ins.Volume.Sustain = 3;
@@ -128,7 +89,7 @@ tXmInstrument Flute() {
   MakeSeamlessLoop(breath, overlap);
   NormalizePeak(breath, -24.0);
   Mix(b, breath, Peak(b));
-  tXmInstrument ins = Instrument("ocarina", b, 523.0, 54, 96);
+  tXmInstrument ins = MakeInstrument("ocarina", b, 523.0, 54, 96);
   LoopWhole(ins);
   ins.Volume.Points = {{0, 0}, {8, 56}, {24, 48}, {40, 0}};
   ins.Volume.Sustain = 2;
@@ -151,7 +112,7 @@ tXmInstrument FrameDrum() {
            0.5 * ExpDecay(t, 0.01) * slap.Step(rng.Bipolar(), 900.0, 1.2).Band;
   }
   FadeEdges(b, 0.0, 0.05);
-  return Instrument("frame drum", b, MiddleC, 64, 120);
+  return MakeInstrument("frame drum", b, MiddleC, 64, 120);
 }
 
 tXmInstrument Shaker() {
@@ -163,7 +124,7 @@ tXmInstrument Shaker() {
     b[i] = AttackDecay(t, 0.012, 0.025) * f.Step(rng.Bipolar(), 6000.0, 1.0).High;
   }
   FadeEdges(b, 0.0, 0.02);
-  return Instrument("seed shaker", b, MiddleC, 32, 160);
+  return MakeInstrument("seed shaker", b, MiddleC, 32, 160);
 }
 
 tXmInstrument Kick() {
@@ -174,7 +135,7 @@ tXmInstrument Kick() {
     b[i] = AttackDecay(t, 0.003, 0.08) * o.Sine(46.0 + 60.0 * ExpDecay(t, 0.025));
   }
   FadeEdges(b, 0.0, 0.05);
-  return Instrument("soft kick", b, MiddleC, 64, 128);
+  return MakeInstrument("soft kick", b, MiddleC, 64, 128);
 }
 
 }  // namespace

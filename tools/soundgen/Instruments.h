@@ -1,5 +1,6 @@
-// The music's instruments, all synthesised: a plucked lute string, a warm pad, a bell,
-// a round bass, an ocarina-like flute, a frame drum, a shaker and a soft kick.
+// The kit the three lantern-lit pieces of Songs.cpp share, all synthesised: a plucked lute
+// string, a warm pad, a bell, a round bass, an ocarina-like flute, a frame drum, a shaker
+// and a soft kick. The other pieces bring instruments of their own.
 #pragma once
 
 #include <vector>

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "Instruments.h"
+#include "SongTools.h"
 #include "Synth.h"
 
 namespace soundgen {
@@ -32,9 +33,6 @@ enum tChannel : int {
   ChannelCount,
 };
 
-// A chord as MIDI notes, lowest first; the first note is its root.
-using tChord = std::vector<int>;
-
 struct tSection {
   std::array<tChord, Bars> Chords;
   bool Pad = true, Arp = false, Bass = false, Drums = false, Shaker = false;
@@ -47,55 +45,11 @@ struct tSection {
 };
 
 struct tStyle {
-  std::vector<int> Scale;  // pitch classes of the key
-  int ArpStep = 2;         // rows between arpeggio notes
+  tScale Scale;     // the key
+  int ArpStep = 2;  // rows between arpeggio notes
   std::vector<int> DrumRows, ShakerRows, KickRows;
   int BassSecondRow = 10;  // where the bass plays the fifth in each bar, or -1
 };
-
-tXmCell& At(tXmPattern& p, int row, int channel) {
-  return p.Cells[static_cast<size_t>(row * ChannelCount + channel)];
-}
-
-void Put(tXmPattern& p, int row, int channel, int midi, int instrument, int volume) {
-  tXmCell& c = At(p, row, channel);
-  c.Note = XmNote(midi);
-  c.Instrument = static_cast<std::uint8_t>(instrument);
-  c.Volume = static_cast<std::uint8_t>(0x10 + std::clamp(volume * MixLevel / 100, 0, 64));
-}
-
-void KeyOff(tXmPattern& p, int row, int channel) {
-  if (row < Rows && At(p, row, channel).Note == 0) At(p, row, channel).Note = XmKeyOff;
-}
-
-bool InScale(const tStyle& style, int midi) {
-  return std::find(style.Scale.begin(), style.Scale.end(), ((midi % 12) + 12) % 12) !=
-         style.Scale.end();
-}
-
-bool InChord(const tChord& chord, int midi) {
-  for (int n : chord)
-    if ((n - midi) % 12 == 0) return true;
-  return false;
-}
-
-// Moves `steps` scale degrees from `midi` (which need not be in the scale).
-int ScaleStep(const tStyle& style, int midi, int steps) {
-  const int dir = steps > 0 ? 1 : -1;
-  for (int s = 0; s != steps; s += dir) {
-    midi += dir;
-    while (!InScale(style, midi)) midi += dir;
-  }
-  return midi;
-}
-
-int NearestChordTone(const tChord& chord, int midi, int low, int high) {
-  for (int d = 0; d < 12; ++d) {
-    if (midi - d >= low && InChord(chord, midi - d)) return midi - d;
-    if (midi + d <= high && InChord(chord, midi + d)) return midi + d;
-  }
-  return midi;
-}
 
 // Bar rhythms for the melody: note start rows and lengths.
 struct tRhythm {
@@ -115,9 +69,8 @@ class tArranger {
   tArranger(tStyle style) : Style(std::move(style)) {}
 
   tXmPattern Build(const tSection& s) {
-    tXmPattern p;
-    p.Rows = Rows;
-    p.Cells.assign(static_cast<size_t>(Rows * ChannelCount), tXmCell{});
+    tXmPattern pattern = BlankPattern(Rows, ChannelCount);
+    tPen p(pattern, ChannelCount, MixLevel);
     tRng rng(s.Seed);
     for (int bar = 0; bar < Bars; ++bar) {
       const tChord& chord = s.Chords[static_cast<size_t>(bar)];
@@ -127,73 +80,62 @@ class tArranger {
       if (s.Bass) BassBar(p, chord, row0);
       if (s.Drums) DrumBar(p, row0, bar);
       if (s.Shaker)
-        for (int r : Style.ShakerRows) Put(p, row0 + r, ChShaker, 60, InsShaker, r % 4 ? 20 : 30);
+        for (int r : Style.ShakerRows) p.Note(row0 + r, ChShaker, 60, InsShaker, r % 4 ? 20 : 30);
       if (s.Melody) MelodyBar(p, s, chord, row0, bar, rng);
       if (s.Drips) DripBar(p, chord, row0, rng);
     }
     if (!s.Pad) ReleasePad(p, 0);
-    return p;
+    return pattern;
   }
 
  private:
   // Pad voices change only where the chord's note for that voice changes, so held
   // notes sustain across bars instead of swelling again. Every pattern starts all voices afresh, as
   // patterns are also reached from the loop.
-  void PadBar(tXmPattern& p, const tChord& chord, int row0) {
+  void PadBar(tPen& p, const tChord& chord, int row0) {
     for (int v = 0; v < 3; ++v) {
       const int note =
           chord[static_cast<size_t>(std::min<int>(v + 1, static_cast<int>(chord.size()) - 1))];
       if (row0 == 0 || PadNotes[static_cast<size_t>(v)] != note) {
-        Put(p, row0, ChPad0 + v, note, InsPad, 30);
+        p.Note(row0, ChPad0 + v, note, InsPad, 30);
         PadNotes[static_cast<size_t>(v)] = note;
       }
     }
   }
-  void ReleasePad(tXmPattern& p, int row) {
+  void ReleasePad(tPen& p, int row) {
     for (int v = 0; v < 3; ++v)
       if (PadNotes[static_cast<size_t>(v)]) {
-        KeyOff(p, row, ChPad0 + v);
+        p.Off(row, ChPad0 + v);
         PadNotes[static_cast<size_t>(v)] = 0;
       }
   }
 
   // Broken chords on the lute, alternating between two channels so each note rings on.
-  void ArpBar(tXmPattern& p, const tChord& chord, int row0, int bar) {
-    std::vector<int> tones;
-    for (int octave : {0, 12})
-      for (size_t i = 1; i < chord.size(); ++i) tones.push_back(chord[i] + octave);
-    std::sort(tones.begin(), tones.end());
-    static const int shapes[2][8] = {{0, 2, 1, 3, 2, 4, 3, 1}, {0, 1, 2, 4, 5, 4, 2, 1}};
-    const int* shape = shapes[bar % 2];
-    int k = 0;
-    for (int r = 0; r < RowsPerBar; r += Style.ArpStep, ++k) {
-      const int note = tones[static_cast<size_t>(shape[k % 8]) % tones.size()];
-      const int volume = r == 0 ? 44 : (r % 4 == 0 ? 34 : 26);
-      Put(p, row0 + r, k % 2 ? ChArp1 : ChArp0, note, InsPluck, volume);
-    }
+  void ArpBar(tPen& p, const tChord& chord, int row0, int bar) {
+    Arpeggio(p, row0, ChArp0, ChArp1, InsPluck, chord, bar % 2 ? ArpRising : ArpWave, Style.ArpStep,
+             44);
   }
 
-  void BassBar(tXmPattern& p, const tChord& chord, int row0) {
+  void BassBar(tPen& p, const tChord& chord, int row0) {
     int root = chord[0];
     while (root > 50) root -= 12;
     while (root < 38) root += 12;
-    Put(p, row0, ChBass, root, InsBass, 50);
+    p.Note(row0, ChBass, root, InsBass, 50);
     if (Style.BassSecondRow >= 0) {
-      KeyOff(p, row0 + Style.BassSecondRow - 1, ChBass);
-      Put(p, row0 + Style.BassSecondRow, ChBass, root + 7, InsBass, 40);
+      p.Off(row0 + Style.BassSecondRow - 1, ChBass);
+      p.Note(row0 + Style.BassSecondRow, ChBass, root + 7, InsBass, 40);
     }
-    KeyOff(p, row0 + RowsPerBar - 1, ChBass);
+    p.Off(row0 + RowsPerBar - 1, ChBass);
   }
 
-  void DrumBar(tXmPattern& p, int row0, int bar) {
-    for (int r : Style.DrumRows) Put(p, row0 + r, ChDrum, 60, InsFrameDrum, r == 0 ? 48 : 34);
+  void DrumBar(tPen& p, int row0, int bar) {
+    for (int r : Style.DrumRows) p.Note(row0 + r, ChDrum, 60, InsFrameDrum, r == 0 ? 48 : 34);
     for (int r : Style.KickRows)
-      if (At(p, row0 + r, ChDrum).Note == 0) Put(p, row0 + r, ChDrum, 60, InsKick, 40);
-    if (bar == Bars - 1) Put(p, row0 + 14, ChDrum, 62, InsFrameDrum, 28);  // a small fill
+      if (p.Free(row0 + r, ChDrum)) p.Note(row0 + r, ChDrum, 60, InsKick, 40);
+    if (bar == Bars - 1) p.Note(row0 + 14, ChDrum, 62, InsFrameDrum, 28);  // a small fill
   }
 
-  void MelodyBar(tXmPattern& p, const tSection& s, const tChord& chord, int row0, int bar,
-                 tRng& rng) {
+  void MelodyBar(tPen& p, const tSection& s, const tChord& chord, int row0, int bar, tRng& rng) {
     const bool last = bar == Bars - 1;
     const tRhythm& rhythm =
         last && s.Cadence ? Rhythms()[3] : Rhythms()[rng.Next() % Rhythms().size()];
@@ -205,32 +147,32 @@ class tArranger {
         Melody = NearestChordTone(chord, Melody, s.MelodyLow, s.MelodyHigh);
       } else {
         static const int moves[] = {-2, -1, -1, 1, 1, 2, 0};
-        Melody = ScaleStep(Style, Melody, moves[rng.Next() % 7]);
+        Melody = Style.Scale.Step(Melody, moves[rng.Next() % 7]);
       }
       if (last && s.Cadence && i == 0)
         Melody = NearestChordTone({chord[0]}, Melody, s.MelodyLow, s.MelodyHigh);
       Melody = std::clamp(Melody, s.MelodyLow, s.MelodyHigh);
-      while (!InScale(Style, Melody)) ++Melody;
+      while (!Style.Scale.Has(Melody)) ++Melody;
       const int volume = strong ? 48 : 38;
-      Put(p, row0 + start, ChMelody, Melody, s.Melody, volume);
+      p.Note(row0 + start, ChMelody, Melody, s.Melody, volume);
       if (sustains && (i + 1 == rhythm.Notes.size() || rhythm.Notes[i + 1].first > start + length))
-        KeyOff(p, row0 + start + length - 1, ChMelody);
+        p.Off(row0 + start + length - 1, ChMelody);
       if (s.Echo && row0 + start + 3 < Rows) {
-        Put(p, row0 + start + 3, ChEcho, Melody, s.Melody, volume / 3);
-        if (sustains) KeyOff(p, std::min(row0 + start + length + 2, Rows - 1), ChEcho);
+        p.Note(row0 + start + 3, ChEcho, Melody, s.Melody, volume / 3);
+        if (sustains) p.Off(std::min(row0 + start + length + 2, Rows - 1), ChEcho);
       }
     }
   }
 
   // Water dripping in the dark: now and then a high bell note, answered by its echo.
-  void DripBar(tXmPattern& p, const tChord& chord, int row0, tRng& rng) {
+  void DripBar(tPen& p, const tChord& chord, int row0, tRng& rng) {
     for (int r = 0; r < RowsPerBar; r += 2) {
       if (rng.Uniform() > 0.22) continue;
       const int note = NearestChordTone(chord, 79 + static_cast<int>(rng.Next() % 12), 76, 96);
       const int volume = 20 + static_cast<int>(rng.Next() % 14);
-      if (At(p, row0 + r, ChMelody).Note == 0) Put(p, row0 + r, ChMelody, note, InsBell, volume);
-      if (row0 + r + 3 < Rows && At(p, row0 + r + 3, ChEcho).Note == 0)
-        Put(p, row0 + r + 3, ChEcho, note, InsBell, volume / 3);
+      if (p.Free(row0 + r, ChMelody)) p.Note(row0 + r, ChMelody, note, InsBell, volume);
+      if (row0 + r + 3 < Rows && p.Free(row0 + r + 3, ChEcho))
+        p.Note(row0 + r + 3, ChEcho, note, InsBell, volume / 3);
     }
   }
 
@@ -264,29 +206,11 @@ tXmModule Module(const std::string& name, int bpm, const tStyle& style,
   return m;
 }
 
-// Chord helpers: root position triads and sevenths voiced in the pad's middle register.
-tChord Minor(int root) {
-  return {root, root + 12, root + 15, root + 19};
-}
-tChord Major(int root) {
-  return {root, root + 12, root + 16, root + 19};
-}
-tChord Minor7(int root) {
-  return {root, root + 10, root + 15, root + 19};
-}
-tChord Major7(int root) {
-  return {root, root + 11, root + 16, root + 19};
-}
-tChord Sus4(int root) {
-  return {root, root + 12, root + 17, root + 19};
-}
-
-// Names of roots around the pad's octave (C3 = 48).
-constexpr int C = 48, D = 50, E = 52, F = 53, G = 55, A = 57, Bb = 58;
+using namespace pitch;
 
 tXmModule AncientStories() {
   // D dorian, unhurried: lute arpeggios over a warm pad, a bell telling the old story.
-  tStyle style{{2, 4, 5, 7, 9, 11, 0}, 2, {0, 6, 10}, {4, 12}, {}, 10};
+  tStyle style{{{2, 4, 5, 7, 9, 11, 0}}, 2, {0, 6, 10}, {4, 12}, {}, 10};
   tSection intro{{Minor(D), Major(C), Major7(Bb - 12), Minor7(A - 12)}};
   intro.Arp = true;
   tSection a = intro;
@@ -324,7 +248,7 @@ tXmModule AncientStories() {
 tXmModule DeepCistern() {
   // A minor, slow and dark: a drone of bass and pad, water dripping from the vaults,
   // an ocarina far away.
-  tStyle style{{9, 11, 0, 2, 4, 5, 7}, 4, {0}, {}, {}, -1};
+  tStyle style{{{9, 11, 0, 2, 4, 5, 7}}, 4, {0}, {}, {}, -1};
   tSection drone{{Minor(A - 12), Minor(A - 12), Major7(F - 12), Minor(A - 12)}};
   drone.Bass = true;
   drone.Drips = true;
@@ -355,7 +279,7 @@ tXmModule DeepCistern() {
 
 tXmModule LanternHall() {
   // G major, a touch livelier: lantern light, a lute tune and a frame drum.
-  tStyle style{{7, 9, 11, 0, 2, 4, 6}, 2, {0, 6, 8, 12}, {2, 6, 10, 14}, {}, 8};
+  tStyle style{{{7, 9, 11, 0, 2, 4, 6}}, 2, {0, 6, 8, 12}, {2, 6, 10, 14}, {}, 8};
   tSection open{{Major(G - 12), Minor(E - 12), Major(C), Major(D)}};
   open.Arp = open.Bass = true;
   open.Shaker = true;
@@ -389,9 +313,12 @@ tXmModule LanternHall() {
 }  // namespace
 
 std::vector<tSong> MakeSongs() {
-  return {{"AncientStories2.xm", AncientStories()},
-          {"DeepCistern.xm", DeepCistern()},
-          {"LanternHall.xm", LanternHall()}};
+  return {
+      {"AncientStories2.xm", AncientStories()}, {"DeepCistern.xm", DeepCistern()},
+      {"LanternHall.xm", LanternHall()},        {"BrightMeadow.xm", BrightMeadow()},
+      {"ShadowWarren.xm", ShadowWarren()},      {"TideCaves.xm", TideCaves()},
+      {"ClockworkDeep.xm", ClockworkDeep()},    {"GrandVault.xm", GrandVault()},
+  };
 }
 
 }  // namespace soundgen

@@ -1,4 +1,4 @@
-// The game's music: three slow, loopable pieces for lantern-lit ruins.
+// The game's music: loopable pieces of one to two minutes, each with its own instruments.
 #pragma once
 
 #include <string>
@@ -14,5 +14,12 @@ struct tSong {
 };
 
 std::vector<tSong> MakeSongs();
+
+// The pieces, each in its own file with its own instruments.
+tXmModule BrightMeadow();
+tXmModule ShadowWarren();
+tXmModule TideCaves();
+tXmModule ClockworkDeep();
+tXmModule GrandVault();
 
 }  // namespace soundgen

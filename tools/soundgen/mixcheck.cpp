@@ -1,25 +1,47 @@
 // soundgen_mixcheck: proves that SDL2_mixer loads and plays every file soundgen wrote,
-// on the dummy audio driver, and that each one is audible when mixed.
+// with no sound device, and that each one is audible when mixed.
 //
-// usage: soundgen_mixcheck OUTDIR
-// Loads OUTDIR/samples/* as chunks and OUTDIR/Music/* as music, plays each briefly,
-// prints one line per file and exits 1 if any file failed.
+// usage: soundgen_mixcheck OUTDIR [WAVDIR]
+// Loads OUTDIR/samples/* as chunks and plays each. Loads OUTDIR/Music/* as music and
+// mixes each module through once and on past its end, as the game loops it, faster than
+// real time; the whole mix must stay in level and never clip or fall silent, and the
+// loop must carry on across its seam. Prints one line per file with the music's figures
+// and exits 1 if any file failed. With WAVDIR, writes each module's mix there as a mono
+// WAV file for a closer look.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
 #include <string>
 #include <vector>
 
+#include "MixStats.h"
+#include "Wav.h"
+
 namespace {
+
+constexpr int Rate = 44100;
+// Music must last one to two minutes and a little (one pass of the order list), play at
+// a steady, moderate level and not drop out for a whole second.
+constexpr double ShortestMusic = 60.0, LongestMusic = 130.0;
+constexpr double QuietestMusicDb = -32.0, LoudestMusicDb = -10.0;
+constexpr double QuietestSecondDb = -50.0;
+// Across the loop's seam the level may change, but not leap.
+constexpr double LargestSeamStepDb = 12.0;
 
 std::atomic<int> MixedPeak{0};
 std::atomic<long> MixedSamples{0}, ClippedSamples{0};
+// The mixed output as mono, while a module is being recorded.
+std::mutex RecordLock;
+std::vector<Sint16> Recording;
+std::atomic<bool> RecordingOn{false};
 
 // Watches everything the mixer sends to the device.
 void WatchMix(void*, Uint8* stream, int length) {
@@ -36,6 +58,16 @@ void WatchMix(void*, Uint8* stream, int length) {
   }
   MixedSamples += length / 2;
   ClippedSamples += clipped;
+  if (RecordingOn) {
+    std::lock_guard<std::mutex> lock(RecordLock);
+    for (int i = 0; i + 1 < length / 2; i += 2)
+      Recording.push_back(static_cast<Sint16>((samples[i] + samples[i + 1]) / 2));
+  }
+}
+
+std::size_t RecordedFrames() {
+  std::lock_guard<std::mutex> lock(RecordLock);
+  return Recording.size();
 }
 
 void ResetWatch() {
@@ -84,47 +116,82 @@ void CheckSample(const std::filesystem::path& file) {
   Mix_FreeChunk(chunk);
 }
 
-void CheckMusic(const std::filesystem::path& file) {
+// Records the mix of `music` from its start for `seconds`.
+std::vector<Sint16> RecordMusic(Mix_Music* music, double seconds) {
+  {
+    std::lock_guard<std::mutex> lock(RecordLock);
+    Recording.clear();
+  }
+  ResetWatch();
+  RecordingOn = true;
+  if (Mix_PlayMusic(music, -1) < 0) {
+    RecordingOn = false;
+    return {};
+  }
+  const auto frames = static_cast<std::size_t>(seconds * Rate);
+  for (int waited = 0; RecordedFrames() < frames && waited < 600000; waited += 2) SDL_Delay(2);
+  Mix_HaltMusic();
+  RecordingOn = false;
+  std::lock_guard<std::mutex> lock(RecordLock);
+  Recording.resize(std::min(Recording.size(), frames));
+  return Recording;
+}
+
+void CheckMusic(const std::filesystem::path& file, const std::filesystem::path& wavDir) {
+  const int failuresBefore = failures;
   Mix_Music* music = Mix_LoadMUS(file.string().c_str());
   if (!music) return Fail(file, std::string("Mix_LoadMUS: ") + Mix_GetError());
   if (Mix_GetMusicType(music) != MUS_MOD) Fail(file, "not loaded as a tracker module");
   const double duration = Mix_MusicDuration(music);
-  if (duration < 60.0 || duration > 180.0)
-    Fail(file, "lasts " + std::to_string(duration) + " s, not 1 to 3 minutes");
-  ResetWatch();
-  if (Mix_PlayMusic(music, -1) < 0) {
-    Fail(file, std::string("Mix_PlayMusic: ") + Mix_GetError());
-    Mix_FreeMusic(music);
-    return;
-  }
-  SDL_Delay(2500);
-  const int openingPeak = MixedPeak;
-  // Jump to just before the end: playing on past it must carry on from the start.
-  ResetWatch();
-  const bool seekable = duration > 3.0 && Mix_SetMusicPosition(duration - 1.0) == 0;
-  SDL_Delay(2500);
-  const bool stillPlaying = Mix_PlayingMusic();
-  const int loopPeak = MixedPeak;
+  if (duration < ShortestMusic || duration > LongestMusic)
+    Fail(file, "lasts " + std::to_string(duration) + " s, not " + std::to_string(ShortestMusic) +
+                   " to " + std::to_string(LongestMusic));
+  // The whole piece and four seconds of its second time round.
+  const double tail = 4.0;
+  const std::vector<Sint16> mix = RecordMusic(music, std::max(duration, 1.0) + tail);
+  Mix_FreeMusic(music);
+  const auto end = static_cast<std::size_t>(duration * Rate);
+  if (mix.size() < end + static_cast<std::size_t>(tail * Rate))
+    return Fail(file, std::string("did not play through: ") + Mix_GetError());
   const double clippedShare =
       MixedSamples ? static_cast<double>(ClippedSamples) / MixedSamples : 0.0;
-  Mix_HaltMusic();
-  if (openingPeak < 1000) Fail(file, "silent at its start");
-  if (!stillPlaying || (seekable && loopPeak < 1000)) Fail(file, "did not play on past its end");
+  const soundgen::tMixStats stats = soundgen::Analyse(mix, Rate, 0, end);
+  const double before = soundgen::RmsDb(mix, end - Rate, end);
+  const double after = soundgen::RmsDb(mix, end, end + Rate);
+  const double looped = soundgen::RmsDb(mix, end, mix.size());
+  if (stats.RmsDb < QuietestMusicDb || stats.RmsDb > LoudestMusicDb)
+    Fail(file, "plays at " + std::to_string(stats.RmsDb) + " dBFS RMS");
+  if (stats.QuietestSecondDb < QuietestSecondDb)
+    Fail(file, "falls silent (a second at " + std::to_string(stats.QuietestSecondDb) + " dBFS)");
   if (clippedShare > 0.001) Fail(file, "clips");
-  std::cout << "ok   " << file.filename().string() << " " << duration << " s, opening peak "
-            << 20.0 * std::log10(std::max(openingPeak, 1) / 32768.0) << " dBFS, "
-            << (seekable ? "looped past its end" : "not seekable") << "\n";
-  Mix_FreeMusic(music);
+  if (looped < QuietestSecondDb) Fail(file, "did not play on past its end");
+  if (std::fabs(after - before) > LargestSeamStepDb)
+    Fail(file, "its loop jumps from " + std::to_string(before) + " to " + std::to_string(after) +
+                   " dBFS");
+  if (!wavDir.empty()) {
+    const std::vector<Sint16> loop(mix.begin(), mix.begin() + static_cast<long>(end));
+    soundgen::WriteFile((wavDir / (file.stem().string() + ".wav")).string(),
+                        soundgen::EncodeWav(loop, Rate));
+  }
+  std::printf(
+      "%-4s %s %.1f s, RMS %.1f dBFS (seconds %.1f .. %.1f), peak %.1f dBFS, "
+      "seam %.1f -> %.1f dB, energy low %.0f%% mid %.0f%% high %.0f%%\n",
+      failures == failuresBefore ? "ok" : "", file.filename().string().c_str(), duration,
+      stats.RmsDb, stats.QuietestSecondDb, stats.LoudestSecondDb, stats.PeakDb, before, after,
+      100 * stats.Low, 100 * stats.Mid, 100 * stats.High);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: soundgen_mixcheck OUTDIR\n";
+  if (argc != 2 && argc != 3) {
+    std::cerr << "usage: soundgen_mixcheck OUTDIR [WAVDIR]\n";
     return 2;
   }
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  // The disk driver with no delay mixes as fast as it can, into nothing.
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+  setenv("SDL_DISKAUDIODELAY", "0", 1);
   if (SDL_Init(SDL_INIT_AUDIO) != 0) {
     std::cerr << "SDL_Init: " << SDL_GetError() << "\n";
     return 1;
@@ -139,12 +206,14 @@ int main(int argc, char** argv) {
   Mix_SetPostMix(WatchMix, nullptr);
 
   const std::filesystem::path out = argv[1];
+  const std::filesystem::path wavDir = argc == 3 ? argv[2] : "";
+  if (!wavDir.empty()) std::filesystem::create_directories(wavDir);
   const auto samples = FilesIn(out / "samples");
   const auto music = FilesIn(out / "Music");
   if (samples.empty()) Fail(out / "samples", "no samples");
   if (music.empty()) Fail(out / "Music", "no music");
   for (const auto& file : samples) CheckSample(file);
-  for (const auto& file : music) CheckMusic(file);
+  for (const auto& file : music) CheckMusic(file, wavDir);
 
   Mix_SetPostMix(nullptr, nullptr);
   Mix_CloseAudio();
