@@ -8,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <sstream>
 
 #include "editor/PropertyRows.h"
 #include "engine/GameEngine.h"
@@ -53,6 +54,24 @@ void ChoiceField(const char* id, const std::string& shown, const std::vector<std
     ImGui::EndCombo();
   }
   ImGui::PopID();
+}
+
+// The text broken into lines at its spaces, each line as long as fits the width. (The
+// wrapping of Dear ImGui also breaks after full stops and commas, inside "1,234" or "...";
+// a word wider than the line is still broken by it.)
+std::string WrappedAtSpaces(const std::string& text, float width) {
+  std::string wrapped, line;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (!line.empty() && ImGui::CalcTextSize(longer.c_str()).x > width) {
+      wrapped += line + "\n";
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  return wrapped + line;
 }
 
 }  // namespace
@@ -326,8 +345,9 @@ void tEditorWindow::DrawVarsPage() {
 // text has room for two lines whatever it says, so the pages above do not jump when a
 // result comes or goes; only a longer message (an error) takes more.
 float tEditorWindow::SolveTextHeight(const std::string& text) const {
+  const float width = ImGui::GetContentRegionAvail().x;
   const float wrapped =
-      ImGui::CalcTextSize(text.c_str(), nullptr, false, ImGui::GetContentRegionAvail().x).y;
+      ImGui::CalcTextSize(WrappedAtSpaces(text, width).c_str(), nullptr, false, width).y;
   return std::max(wrapped, 2 * ImGui::GetTextLineHeight());
 }
 
@@ -361,7 +381,7 @@ void tEditorWindow::DrawSolveRow() {
   if (state == tLevelSolve::tState::Solved) colour = SolvedColour;
   if (state == tLevelSolve::tState::Failed) colour = NoteColour;
   ImGui::PushStyleColor(ImGuiCol_Text, colour);
-  ImGui::TextWrapped("%s", text.c_str());
+  ImGui::TextWrapped("%s", WrappedAtSpaces(text, ImGui::GetContentRegionAvail().x).c_str());
   ImGui::PopStyleColor();
   ImGui::SetCursorPosY(top + SolveTextHeight(text) + ImGui::GetStyle().ItemSpacing.y);
 }
