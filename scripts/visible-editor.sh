@@ -89,9 +89,9 @@ cell 4 2
 shot overlay
 # Objects: a player and an exit, the exit selected with its properties.
 click_in "$editor" 120 48
-click_in "$editor" 24 281
+click_in "$editor" 24 232
 cell 3 4
-click_in "$editor" 64 321
+click_in "$editor" 64 272
 cell 11 10
 cell 11 10
 shot objects

@@ -45,7 +45,7 @@ tAutomationScript tAutomationScript::Parse(const std::vector<std::string>& lines
     if (verb == "editor") {
       command.Editor = true;
       words >> verb;
-      if (verb == "move") fail("the editor takes click, down, up, text and shot");
+      if (verb == "move") fail("the editor takes click, down, up, text, shot, solve, cancel, wait");
     }
     std::string rest;
     std::getline(words >> std::ws, rest);
@@ -71,6 +71,11 @@ tAutomationScript tAutomationScript::Parse(const std::vector<std::string>& lines
       command.Kind = tScriptCommand::tKind::Shot;
       if (values.size() != 1) fail("shot needs one file name");
       command.Text = values[0];
+    } else if (command.Editor && (verb == "solve" || verb == "cancel" || verb == "wait")) {
+      command.Kind = verb == "solve"    ? tScriptCommand::tKind::Solve
+                     : verb == "cancel" ? tScriptCommand::tKind::Cancel
+                                        : tScriptCommand::tKind::Wait;
+      if (!values.empty()) fail(verb + " takes nothing more");
     } else {
       fail("unknown command '" + verb + "' (down, up, text, move, click, shot)");
     }

@@ -16,10 +16,13 @@ namespace qn2 {
 //   TICK shot FILE    a PNG of the frame surface once that tick has been drawn
 //   TICK editor click X Y, editor down VK, editor up VK, editor text CHARS, editor shot FILE
 //                     the same for the level editor's tool window, in its own pixels
+//   TICK editor solve, editor cancel
+//                     presses the editor's Solve button, or its Cancel while it searches
+//   TICK editor wait  waits (at most two minutes) until the editor's search has ended
 // Ticks count from 1; commands of one tick run in file order before its frame event.
 // Blank lines and lines starting with "#" are ignored.
 struct tScriptCommand {
-  enum class tKind { Down, Up, Text, Move, Click, Shot };
+  enum class tKind { Down, Up, Text, Move, Click, Shot, Solve, Cancel, Wait };
   tKind Kind = tKind::Down;
   std::int32_t Key = 0;
   std::int32_t X = 0, Y = 0;

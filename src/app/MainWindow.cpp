@@ -24,7 +24,6 @@ namespace qn2 {
 
 namespace {
 
-constexpr const char* PackageFileName = "Quibnar2.VexPak";
 constexpr const char* ApplicationTitle = "QuibNar2";
 
 }  // namespace
@@ -80,7 +79,7 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
       MenuScreens.Shared());
   SetKeepAliveHandler([this] { ProcessPendingMessages(); });
 
-  MountPackage(PackageFileName);
+  MountPackage(GamePackageFileName);
   for (const char* folder : GameDataFolders) AddSearchFolder(folder);
 
   // Sound reads its samples and modules through the game's files from here on.

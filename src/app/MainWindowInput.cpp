@@ -299,6 +299,10 @@ void tMainWindow::ApplyScript(std::int64_t tick) {
         break;
       case tScriptCommand::tKind::Shot:
         break;  // taken once the frame is drawn
+      case tScriptCommand::tKind::Solve:
+      case tScriptCommand::tKind::Cancel:
+      case tScriptCommand::tKind::Wait:
+        break;  // the editor's only
     }
   }
 }
@@ -318,6 +322,15 @@ void tMainWindow::ApplyEditorScript(const tScriptCommand& command) {
       break;
     case tScriptCommand::tKind::Shot:
       EditorWindow->ScriptShot(command.Text);
+      break;
+    case tScriptCommand::tKind::Solve:
+      EditorWindow->Editor().Solve();
+      break;
+    case tScriptCommand::tKind::Cancel:
+      EditorWindow->Editor().CancelSolve();
+      break;
+    case tScriptCommand::tKind::Wait:
+      EditorWindow->ScriptWaitForSolve();
       break;
     case tScriptCommand::tKind::Move:
       break;

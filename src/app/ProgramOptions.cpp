@@ -38,7 +38,12 @@ tProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
       options.Headless = true;
       continue;
     }
-    if (arg != "--ticks" && arg != "--script" && arg != "--entry" && arg != "--level")
+    if (arg == "--all-jewels") {
+      options.AllJewels = true;
+      continue;
+    }
+    if (arg != "--ticks" && arg != "--script" && arg != "--entry" && arg != "--level" &&
+        arg != "--solve" && arg != "--save" && arg != "--max-states")
       throw std::invalid_argument("unknown option " + arg);
     if (i + 1 >= args.size()) throw std::invalid_argument(arg + " needs a value");
     const std::string& value = args[++i];
@@ -48,10 +53,24 @@ tProgramOptions ParseProgramOptions(const std::vector<std::string>& args) {
       options.ScriptFile = value;
     } else if (arg == "--entry") {
       options.Entry = Number<std::int32_t>(arg, value, 0);
-    } else {
+    } else if (arg == "--level") {
       options.LevelFile = value;
+    } else if (arg == "--solve") {
+      options.SolveLevel = value;
+    } else if (arg == "--save") {
+      options.SolutionFile = value;
+    } else {
+      options.MaxStates = Number<std::size_t>(arg, value, 1);
     }
   }
+  const bool searchOptionGiven = options.SolutionFile || options.AllJewels || options.MaxStates;
+  if (options.SolveLevel && !options.SolutionFile)
+    throw std::invalid_argument("--solve needs --save OUT");
+  if (searchOptionGiven && !options.SolveLevel)
+    throw std::invalid_argument("--save, --all-jewels and --max-states go with --solve");
+  if (options.SolveLevel && (options.Headless || options.Ticks || options.ScriptFile ||
+                             options.Entry || options.LevelFile || !options.GameArgs.empty()))
+    throw std::invalid_argument("--solve takes only --save, --all-jewels and --max-states");
   if (options.Entry && options.LevelFile)
     throw std::invalid_argument("--entry and --level cannot be given together");
   return options;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,9 @@ namespace qn2 {
 //   --script FILE     input fed by tick
 //   --entry K         start episode entry K
 //   --level FILE      play one level file
+// and the search the level editor runs in a process of its own (not for players):
+//   --solve FILE --save OUT [--all-jewels] [--max-states N]
+//                     search the level, write its solution to OUT, print what was found
 struct tProgramOptions {
   std::vector<std::string> GameArgs;
   bool Headless = false;
@@ -21,6 +25,10 @@ struct tProgramOptions {
   std::optional<std::string> ScriptFile;
   std::optional<std::int32_t> Entry;
   std::optional<std::string> LevelFile;
+  std::optional<std::string> SolveLevel;
+  std::optional<std::string> SolutionFile;
+  bool AllJewels = false;
+  std::optional<std::size_t> MaxStates;
 
   // The frame events to run before closing; none means until the player closes the game.
   std::optional<std::int64_t> TickLimit() const;

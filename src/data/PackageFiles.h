@@ -26,6 +26,9 @@ class EWriteToPackage : public Exception {
   using Exception::Exception;
 };
 
+// The game's data package, in the folder the game runs in.
+inline constexpr const char* GamePackageFileName = "Quibnar2.VexPak";
+
 // The folders the main window adds to the search after the package is mounted.
 inline constexpr std::array<const char*, 4> GameDataFolders = {"Levels", "BackDrops", "MenuGFX",
                                                                "Popups"};

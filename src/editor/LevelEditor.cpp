@@ -166,6 +166,7 @@ void tLevelEditor::Show() {
 }
 
 void tLevelEditor::Hide() {
+  CancelSolve();
   Visible = false;
   Engine.ShowCursor = false;
   Engine.ShowSolid = false;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "editor/EditHistory.h"
 #include "editor/FileBrowser.h"
 #include "editor/LevelDesign.h"
+#include "editor/LevelSolve.h"
 #include "editor/PackageLists.h"
 #include "editor/TemplateBox.h"
 #include "editor/TilePalette.h"
@@ -143,6 +145,21 @@ class tLevelEditor {
   // Closing the program has been agreed to.
   bool QuitAgreed = false;
 
+  // --- Solve (EditorSolve.cpp) -------------------------------------------------------------
+  // The Solve button runs its searches with the runner, writing its files in the folder;
+  // without it there is no Solve button.
+  void SetUpSolve(tSolveRunner& runner, const std::string& folder);
+  // While the level is edited and no search runs.
+  bool CanSolve() const;
+  // Searches the level as it is now, unsaved changes and all.
+  void Solve();
+  void CancelSolve();
+  // Every frame: takes in what the search found, and plays a solution back at once in a
+  // test play (with the replay controls). Any change to the level forgets the result, and
+  // ends a search of the level as it was.
+  void PollSolve();
+  const tLevelSolve* Search() const { return Solving.get(); }
+
  private:
   struct tStroke {
     bool Active = false;
@@ -171,6 +188,7 @@ class tLevelEditor {
   void Proceed(tFileAction action);
   void StartTestPlay();
   void EndTestPlay();
+  void PlaySolution();
 
   tGameEngine& Engine;
   tEditorHost& Host;
@@ -186,6 +204,9 @@ class tLevelEditor {
   std::string TestPlayFileName;
   int TestPlaySelected = -1;
   bool Loading = false;
+  std::unique_ptr<tLevelSolve> Solving;
+  // The state of the level the search was started on.
+  std::uint64_t SolvedSerial = 0;
 };
 
 }  // namespace qn2

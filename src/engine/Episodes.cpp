@@ -89,6 +89,14 @@ void tGameEngine::PlayStoredSolution() {
   ReplayControls = true;
 }
 
+// Whatever the recorder held before goes: the solution stands still after its last decision.
+void tGameEngine::PlaySolutionFile(const std::string& fileName) {
+  Play().Recorder.Clear();
+  Play().Recorder.LoadFromFile(fileName);
+  Play().Recorder.StartPlayback();
+  ReplayControls = true;
+}
+
 // --- A finished level
 // ------------------------------------------------------------------------------
 

@@ -187,6 +187,9 @@ class tGameEngine {
   // The two typed codes.
   void StartRecordingSolution();
   void PlayStoredSolution();
+  // Plays a solution file from the level's next start, under the replay controls (the
+  // editor shows the solution it found this way).
+  void PlaySolutionFile(const std::string& fileName);
 
   // --- The player's best runs ------------------------------------------------------------
   // The best of every level, in "Best\" of the game folder.

@@ -121,6 +121,8 @@ tSolveResult SolveLevel(tGameEngine& engine, const tSolveOptions& options) {
         recorder.PlaceValue(position, choice);
         const tTurnEnd end = PlayOneTurn(engine);
         ++result.StatesExplored;
+        if (options.Progress && result.StatesExplored % options.ProgressEvery == 0)
+          options.Progress(result.StatesExplored);
         // A turn in which the player decided nothing plays the same whatever the choice.
         const bool decided = recorder.Position() != position;
         const tNode node{open.Node, decided ? choice : NoDecision};

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct tSolveOptions {
   // ... or when the moments still to explore and the way back to the start would take more
   // memory than this (an estimate, in bytes).
   std::size_t MaxMemory = std::size_t{2} << 30;
+  // Told the number of moments explored so far, every ProgressEvery of them.
+  std::function<void(std::size_t)> Progress;
+  std::size_t ProgressEvery = 10'000;
 };
 
 enum class tSolveOutcome : std::uint8_t { Solved, Unsolvable, GaveUp };

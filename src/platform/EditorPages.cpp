@@ -1,5 +1,6 @@
 // The tool window's controls: the menu bar, the two check boxes, the pages, the property
-// list, the template box, the status bar and the question about unsaved changes.
+// list, the template box, the Solve button, the status bar and the question about unsaved
+// changes.
 #include <imgui.h>
 #include <imgui_internal.h>
 
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <sstream>
 
 #include "editor/PropertyRows.h"
 #include "engine/GameEngine.h"
@@ -23,6 +25,7 @@ constexpr float ScrollBarWidth = 12;
 constexpr int TemplateBoxHeight = 168;
 const ImVec4 NoteColour(1.0f, 0.75f, 0.3f, 1.0f);
 const ImVec4 RefusalColour(1.0f, 0.4f, 0.4f, 1.0f);
+const ImVec4 SolvedColour(0.5f, 0.9f, 0.5f, 1.0f);
 
 // A text field over a string: true when its text changed (the new text in text).
 bool TextField(const char* id, std::string& text, ImGuiInputTextFlags flags = 0) {
@@ -53,6 +56,24 @@ void ChoiceField(const char* id, const std::string& shown, const std::vector<std
   ImGui::PopID();
 }
 
+// The text broken into lines at its spaces, each line as long as fits the width. (The
+// wrapping of Dear ImGui also breaks after full stops and commas, inside "1,234" or "...";
+// a word wider than the line is still broken by it.)
+std::string WrappedAtSpaces(const std::string& text, float width) {
+  std::string wrapped, line;
+  std::istringstream words(text);
+  for (std::string word; words >> word;) {
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (!line.empty() && ImGui::CalcTextSize(longer.c_str()).x > width) {
+      wrapped += line + "\n";
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  return wrapped + line;
+}
+
 }  // namespace
 
 void tEditorWindow::DrawControls() {
@@ -79,7 +100,7 @@ void tEditorWindow::DrawControls() {
   DrawNotes();
 
   const float statusHeight = ImGui::GetFrameHeightWithSpacing();
-  ImGui::BeginChild("pages", ImVec2(0, -statusHeight), false);
+  ImGui::BeginChild("pages", ImVec2(0, -statusHeight - SolveRowHeight()), false);
   if (ImGui::BeginTabBar("pagetabs")) {
     const std::pair<const char*, void (tEditorWindow::*)()> pages[] = {
         {"Tiles", &tEditorWindow::DrawTilesPage},
@@ -97,6 +118,7 @@ void tEditorWindow::DrawControls() {
     ImGui::EndTabBar();
   }
   ImGui::EndChild();
+  DrawSolveRow();
   DrawStatusBar();
   DrawQuestion();
   ImGui::End();
@@ -317,6 +339,51 @@ void tEditorWindow::DrawVarsPage() {
   ImGui::TextUnformatted("Music");
   ChoiceField("music", Logic.MusicText, Logic.Lists.Music,
               [this](const std::string& text) { Logic.ChooseMusic(text); });
+}
+
+// The Solve button (Cancel while the search runs) and, below it, what the search found. The
+// text has room for two lines whatever it says, so the pages above do not jump when a
+// result comes or goes; only a longer message (an error) takes more.
+float tEditorWindow::SolveTextHeight(const std::string& text) const {
+  const float width = ImGui::GetContentRegionAvail().x;
+  const float wrapped =
+      ImGui::CalcTextSize(WrappedAtSpaces(text, width).c_str(), nullptr, false, width).y;
+  return std::max(wrapped, 2 * ImGui::GetTextLineHeight());
+}
+
+float tEditorWindow::SolveRowHeight() const {
+  const tLevelSolve* search = Logic.Search();
+  if (search == nullptr) return 0;
+  return ImGui::GetFrameHeightWithSpacing() + SolveTextHeight(SolveText()) +
+         ImGui::GetStyle().ItemSpacing.y;
+}
+
+std::string tEditorWindow::SolveText() const {
+  const std::string text = Logic.Search()->StatusText();
+  return text.empty() ? "Finds the shortest way through the level." : text;
+}
+
+void tEditorWindow::DrawSolveRow() {
+  const tLevelSolve* search = Logic.Search();
+  if (search == nullptr) return;
+  const tLevelSolve::tState state = search->State();
+  if (state == tLevelSolve::tState::Running) {
+    if (ImGui::Button("Cancel##solve")) Logic.CancelSolve();
+  } else {
+    ImGui::BeginDisabled(!Logic.CanSolve());
+    if (ImGui::Button("Solve")) Logic.Solve();
+    ImGui::EndDisabled();
+  }
+  const std::string text = SolveText();
+  const float top = ImGui::GetCursorPosY();
+  ImVec4 colour = ImGui::GetStyleColorVec4(ImGuiCol_Text);
+  if (state == tLevelSolve::tState::Idle) colour = ImGui::GetStyleColorVec4(ImGuiCol_TextDisabled);
+  if (state == tLevelSolve::tState::Solved) colour = SolvedColour;
+  if (state == tLevelSolve::tState::Failed) colour = NoteColour;
+  ImGui::PushStyleColor(ImGuiCol_Text, colour);
+  ImGui::TextWrapped("%s", WrappedAtSpaces(text, ImGui::GetContentRegionAvail().x).c_str());
+  ImGui::PopStyleColor();
+  ImGui::SetCursorPosY(top + SolveTextHeight(text) + ImGui::GetStyle().ItemSpacing.y);
 }
 
 void tEditorWindow::DrawStatusBar() {

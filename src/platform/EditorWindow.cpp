@@ -5,8 +5,12 @@
 #include <imgui_impl_sdlrenderer.h>
 #include <imgui_internal.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "common/Exception.h"
@@ -23,6 +27,14 @@ namespace qn2 {
 namespace {
 
 constexpr std::uint16_t VkControl = 17;
+
+// A folder of this program's own for the editor's searches.
+std::string SolveFolderPath() {
+  std::error_code error;
+  std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+  if (error) temporary = "/tmp";
+  return (temporary / ("quibnar2-solve-" + std::to_string(getpid()))).string();
+}
 
 // Makes the window's context current for the lifetime of the object.
 class tContextScope {
@@ -66,9 +78,14 @@ tEditorWindow::tEditorWindow(tGameEngine& engine, SDL_Window* gameWindow)
   ImGui_ImplSDL2_InitForSDLRenderer(Window);
   ImGui_ImplSDLRenderer_Init(Renderer);
   ImGui::SetCurrentContext(previous);
+  SolveFolder = SolveFolderPath();
+  Logic.SetUpSolve(SolveRunner, SolveFolder);
 }
 
 tEditorWindow::~tEditorWindow() {
+  Logic.CancelSolve();
+  std::error_code ignored;
+  std::filesystem::remove_all(SolveFolder, ignored);
   Finalise();
   {
     tContextScope scope(Context);
@@ -232,12 +249,30 @@ void tEditorWindow::FollowVisibility() {
 
 void tEditorWindow::Refresh(tPoint gameClientSize, tPoint cell) {
   if (Logic.QuitAgreed) return;
+  FollowSolve();
   FollowVisibility();
   if (!Shown && PendingShots.empty()) return;
   Status =
       StatusPanels(gameClientSize, Engine.CursorX >= 0 ? cell : tPoint{-1, -1}, Engine.TimerTicks);
   SDL_SetWindowTitle(Window, Logic.WindowTitle().c_str());
   Draw();
+}
+
+// What the search found; automation runs print each new state of it.
+void tEditorWindow::FollowSolve() {
+  Logic.PollSolve();
+  const tLevelSolve* search = Logic.Search();
+  if (!TraceQuestions || search == nullptr) return;
+  const bool running = search->State() == tLevelSolve::tState::Running;
+  const std::string state = std::to_string(static_cast<int>(search->State())) +
+                            (search->AllJewels() ? " all " : " any ") +
+                            (running ? "" : search->StatusText());
+  if (state == TracedSolve) return;
+  const bool first = TracedSolve.empty();
+  TracedSolve = state;
+  const std::string text = search->StatusText();
+  if (!first || !text.empty())
+    std::cout << "editor solve: " << (text.empty() ? "idle" : text) << std::endl;
 }
 
 void tEditorWindow::Draw() {
@@ -327,6 +362,15 @@ void tEditorWindow::ScriptText(const std::string& text) {
 
 void tEditorWindow::ScriptShot(const std::string& fileName) {
   PendingShots.push_back(fileName);
+}
+
+void tEditorWindow::ScriptWaitForSolve() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+  while (Logic.Search() != nullptr && Logic.Search()->State() == tLevelSolve::tState::Running &&
+         std::chrono::steady_clock::now() < deadline) {
+    SDL_Delay(10);
+    FollowSolve();
+  }
 }
 
 }  // namespace qn2

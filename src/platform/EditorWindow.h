@@ -15,6 +15,7 @@
 #include "editor/FileBrowser.h"
 #include "editor/LevelEditor.h"
 #include "platform/DibTexture.h"
+#include "platform/SolveProcess.h"
 #include "render/Dib16.h"
 #include "render/Rect.h"
 
@@ -67,9 +68,12 @@ class tEditorWindow final : public tEditorHost {
   void ScriptKey(std::uint16_t key, bool down);
   void ScriptText(const std::string& text);
   void ScriptShot(const std::string& fileName);
+  // Waits, at most two minutes, until the editor's search has ended.
+  void ScriptWaitForSolve();
 
   void FocusGameWindow() override;
-  // Automation runs print the editor's questions on standard output.
+  // Automation runs print the editor's questions and its searches' states on standard
+  // output.
   bool TraceQuestions = false;
   // The game cell under a point of the game window's client area ((-1, -1) outside it).
   std::function<tPoint(tPoint)> GameCellAt;
@@ -90,6 +94,11 @@ class tEditorWindow final : public tEditorHost {
   void DrawPropertyList(float height);
   void DrawTemplateBox();
   void DrawStatusBar();
+  void DrawSolveRow();
+  float SolveRowHeight() const;
+  float SolveTextHeight(const std::string& text) const;
+  std::string SolveText() const;
+  void FollowSolve();
   void DrawQuestion();
   std::string QuestionText() const;
   // EditorFileDialog.cpp
@@ -101,6 +110,9 @@ class tEditorWindow final : public tEditorHost {
   SDL_Window* Window = nullptr;
   SDL_Renderer* Renderer = nullptr;
   ImGuiContext* Context = nullptr;
+  // The editor's searches (before the editor, which stops them when it goes).
+  tSolveProcess SolveRunner;
+  std::string SolveFolder;
   tLevelEditor Logic;
   bool Shown = false;
   bool Initialised = false;
@@ -126,6 +138,8 @@ class tEditorWindow final : public tEditorHost {
   // Keys pressed since the last frame, and releases held back until a frame has seen them.
   std::set<SDL_Scancode> KeysDownSinceFrame;
   std::vector<SDL_Event> HeldKeyUps;
+  // The search's state and phase last printed (automation runs).
+  std::string TracedSolve;
 };
 
 }  // namespace qn2

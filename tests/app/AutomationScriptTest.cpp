@@ -49,6 +49,19 @@ TEST(AutomationScript, EditorLinesReachTheToolWindowWithTheSameArguments) {
   EXPECT_THROW(tAutomationScript::Parse({"1 editor"}, "s.txt"), std::invalid_argument);
 }
 
+TEST(AutomationScript, TheEditorsSearchIsStartedCancelledAndWaitedFor) {
+  const auto script = tAutomationScript::Parse(
+      {"6 editor solve", "7 editor cancel", "8 editor wait", "8 editor shot s.png"}, "s.txt");
+  EXPECT_EQ(script.CommandsAt(6)[0].Kind, tKind::Solve);
+  EXPECT_EQ(script.CommandsAt(7)[0].Kind, tKind::Cancel);
+  ASSERT_EQ(script.CommandsAt(8).size(), 2u);
+  EXPECT_EQ(script.CommandsAt(8)[0].Kind, tKind::Wait);
+  EXPECT_TRUE(script.CommandsAt(8)[0].Editor);
+  // Only the editor has a search, and it takes no arguments.
+  EXPECT_THROW(tAutomationScript::Parse({"1 solve"}, "s.txt"), std::invalid_argument);
+  EXPECT_THROW(tAutomationScript::Parse({"1 editor solve now"}, "s.txt"), std::invalid_argument);
+}
+
 TEST(AutomationScript, TextKeepsItsInnerSpaces) {
   const auto script = tAutomationScript::Parse({"1 text a b  c\r"}, "s.txt");
   EXPECT_EQ(script.CommandsAt(1)[0].Text, "a b  c");
@@ -86,6 +99,31 @@ TEST(ProgramOptions, SplitsGameSwitchesFromAutomationOptions) {
 TEST(ProgramOptions, TickLimitDefaultsOnlyWhenHeadless) {
   EXPECT_EQ(ParseProgramOptions({"--headless"}).TickLimit(), DefaultHeadlessTicks);
   EXPECT_FALSE(ParseProgramOptions({"--level", "a.map"}).TickLimit());
+}
+
+TEST(ProgramOptions, TheEditorsSearchModeTakesItsOwnOptionsOnly) {
+  const auto options =
+      ParseProgramOptions({"--solve", "/tmp/s/Solve.map", "--save", "/tmp/s/Solve.Solution",
+                           "--all-jewels", "--max-states", "5000"});
+  EXPECT_EQ(options.SolveLevel, "/tmp/s/Solve.map");
+  EXPECT_EQ(options.SolutionFile, "/tmp/s/Solve.Solution");
+  EXPECT_TRUE(options.AllJewels);
+  EXPECT_EQ(options.MaxStates, 5000u);
+  const auto plain = ParseProgramOptions({"--save", "b", "--solve", "a"});
+  EXPECT_FALSE(plain.AllJewels);
+  EXPECT_FALSE(plain.MaxStates);
+
+  EXPECT_THROW(ParseProgramOptions({"--solve", "a.map"}), std::invalid_argument);
+  EXPECT_THROW(ParseProgramOptions({"--save", "a.Solution"}), std::invalid_argument);
+  EXPECT_THROW(ParseProgramOptions({"--all-jewels"}), std::invalid_argument);
+  EXPECT_THROW(ParseProgramOptions({"--solve", "a", "--save", "b", "--max-states", "0"}),
+               std::invalid_argument);
+  EXPECT_THROW(ParseProgramOptions({"--solve", "a", "--save", "b", "--headless"}),
+               std::invalid_argument);
+  EXPECT_THROW(ParseProgramOptions({"--solve", "a", "--save", "b", "--level", "c"}),
+               std::invalid_argument);
+  EXPECT_THROW(ParseProgramOptions({"--solve", "a", "--save", "b", "FullScreen"}),
+               std::invalid_argument);
 }
 
 TEST(ProgramOptions, RefusesBadArguments) {

@@ -32,8 +32,8 @@ printf 'Dialogs=False\r\nSoundOn=True\r\n' >"$dir/Config.cfg"
 
 # Tool window pixels: the menu bar's "File" at (18, 8) with New at y 29 and Save As... at
 # y 75; the "Editing" box at (12, 30); the page tabs at y 48 (Tiles 18, Overlay 60,
-# Objects 120, Vars 160); on the Objects page the template box's player at (24, 281) and
-# exit at (64, 321); the question's Cancel at (135, 252). Game pixels: cell (x, y) is centred at (144 + 32x, 16 + 32y).
+# Objects 120, Vars 160); on the Objects page the template box's player at (24, 232) and
+# exit at (64, 272); the question's Cancel at (135, 252). Game pixels: cell (x, y) is centred at (144 + 32x, 16 + 32y).
 cat >"$dir/script.txt" <<'SCRIPT'
 5 down 122
 6 up 122
@@ -41,9 +41,9 @@ cat >"$dir/script.txt" <<'SCRIPT'
 11 editor click 22 29
 15 editor click 12 30
 19 editor click 120 48
-23 editor click 24 281
+23 editor click 24 232
 27 click 208 240
-30 editor click 64 321
+30 editor click 64 272
 34 click 304 240
 37 editor shot objects.png
 40 editor click 18 48

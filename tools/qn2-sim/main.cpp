@@ -1,11 +1,8 @@
 // qn2-sim: plays one level through the game's engine, tick by tick, with no window and
 // no sound, and prints how it ended. For level designers, the tests and CI.
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <iomanip>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 
 #include "SimOptions.h"
@@ -18,7 +15,7 @@
 #include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
 #include "engine/PackagePictures.h"
-#include "engine/Solver.h"
+#include "engine/SolveReport.h"
 #include "engine/board/PlayState.h"
 #include "engine/units/OOTPlayer.h"
 #include "engine/units/Player.h"
@@ -131,23 +128,12 @@ int Screenshot(tGameEngine& engine, const std::string& pngFile) {
 // Searches for the shortest solution and prints what the search found; the solution file
 // written plays back to the same end through the game's recorder.
 int Solve(tGameEngine& engine, const tSimOptions& options) {
-  const auto start = std::chrono::steady_clock::now();
-  const tSolveResult result = SolveLevel(engine, {options.AllJewels, options.MaxStates});
-  const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+  tSolveOptions search;
+  search.AllJewels = options.AllJewels;
+  search.MaxStates = options.MaxStates;
+  const int status = SolveAndReport(engine, search, options.SaveTo, std::cout, false);
   GameEngine = nullptr;
-  const bool solved = result.Outcome == tSolveOutcome::Solved;
-  if (solved && options.SaveTo) {
-    tRecorder solution;
-    solution.StartRecording();
-    for (std::int32_t value : result.Decisions) solution.RecordValue(value);
-    solution.SaveToFile(*options.SaveTo);
-  }
-  std::cout << "{\"outcome\": \"" << SolveOutcomeName(result.Outcome)
-            << "\", \"turns\": " << (solved ? result.Turns : -1)
-            << ", \"moves\": \"" << MovesText(result.Decisions)
-            << "\", \"states\": " << result.StatesExplored << ", \"seconds\": " << std::fixed
-            << std::setprecision(3) << seconds.count() << "}" << std::endl;
-  return solved ? 0 : 1;
+  return status;
 }
 
 int Run(const tSimOptions& options) {

@@ -7,6 +7,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramOptions.h"
+#include "app/SolveMode.h"
 #include "common/Exception.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,15 @@ int main(int argc, char** argv) {
   } catch (const std::invalid_argument& e) {
     std::cerr << "quibnar2: " << e.what() << "\n" << ProgramUsage;
     return 2;
+  }
+  // The level editor's search, in a process of its own: no window, no SDL.
+  if (options.SolveLevel) {
+    try {
+      return RunSolveMode(options);
+    } catch (const std::exception& e) {
+      std::cerr << "The search failed: " << e.what() << std::endl;
+      return 2;
+    }
   }
   if (options.Headless) {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
