@@ -3,6 +3,7 @@
 // and the episode's levels name only pictures and music the package holds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <span>
@@ -161,6 +162,23 @@ constexpr const char* RuinBackdrops[] = {"Hollowmere.jpg", "Cistern.jpg", "Lante
                                          "Mossgate.jpg"};
 constexpr const char* PlaceBackdrops[] = {"Frostvault.jpg", "Emberforge.jpg", "Sunkengarden.jpg",
                                           "Starlitruin.jpg"};
+
+// The level editor offers the backdrops of the "BackDrops" folder and the modules of the
+// "Music" folder: every one the game ships is in its folder.
+TEST_F(PackageManifestTest, BackdropsAndMusicSitInTheFoldersTheEditorLists) {
+  std::vector<std::string> names;
+  ListPackagedFiles(".jpg", names);
+  ListPackagedFiles(".xm", names);
+  auto inFolder = [&](const std::string& path) {
+    return std::find(names.begin(), names.end(), path) != names.end();
+  };
+  for (const char* name : RuinBackdrops) EXPECT_TRUE(inFolder(std::string("BackDrops/") + name));
+  for (const char* name : PlaceBackdrops) EXPECT_TRUE(inFolder(std::string("BackDrops/") + name));
+  const auto music = std::count_if(names.begin(), names.end(), [](const std::string& path) {
+    return path.rfind("Music/", 0) == 0 && path.size() > 9 && path.ends_with(".xm");
+  });
+  EXPECT_GE(music, 6);
+}
 
 // A packaged picture's pixels as grey levels 0..255.
 std::vector<double> GreyLevels(const std::string& name) {

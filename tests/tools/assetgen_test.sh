@@ -42,10 +42,10 @@ expected=(
   "Explosion1.jpg 1404 54"
   "FireBall.jpg 160 3432"
 )
-# The level backdrops cover the board exactly.
+# The level backdrops, in their own folder, cover the board exactly.
 for name in Hollowmere Cistern Lanternhall Mossgate Frostvault Emberforge Sunkengarden \
             Starlitruin; do
-  expected+=("$name.jpg 512 480")
+  expected+=("BackDrops/$name.jpg 512 480")
 done
 for n in 1 2 3 4 5 6; do expected+=("Popup_GeneralDeath$n.Jpg 448 180"); done
 for kind in Bomb Snake Spider Robot; do

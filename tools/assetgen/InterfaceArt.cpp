@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "ArtRegistry.h"
@@ -423,7 +424,10 @@ void GenerateBackgrounds(const std::string& outDir) {
 
 void GenerateInterfaceArt(const std::string& outDir) {
   interface::GenerateTileSheets(outDir);
-  interface::GenerateBackgrounds(outDir);
+  // Level backdrops live in the package's "BackDrops" folder, where the editor lists them
+  // and where a level's Background= name is looked up.
+  std::filesystem::create_directories(outDir + "/BackDrops");
+  interface::GenerateBackgrounds(outDir + "/BackDrops");
   interface::GenerateSidePanelArt(outDir);
   interface::GenerateMenuFontArt(outDir);
   interface::GenerateMenuArt(outDir);

@@ -59,9 +59,10 @@ void WritePreview(const qn2::tPicture& picture, const std::string& path, int sca
 
 int Check(const std::string& dir, const std::string& pngDir, int scale) {
   std::vector<std::string> names;
-  for (const fs::directory_entry& entry : fs::directory_iterator(dir))
+  // Pictures in folders (the level backdrops) are named with their folder: "BackDrops/X.jpg".
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir))
     if (entry.is_regular_file() && assetgen::IsPictureName(entry.path().filename().string()))
-      names.push_back(entry.path().filename().string());
+      names.push_back(entry.path().lexically_relative(dir).generic_string());
   std::sort(names.begin(), names.end());
   if (names.empty()) {
     std::fprintf(stderr, "assetgen: no pictures in %s\n", dir.c_str());
@@ -78,7 +79,9 @@ int Check(const std::string& dir, const std::string& pngDir, int scale) {
     std::printf("%s %d %d\n", name.c_str(), picture.Width, picture.Height);
     if (!pngDir.empty()) {
       qn2::DoBrightnessChange(picture, identity);
-      WritePreview(picture, (fs::path(pngDir) / (name + ".png")).string(), scale);
+      fs::path preview = fs::path(pngDir) / (name + ".png");
+      fs::create_directories(preview.parent_path());
+      WritePreview(picture, preview.string(), scale);
     }
   }
   return 0;
