@@ -120,3 +120,27 @@ level(name="MudAndWater", title="Mud and Water", bg="Mossgate.jpg", tiles=(16, 1
               "#.....#oooooooo#",
               "#######oooooooo#",
               W16))
+
+level(name="PillarRooms", title="In and Out", bg="Starlitruin.jpg", tiles=(132, 133, 164),
+      music="AncientStories2.xm",
+      hint="Every pillar once: plan a way in and out.",
+      board=B("#K..#.....#..K.#",
+              "#...I..P..I....#",
+              "#...#.....#....#",
+              "##I###...###I###",
+              "#.....#.#......#",
+              "#.J........#.E.#",
+              W16))
+
+level(name="TwoColours", title="Red Before Blue", bg="Emberforge.jpg", tiles=(10, 11, 35),
+      music="ClockworkDeep.xm",
+      hint="Red opens the way to blue.",
+      board=B("#P....######ooo#",
+              "#..B..#....#ooo#",
+              "#.....H.B..#ooo#",
+              "#..h..#...f#ooo#",
+              "#######.####ooo#",
+              "#ooooo#F########",
+              "#ooooo#.M....E.#",
+              "#ooooo##########",
+              W16))
