@@ -11,7 +11,7 @@ level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 
               W16),
       props={(3, 2): {'Caption': 'WALK', 'ImageName': 'Hint_Walk.jpg'}})
 
-level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(3, 2, 34),
+level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(1, 2, 28),
       hint="Doors open once every key is held.",
       board=B("#K...#....#...K#",
               "#.##.#.##.#.##.#",
@@ -143,4 +143,24 @@ level(name="TwoColours", title="Red Before Blue", bg="Emberforge.jpg", tiles=(10
               "#ooooo#F########",
               "#ooooo#.M....E.#",
               "#ooooo##########",
+              W16))
+
+level(name="SunkenPath", title="Sunken Path", bg="Cistern.jpg", tiles=(65, 66, 96),
+      music="TideCaves.xm", tint="507090",
+      hint="One boulder for each channel.",
+      board=B("################",
+              "#P..#.....#...K#",
+              "#.B.W..B..W..E.#",
+              "#K..#.J...#....#",
+              "################",
+              W16))
+
+level(name="Gatehouse", title="The Gatehouse", bg="Mossgate.jpg", tiles=(6, 7, 30),
+      music="LanternHall.xm",
+      hint="Finish here before you cross the pillar.",
+      board=B("################",
+              "#P...#..h.#....#",
+              "#..B.I..B.H..E.#",
+              "#..h.#..J.#....#",
+              "################",
               W16))
