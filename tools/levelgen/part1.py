@@ -164,3 +164,16 @@ level(name="Gatehouse", title="The Gatehouse", bg="Mossgate.jpg", tiles=(6, 7, 3
               "#..h.#..J.#....#",
               "################",
               W16))
+
+level(name="Waterworks", title="Waterworks", bg="Cistern.jpg", tiles=(68, 69, 97),
+      music="DeepCistern.xm", tint="406070",
+      hint="Dig, press the button, then bridge the pool.",
+      board=B("################",
+              "#P..#....#....##",
+              "#.B.D..f.F..B.##",
+              "#...#..J.#....##",
+              "############W###",
+              "#oooooooo##M..##",
+              "#oooooooo##..E##",
+              "################",
+              W16))
