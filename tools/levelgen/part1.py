@@ -28,7 +28,7 @@ level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(1, 2, 28
               W16),
       props={(3, 12): {'Caption': 'KEYS', 'ImageName': 'Hint_Walk.jpg'}})
 
-level(name="Glitter", title="Glittering Hall", bg="Lanternhall.jpg", tiles=(129, 143, 160),
+level(name="Glitter", title="Glittering Hall", bg="Lanternhall.jpg", tiles=(129, 143, 164),
       hint="Take every jewel before you leave.",
       music="LanternHall.xm",
       board=B("#J.....##......#",
