@@ -177,3 +177,13 @@ level(name="Waterworks", title="Waterworks", bg="Cistern.jpg", tiles=(68, 69, 97
               "#oooooooo##..E##",
               "################",
               W16))
+
+level(name="BothButtons", title="Both Buttons", bg="Frostvault.jpg", tiles=(65, 67, 98),
+      music="DeepCistern.xm",
+      hint="Every blue button must be down at once.",
+      board=B("################",
+              "#P..#f..#...#..#",
+              "#.B.D...#.B.F.E#",
+              "#...#.J....f#.M#",
+              "################",
+              W16))
