@@ -187,3 +187,13 @@ level(name="BothButtons", title="Both Buttons", bg="Frostvault.jpg", tiles=(65, 
               "#...#.J....f#.M#",
               "################",
               W16))
+
+level(name="LanternVault", title="Lantern Vault", bg="Lanternhall.jpg", tiles=(129, 131, 164),
+      music="LanternHall.xm",
+      hint="Button, pillar, then a stone for the pool.",
+      board=B("################",
+              "#P..#..K.#..####",
+              "#.B.I.B..F.W..E#",
+              "#.f.#..J.#..#.K#",
+              "################",
+              W16))
