@@ -1,4 +1,13 @@
 # The first part of the episode: the board's pieces met one by one.
+
+# An open row with no floor: beyond the walls the backdrop shows through.
+VOID = "o" * 16
+
+
+# A board whose rooms end with a wall row, open backdrop below down to the bottom wall.
+def framed(*rows):
+    return B(*rows, *[VOID] * (13 - len(rows)), W16)
+
 level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 32),
       hint="Arrow keys walk. The door is the way out.",
       board=B(W16,
@@ -48,15 +57,14 @@ level(name="Glitter", title="Glittering Hall", bg="Lanternhall.jpg", tiles=(129,
 
 level(name="HeavyLifting", title="Heavy Lifting", bg="Hollowmere.jpg", tiles=(8, 9, 33),
       hint="Push boulders onto open floor.",
-      board=B("################",
+      board=framed("################",
               "#######...J...##",
               "#P.....B......##",
               "#######.......##",
               "###########B####",
               "#######.......##",
               "#######...E...##",
-              "#######...M...##",
-              W16))
+              "#######...M...##"))
 
 level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 29),
       hint="Walk into dirt to dig. Boulders stop at dirt.",
@@ -99,27 +107,25 @@ level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 
 level(name="HeldDown", title="Held Down", bg="Sunkengarden.jpg", tiles=(4, 5, 28),
       music="BrightMeadow.xm",
       hint="A boulder keeps a button down for you.",
-      board=B("################",
+      board=framed("################",
               "#P.....#.......#",
               "#..B...#...M...#",
               "#......H.......#",
               "#..h...#...E...#",
               "#......#.......#",
-              "################",
-              W16))
+              "################"))
 
 level(name="MudAndWater", title="Mud and Water", bg="Mossgate.jpg", tiles=(16, 17, 29),
       music="TideCaves.xm", tint="608050",
       hint="Dig the way clear before you push.",
-      board=B("################",
+      board=framed("################",
               "#######oooooooo#",
               "#.....#oooooooo#",
               "#.....##########",
               "#..B..DD.W.J..E#",
               "#P....##########",
               "#.....#oooooooo#",
-              "#######oooooooo#",
-              W16))
+              "#######oooooooo#"))
 
 level(name="PillarRooms", title="In and Out", bg="Starlitruin.jpg", tiles=(132, 133, 164),
       music="AncientStories2.xm",
@@ -135,65 +141,59 @@ level(name="PillarRooms", title="In and Out", bg="Starlitruin.jpg", tiles=(132, 
 level(name="TwoColours", title="Red Before Blue", bg="Emberforge.jpg", tiles=(10, 11, 35),
       music="ClockworkDeep.xm",
       hint="Red opens the way to blue.",
-      board=B("#P....######ooo#",
+      board=framed("#P....######ooo#",
               "#..B..#....#ooo#",
               "#.....H.B..#ooo#",
               "#..h..#...f#ooo#",
               "#######.####ooo#",
               "#ooooo#F########",
               "#ooooo#.M....E.#",
-              "#ooooo##########",
-              W16))
+              "#ooooo##########"))
 
 level(name="SunkenPath", title="Sunken Path", bg="Cistern.jpg", tiles=(65, 66, 96),
       music="TideCaves.xm", tint="507090",
       hint="One boulder for each channel.",
-      board=B("################",
+      board=framed("################",
               "#P..#.....#...K#",
               "#.B.W..B..W..E.#",
               "#K..#.J...#....#",
-              "################",
-              W16))
+              "################"))
 
 level(name="Gatehouse", title="The Gatehouse", bg="Mossgate.jpg", tiles=(6, 7, 30),
       music="LanternHall.xm",
       hint="Finish here before you cross the pillar.",
-      board=B("################",
+      board=framed("################",
               "#P...#..h.#....#",
               "#..B.I..B.H..E.#",
               "#..h.#..J.#....#",
-              "################",
-              W16))
+              "################"))
 
 level(name="Waterworks", title="Waterworks", bg="Cistern.jpg", tiles=(68, 69, 97),
       music="DeepCistern.xm", tint="406070",
       hint="Dig, press the button, then bridge the pool.",
-      board=B("################",
+      board=framed("################",
               "#P..#....#....##",
               "#.B.D..f.F..B.##",
               "#...#..J.#....##",
               "############W###",
               "#oooooooo##M..##",
               "#oooooooo##..E##",
-              "################",
-              W16))
+              "################"))
 
 level(name="BothButtons", title="Both Buttons", bg="Frostvault.jpg", tiles=(65, 67, 98),
       music="DeepCistern.xm",
       hint="Every blue button must be down at once.",
-      board=B("################",
+      board=framed("################",
               "#P..#f..#...#..#",
               "#.B.D...#.B.F.E#",
               "#...#.J....f#.M#",
-              "################",
-              W16))
+              "################"))
 
 level(name="LanternVault", title="Lantern Vault", bg="Lanternhall.jpg", tiles=(129, 131, 164),
       music="LanternHall.xm",
       hint="Button, pillar, then a stone for the pool.",
-      board=B("################",
+      board=framed("################",
               "#P..#..K.#..####",
               "#.B.I.B..F.W..E#",
               "#.f.#..J.#..#.K#",
-              "################",
-              W16))
+              "################"))
