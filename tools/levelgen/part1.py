@@ -64,7 +64,8 @@ level(name="HeavyLifting", title="Heavy Lifting", bg="Hollowmere.jpg", tiles=(8,
               "###########B####",
               "#######.......##",
               "#######...E...##",
-              "#######...M...##"))
+              "#######...M...##",
+              "################"))
 
 level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 29),
       hint="Walk into dirt to dig. Boulders stop at dirt.",
