@@ -10,6 +10,27 @@ level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
               W16),
       props={(3, 4): {'Caption': 'CAREFUL', 'ImageName': 'Hint_Careful.jpg'}})
 
+# Both ends of row 5 are watched by snakes, and the only way down crosses that row. Each boulder
+# waits in a chute of its own above the row: with one dropped on either side of the crossing,
+# both shots are blocked.
+level(name="Crossfire", title="Crossfire", bg="Mossgate.jpg", tiles=(14, 15, 38),
+      music="ShadowWarren.xm",
+      hint="Two snakes, one row. Shield both sides.",
+      board=B("#P.....#.....J.#",
+              "#.............Y#",
+              "###B###M###B####",
+              "###.###.###.####",
+              "#S............S#",
+              "#########.######",
+              "#WW.......WWWWW#",
+              "#W..####..W...W#",
+              "#W..#..#..WW.WW#",
+              "#...#E.M.....JW#",
+              "#W..####..WWWWW#",
+              "#WW.......WWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(5, 10): {'Kind': 'ExitHatch'}})
+
 level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
       hint="Carry a bomb, drop it lit, and run!",
       board=B(W16,
