@@ -13,7 +13,7 @@ level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
 # Both ends of row 5 are watched by snakes, and the only way down crosses that row. Each boulder
 # waits in a chute of its own above the row: with one dropped on either side of the crossing,
 # both shots are blocked.
-level(name="Crossfire", title="Crossfire", bg="Mossgate.jpg", tiles=(14, 15, 38),
+level(name="Crossfire", title="Crossfire", bg="Mossgate.jpg", tiles=(4, 5, 28),
       music="ShadowWarren.xm",
       hint="Two snakes, one row. Shield both sides.",
       board=B("#P.....#.....J.#",
@@ -39,6 +39,27 @@ level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 
               "########J#######",
               W16))
 
+# Both ways on from the corner at (6, 5) are jammed: a boulder with dirt behind it, which no push
+# can move. The one bomb, dropped in the corner itself, takes both boulders at once; dropped
+# anywhere else it clears only one of them.
+level(name="Demolition", title="Demolition", bg="Emberforge.jpg", tiles=(8, 9, 35),
+      music="ClockworkDeep.xm",
+      hint="One bomb, two jams. Find the spot.",
+      board=B("#WWWWWW#WWWWWWW#",
+              "#WWWP.C#WWWWWWW#",
+              "#WWWW..#WWWWWWW#",
+              "######.#########",
+              "######.BD.....J#",
+              "######B#.WWWW..#",
+              "######D#..Y...M#",
+              "######.#########",
+              "#.....M.......##",
+              "#.###########.##",
+              "#.#WWWWWWWWW#.##",
+              "#.#WWWWWWWWW#E##",
+              "#J#############"+"#"),
+      props={(13, 12): {'Kind': 'ExitHatch'}})
+
 # The spider paces the corridor of row 6 between the dead end at (4, 6) and the jewel at
 # (13, 7). Pushed down in the turn after it reaches the dead end, the boulder at (5, 5) shuts
 # it in; it bursts after five blocked turns and takes both boulders beside it along, which
@@ -59,6 +80,28 @@ level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97)
               W16),
       props={(11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (11, 9): {'Kind': 'ExitHatch'}})
+
+# The spider circles the ring round the middle block without end. Both keys lie in nooks off
+# the ring, one cell deep past a doorway: the player slips in behind the spider, and waits deep
+# in the nook, out of its reach, while it passes the doorway.
+level(name="RingRound", title="Ring Round", bg="Frostvault.jpg", tiles=(129, 131, 160),
+      music="ShadowWarren.xm",
+      hint="Follow a spider; never stand beside it.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WWWWP.WWWWWWWW#",
+              "#####.##########",
+              "###.....X....###",
+              "###.########.###",
+              "#K..########..K#",
+              "###.########.###",
+              "###..........###",
+              "##########.#####",
+              "#WWWWWWWW..WWWW#",
+              "#WWWWWWWWY.WWWW#",
+              "#WWWWWWWWWEWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(10, 12): {'Kind': 'ExitHatch'},
+             (8, 4): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
 
 # The droid tracks the player along the room's bottom edge, since the water below stops it.
 # Stood under the recess at (5, 7) the player draws it down into it; walls on both sides and
