@@ -45,20 +45,17 @@ level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 
 level(name="Demolition", title="Demolition", bg="Emberforge.jpg", tiles=(8, 9, 35),
       music="ClockworkDeep.xm",
       hint="One bomb, two jams. Find the spot.",
-      board=B("#WWWWWW#WWWWWWW#",
+      board=B("#WWWWWWWWWWWWWW#",
               "#WWWP.C#WWWWWWW#",
               "#WWWW..#WWWWWWW#",
               "######.#########",
-              "######.BD.....J#",
-              "######B#.WWWW..#",
-              "######D#..Y...M#",
-              "######.#########",
-              "#.....M.......##",
-              "#.###########.##",
-              "#.#WWWWWWWWW#.##",
-              "#.#WWWWWWWWW#E##",
-              "#J#############"+"#"),
-      props={(13, 12): {'Kind': 'ExitHatch'}})
+              "#WWWWW.BD..Y.WW#",
+              "#WWWWWB#WWWWWWW#",
+              "#WWWWWD#WWWWWWW#",
+              "#WWWWW.#WWWWWWW#",
+              "#WWWWW.M..E.WWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(10, 9): {'Kind': 'ExitHatch'}})
 
 # The spider paces the corridor of row 6 between the dead end at (4, 6) and the jewel at
 # (13, 7). Pushed down in the turn after it reaches the dead end, the boulder at (5, 5) shuts
