@@ -120,6 +120,27 @@ level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
               W16),
       props={(13, 2): {'Kind': 'ExitHatch'}})
 
+# The snake at (1, 7) covers the whole of row 7, which the player has to walk to reach the way
+# down at (13, 8). A droid in the row blocks shots as a boulder would: drawn along behind the
+# player, never close enough to zap, it keeps the snake's line closed all the way. Lead it
+# wrongly and it climbs out through the gap at (4, 6) and leaves the row open.
+level(name="LivingShield", title="Living Shield", bg="Starlitruin.jpg", tiles=(136, 139, 162),
+      music="ClockworkDeep.xm",
+      hint="A droid stops a snake's shot, too.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WWWW.........W#",
+              "#WWWW..P....M.W#",
+              "#WWWW.........W#",
+              "#WWWW.........W#",
+              "####.#####.#####",
+              "#S..Z..........#",
+              "#############.##",
+              "#WWWWWWWWWW...W#",
+              "#WWWWWWWWWW.J.W#",
+              "#WWWWWWWWWW.E.W#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(12, 11): {'Kind': 'ExitHatch'}})
+
 # The snake at (3, 5) watches the only way to the door. It cannot see the cell above it, so a
 # bomb left there gets it; the pillar at (3, 3) lets the player down only once, so the bomb
 # and the top jewels have to come along on that one trip.
