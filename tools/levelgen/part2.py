@@ -162,3 +162,27 @@ level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=
               "###..B.##..H.###",
               "###....##.KH.E##",
               W16))
+
+# The bonus levels.
+
+# A droid presses a button as a boulder does. Stood straight below the recess at (6, 5), the
+# player draws the droid down onto the button in it, where walls and water hold it; the field at
+# (13, 8) then stays open. Below, the snake at (6, 9) covers the row to the door's stair, and the
+# boulder pushed ahead along the row keeps its line shut until the player can step down.
+level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 75, 98),
+      music="GrandVault.xm",
+      hint="Droids press buttons. Park one.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W............W#",
+              "#W............W#",
+              "#W..........Z.W#",
+              "#W####f#######W#",
+              "#WWWWWWWWWWWWWW#",
+              "#P....M.......Y#",
+              "#############F##",
+              "#WWWWS.....B...#",
+              "#WWWWW..####.WW#",
+              "#WWWWW.E#WWW.WW#",
+              "#WWWWWWW#WWWJWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(7, 11): {'Kind': 'ExitHatch'}})
