@@ -186,3 +186,24 @@ level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 7
               "#WWWWWWW#WWWJWW#",
               "#WWWWWWWWWWWWWW#"),
       props={(7, 11): {'Kind': 'ExitHatch'}})
+
+# A spider that bursts sets off a bomb lying beside it. The spider paces row 6 from the dead end
+# at (3, 6); the boulder at (4, 5), pushed down as it reaches the dead end, shuts it in. Its
+# burst takes the boulder and lights the bomb at (3, 7), whose blast clears the boulders
+# jamming the stair down to the door.
+level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35),
+      music="GrandVault.xm",
+      hint="A bursting spider lights bombs.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W.P......J...W#",
+              "#W.........M..W#",
+              "####.##########W",
+              "####B##########W",
+              "###.......X...##",
+              "###C############",
+              "##BBB###########",
+              "###.############",
+              "#W...Y..E..WWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(8, 10): {'Kind': 'ExitHatch'},
+             (10, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
