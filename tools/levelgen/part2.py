@@ -10,6 +10,27 @@ level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
               W16),
       props={(3, 4): {'Caption': 'CAREFUL', 'ImageName': 'Hint_Careful.jpg'}})
 
+# Both ends of row 5 are watched by snakes, and the only way down crosses that row. Each boulder
+# waits in a chute of its own above the row: with one dropped on either side of the crossing,
+# both shots are blocked.
+level(name="Crossfire", title="Crossfire", bg="Mossgate.jpg", tiles=(4, 5, 28),
+      music="ShadowWarren.xm",
+      hint="Two snakes, one row. Shield both sides.",
+      board=B("#P.....#.....J.#",
+              "#.............Y#",
+              "###B###M###B####",
+              "###.###.###.####",
+              "#S............S#",
+              "#########.######",
+              "#WW.......WWWWW#",
+              "#W..####..W...W#",
+              "#W..#..#..WW.WW#",
+              "#...#E.M.....JW#",
+              "#W..####..WWWWW#",
+              "#WW.......WWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(5, 10): {'Kind': 'ExitHatch'}})
+
 level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
       hint="Carry a bomb, drop it lit, and run!",
       board=B(W16,
@@ -17,6 +38,24 @@ level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 
               "########B#E#####",
               "########J#######",
               W16))
+
+# Both ways on from the corner at (6, 5) are jammed: a boulder with dirt behind it, which no push
+# can move. The one bomb, dropped in the corner itself, takes both boulders at once; dropped
+# anywhere else it clears only one of them.
+level(name="Demolition", title="Demolition", bg="Emberforge.jpg", tiles=(8, 9, 35),
+      music="ClockworkDeep.xm",
+      hint="One bomb, two jams. Find the spot.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WWWP.C#WWWWWWW#",
+              "#WWWW..#WWWWWWW#",
+              "######.#########",
+              "#WWWWW.BD..Y.WW#",
+              "#WWWWWB#WWWWWWW#",
+              "#WWWWWD#WWWWWWW#",
+              "#WWWWW.#WWWWWWW#",
+              "#WWWWW.M..E.WWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(10, 9): {'Kind': 'ExitHatch'}})
 
 # The spider paces the corridor of row 6 between the dead end at (4, 6) and the jewel at
 # (13, 7). Pushed down in the turn after it reaches the dead end, the boulder at (5, 5) shuts
@@ -39,6 +78,28 @@ level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97)
       props={(11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (11, 9): {'Kind': 'ExitHatch'}})
 
+# The spider circles the ring round the middle block without end. Both keys lie in nooks off
+# the ring, one cell deep past a doorway: the player slips in behind the spider, and waits deep
+# in the nook, out of its reach, while it passes the doorway.
+level(name="RingRound", title="Ring Round", bg="Frostvault.jpg", tiles=(129, 131, 160),
+      music="ShadowWarren.xm",
+      hint="Follow a spider; never stand beside it.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WWWWP.WWWWWWWW#",
+              "#####.##########",
+              "###.....X....###",
+              "###.########.###",
+              "#K..########..K#",
+              "###.########.###",
+              "###..........###",
+              "##########.#####",
+              "#WWWWWWWW..WWWW#",
+              "#WWWWWWWWY.WWWW#",
+              "#WWWWWWWWWEWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(10, 12): {'Kind': 'ExitHatch'},
+             (8, 4): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
+
 # The droid tracks the player along the room's bottom edge, since the water below stops it.
 # Stood under the recess at (5, 7) the player draws it down into it; walls on both sides and
 # water below then hold it there while the player walks round to the gap at (13, 7).
@@ -58,6 +119,44 @@ level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
               "##.....M......##",
               W16),
       props={(13, 2): {'Kind': 'ExitHatch'}})
+
+# A droid steps onto pillars as the player does, and a pillar rises once left. Stood below the
+# pillar at (7, 4), across the water, the player draws the droid down over it into the cell
+# beneath; the pillar rises behind it and shuts it in for good. The player's own way up, the
+# pillar at (14, 5), can be crossed only once, so the droid has to be dealt with first.
+level(name="OneWayDown", title="One Way Down", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
+      music="TideCaves.xm",
+      hint="Pillars rise behind droids too.",
+      board=B("#K......E.....K#",
+              "#..............#",
+              "#.......Z......#",
+              "#######I######.#",
+              "#######.######I#",
+              "#WWWWWWWWWWWWW.#",
+              "#P.....J.......#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(8, 1): {'Kind': 'ExitHatch'}})
+
+# The snake at (1, 7) covers the whole of row 7, which the player has to walk to reach the way
+# down at (13, 8). A droid in the row blocks shots as a boulder would: drawn along behind the
+# player, never close enough to zap, it keeps the snake's line closed all the way. Lead it
+# wrongly and it climbs out through the gap at (4, 6) and leaves the row open.
+level(name="LivingShield", title="Living Shield", bg="Starlitruin.jpg", tiles=(136, 139, 162),
+      music="ClockworkDeep.xm",
+      hint="A droid stops a snake's shot, too.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WWWW.........W#",
+              "#WWWW..P....M.W#",
+              "#WWWW.........W#",
+              "#WWWW.........W#",
+              "####.#####.#####",
+              "#S..Z..........#",
+              "#############.##",
+              "#WWWWWWWWWW...W#",
+              "#WWWWWWWWWW.J.W#",
+              "#WWWWWWWWWW.E.W#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(12, 11): {'Kind': 'ExitHatch'}})
 
 # The snake at (3, 5) watches the only way to the door. It cannot see the cell above it, so a
 # bomb left there gets it; the pillar at (3, 3) lets the player down only once, so the bomb
@@ -80,3 +179,48 @@ level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=
               "###..B.##..H.###",
               "###....##.KH.E##",
               W16))
+
+# The bonus levels.
+
+# A droid presses a button as a boulder does. Stood straight below the recess at (6, 5), the
+# player draws the droid down onto the button in it, where walls and water hold it; the field at
+# (13, 8) then stays open. Below, the snake at (6, 9) covers the row to the door's stair, and the
+# boulder pushed ahead along the row keeps its line shut until the player can step down.
+level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 75, 98),
+      music="GrandVault.xm",
+      hint="Droids press buttons. Park one.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W............W#",
+              "#W............W#",
+              "#W..........Z.W#",
+              "#W####f#######W#",
+              "#WWWWWWWWWWWWWW#",
+              "#P....M.......Y#",
+              "#############F##",
+              "#WWWWS.....B...#",
+              "#WWWWW..####.WW#",
+              "#WWWWW.E#WWW.WW#",
+              "#WWWWWWW#WWWJWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(7, 11): {'Kind': 'ExitHatch'}})
+
+# A spider that bursts sets off a bomb lying beside it. The spider paces row 6 from the dead end
+# at (3, 6); the boulder at (4, 5), pushed down as it reaches the dead end, shuts it in. Its
+# burst takes the boulder and lights the bomb at (3, 7), whose blast clears the boulders
+# jamming the stair down to the door.
+level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35),
+      music="GrandVault.xm",
+      hint="A bursting spider lights bombs.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WWP.....J.WWWW#",
+              "#WWW.......WWWW#",
+              "####.###########",
+              "####.###########",
+              "###.......X...##",
+              "###C############",
+              "##BBB###########",
+              "###.############",
+              "#W...Y..E..WWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(8, 10): {'Kind': 'ExitHatch'},
+             (10, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
