@@ -10,6 +10,8 @@ PACKAGE=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 WORK=$3
 VEXPAK=$(cd "$(dirname "$4")" && pwd)/$(basename "$4")
 CONTENT=$5
+# Entries of the shipped episode, one progress value each.
+ENTRIES=$(grep -c . "$CONTENT/QuibNar.set")
 failures=0
 
 fail() {
@@ -131,7 +133,7 @@ tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 1 ' || fail "finish: the ne
 for shot in hint-zooming hint solved; do [ -f "$dir/$shot.png" ] || fail "finish: no $shot.png"; done
 if [ -f "$dir/QuibNar.Progress" ]; then
   [ "$(progress_values "$dir/QuibNar.Progress" | head -1)" = 2 ] || fail "finish: entry 0 not solved in the progress file"
-  [ "$(progress_values "$dir/QuibNar.Progress" | wc -l)" = 14 ] || fail "finish: progress file not 14 values"
+  [ "$(progress_values "$dir/QuibNar.Progress" | wc -l)" = "$ENTRIES" ] || fail "finish: progress file not $ENTRIES values"
 else
   fail "finish: no progress file"
 fi
@@ -139,11 +141,12 @@ fi
 # --- Leaving jewels behind: the partly-solved pop-up, WHO CARES? ------------------------------
 dir=$(game_folder partly)
 {
-  moves_script 200 RRRRRRRRRRR
-  echo "400 shot partly.png"
-  echo "410 click 320 250"
+  # Glittering Hall's shortest way out, past its key and all three jewels.
+  moves_script 200 RDDRDDRRRRRRUURUURRRR
+  echo "540 shot partly.png"
+  echo "550 click 320 250"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 500 --entry 2 --script script.txt || fail "partly: exit status $?"
+run_game "$dir" --headless --ticks 640 --entry 2 --script script.txt || fail "partly: exit status $?"
 grep -q ' mode 34 entry 2 ' "$dir/stdout.txt" || fail "partly: no partly-solved pop-up: $(cat "$dir/stdout.txt")"
 tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 3 ' || fail "partly: WHO CARES? did not start the next entry"
 [ "$(progress_values "$dir/QuibNar.Progress" | sed -n 3p)" = 1 ] || fail "partly: entry 2 not partly solved"
@@ -157,17 +160,17 @@ dir=$(game_folder death)
   echo "380 click 323 265"
   echo "420 shot warp.png"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 600 --entry 8 --script script.txt || fail "death: exit status $?"
-dead=$(sed -n 's/^tick \([0-9]*\) mode 9 entry 8 .*/\1/p' "$dir/stdout.txt")
-popup=$(sed -n 's/^tick \([0-9]*\) mode 35 entry 8 .*/\1/p' "$dir/stdout.txt")
+run_game "$dir" --headless --ticks 600 --entry 17 --script script.txt || fail "death: exit status $?"
+dead=$(sed -n 's/^tick \([0-9]*\) mode 9 entry 17 .*/\1/p' "$dir/stdout.txt")
+popup=$(sed -n 's/^tick \([0-9]*\) mode 35 entry 17 .*/\1/p' "$dir/stdout.txt")
 if [ -n "$dead" ] && [ -n "$popup" ]; then
   [ $((popup - dead)) -eq 49 ] || fail "death: the pop-up came $((popup - dead)) frame events after the death"
 else
   fail "death: no death or no death pop-up: $(cat "$dir/stdout.txt")"
 fi
-grep -q '^tick 380 mode 12 entry 8 ' "$dir/stdout.txt" || fail "death: TRY AGAIN did not close the pop-up"
-grep -q ' mode 14 entry 8 ' "$dir/stdout.txt" || fail "death: no reset warp"
-tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 8 ' || fail "death: the level did not restart into play"
+grep -q '^tick 380 mode 12 entry 17 ' "$dir/stdout.txt" || fail "death: TRY AGAIN did not close the pop-up"
+grep -q ' mode 14 entry 17 ' "$dir/stdout.txt" || fail "death: no reset warp"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 17 ' || fail "death: the level did not restart into play"
 for shot in dead death-popup warp; do [ -f "$dir/$shot.png" ] || fail "death: no $shot.png"; done
 [ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | sort -u)" != 0 ] &&
   fail "death: progress changed"
@@ -185,11 +188,11 @@ dir=$(game_folder undo)
   echo "305 shot undone.png"
   moves_script 300 LLLLLLLD....D..........DRRRRRRRRDULLLLLLLLLLDDDDRRRRRRRRU
 } | sort -n -s -k1,1 >"$dir/script.txt"
-run_game "$dir" --headless --ticks 1100 --entry 10 --script script.txt || fail "undo: exit status $?"
-died=$(sed -n 's/^tick \([0-9]*\) mode 4 entry 10 .*/\1/p' "$dir/stdout.txt" | head -n 1)
-back=$(sed -n 's/^tick \([0-9]*\) mode 2 entry 10 .*/\1/p' "$dir/stdout.txt" | tail -n 1)
+run_game "$dir" --headless --ticks 1100 --entry 21 --script script.txt || fail "undo: exit status $?"
+died=$(sed -n 's/^tick \([0-9]*\) mode 4 entry 21 .*/\1/p' "$dir/stdout.txt" | head -n 1)
+back=$(sed -n 's/^tick \([0-9]*\) mode 2 entry 21 .*/\1/p' "$dir/stdout.txt" | tail -n 1)
 if [ -n "$died" ] && [ -n "$back" ] && [ "$back" -gt "$died" ]; then
-  grep -q ' mode 33 entry 10 ' "$dir/stdout.txt" || fail "undo: the level was not solved after the undo: $(cat "$dir/stdout.txt")"
+  grep -q ' mode 33 entry 21 ' "$dir/stdout.txt" || fail "undo: the level was not solved after the undo: $(cat "$dir/stdout.txt")"
 else
   fail "undo: no death taken back: $(cat "$dir/stdout.txt")"
 fi
@@ -279,7 +282,7 @@ grep -q ' mode 5 entry 0 ' "$dir/stdout.txt" && fail "no best F9: the level star
 
 # --- The level-pick screen, by keys ------------------------------------------------------------
 dir=$(game_folder pick)
-for ((i = 0; i < 14; i++)); do printf '\x02\x00\x00\x00'; done >"$dir/QuibNar.Progress"
+for ((i = 0; i < ENTRIES; i++)); do printf '\x02\x00\x00\x00'; done >"$dir/QuibNar.Progress"
 {
   moves_script 200 R
   echo "300 down 32"

@@ -107,7 +107,7 @@ level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 
 
 level(name="HeldDown", title="Held Down", bg="Sunkengarden.jpg", tiles=(4, 5, 28),
       music="BrightMeadow.xm",
-      hint="A boulder keeps a button down for you.",
+      hint="Let a boulder hold the button.",
       board=framed("################",
               "#P.....#.......#",
               "#..B...#...M...#",
@@ -183,7 +183,7 @@ level(name="Waterworks", title="Waterworks", bg="Cistern.jpg", tiles=(68, 69, 97
 
 level(name="BothButtons", title="Both Buttons", bg="Frostvault.jpg", tiles=(65, 67, 98),
       music="DeepCistern.xm",
-      hint="Every blue button must be down at once.",
+      hint="Hold every blue button down.",
       board=framed("################",
               "#P..#f..#...#..#",
               "#.B.D...#.B.F.E#",
