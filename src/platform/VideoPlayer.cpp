@@ -368,6 +368,8 @@ void tFfmpegVideo::Draw(tDib16& frame) {
 }  // namespace
 
 std::unique_ptr<tVideoSource> OpenVideoBytes(std::vector<std::uint8_t> bytes, bool withSound) {
+  // What is wrong with a file is told through EVideoFailed, not on the console.
+  av_log_set_level(AV_LOG_QUIET);
   return std::make_unique<tFfmpegVideo>(std::move(bytes), withSound);
 }
 
