@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git clang-format
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev fonts-dejavu-core
   libjpeg62-turbo-dev zlib1g-dev libpng-dev libimgui-dev libcairo2-dev libfontconfig-dev
+  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool twm x11-apps
 )

@@ -16,9 +16,11 @@
 #include "platform/MixerSoundLibrary.h"
 #include "platform/ModalWindow.h"
 #include "platform/TtfTextService.h"
+#include "platform/VideoPlayer.h"
 #include "render/TextService.h"
 #include "ui/DeathPictures.h"
 #include "ui/GameScreens.h"
+#include "ui/VideoScreen.h"
 
 namespace qn2 {
 
@@ -77,6 +79,10 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
       Screens,
       [this](tModalContent& content) { return RunModal(Window, content, ActiveDisplayMode >= 2); },
       MenuScreens.Shared());
+  auto video = std::make_unique<tVideoScreen>(
+      [this](const std::string& fileName) { return OpenGameVideo(fileName, !Options.Headless); });
+  VideoScreen = video.get();
+  Screens.Register(std::move(video), {gmVideo});
   SetKeepAliveHandler([this] { ProcessPendingMessages(); });
 
   MountPackage(GamePackageFileName);
@@ -90,6 +96,10 @@ tMainWindow::tMainWindow(const tProgramOptions& options)
   ApplyWindowSwitches(Options.GameArgs, Settings, Startup,
                       [](const std::string& name) { return PackagedFileExists(name); });
   ActiveDisplayMode = 1;
+  VideoScreen->Enabled = !Startup.NoVideo;
+  // Scripted runs step the video with the ticks, so that they see the same pictures each time.
+  if (!Options.Headless && !Script)
+    VideoScreen->Clock = [] { return static_cast<std::int64_t>(SDL_GetTicks64()); };
   ForceExclusive = !Startup.DontForceExclusiveMode;
 
   SetUpUnitRules();

@@ -32,6 +32,7 @@ class tGameSound;
 class tSoundLibrary;
 class tTtfTextService;
 class tUnit;
+class tVideoScreen;
 
 // The application: one SDL window showing the 640 x 480 frame. It mounts the game's files,
 // reads the configuration, owns the engine, brings up display and sound, loads every
@@ -95,7 +96,6 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
   void RunScreenFrame();
   void FollowScreens();
   void ApplyScreenResult(const tScreenResult& result);
-  void PlayVideoEntry();
   void OpenWebPage();
   tPoint MouseCell() const;
   void TraceMode();
@@ -145,6 +145,7 @@ class tMainWindow final : public tMessageSink, public tPointerSource, public tHi
   tFrameTimer Timer;
   tScreens Screens;
   tScreenMenuHooks MenuScreens{Screens};
+  tVideoScreen* VideoScreen = nullptr;  // owned by Screens
   tSdlKeyState KeyState;
   tGamePad Pad;
 

@@ -110,15 +110,19 @@ void tMainWindow::PresentFrame() {
 
 void tMainWindow::AfterFrame() {
   FollowScreens();
-  if (Engine->GameMode == gmVideo) PlayVideoEntry();
   if (Engine->WebLinkRequested) OpenWebPage();
   // Kept open by the editor's question (unsaved changes): back to the main menu.
   if (Engine->GameMode == gmQuit && !CloseQuery()) Engine->SetGameMode(gmMainMenu);
 }
 
 // A screen that runs in place of the engine: one tick of it, and the whole frame.
+// A screen that moved the engine on by itself (a video that ended) is followed at once.
 void tMainWindow::RunScreenFrame() {
   Screens.Update(CursorPosition(), PointerMoved, Engine->LiveInput);
+  if (Screens.For(Engine->GameMode) != Screens.Current()) {
+    FollowScreens();
+    if (Screens.FrameOwner() == nullptr) return;
+  }
   Screens.Draw(Engine->FrameSurface());
   PresentFrame();
 }
@@ -128,7 +132,12 @@ void tMainWindow::RunScreenFrame() {
 // and puts the system pointer away.
 void tMainWindow::FollowScreens() {
   tScreen* const before = Screens.FrameOwner();
+  // Entering a screen may move the engine on again (a video that is passed over).
   Screens.Follow(*Engine);
+  for (int again = 0; again < 4 && Screens.Current() != nullptr &&
+                      Screens.Current() != Screens.For(Engine->GameMode);
+       ++again)
+    Screens.Follow(*Engine);
   tScreen* const owner = Screens.FrameOwner();
   if (owner == before) return;
   if (before != nullptr) {
@@ -153,11 +162,6 @@ void tMainWindow::ApplyScreenResult(const tScreenResult& result) {
       SDL_WarpMouseInWindow(Window, client.X, client.Y);
     }
   }
-}
-
-// Videos need a player we do not have: a video entry goes on at once, as with "NoVideo".
-void tMainWindow::PlayVideoEntry() {
-  Engine->NextEntry();
 }
 
 // The main menu's "GAME FOLDER": the folder the game runs in, where it keeps the

@@ -28,9 +28,14 @@ bool tEpisode::IsDummyEntry(std::int32_t index) const {
   return InRange(index) && Entry(index).IsDummy();
 }
 
+bool tEpisode::IsVideoEntry(std::int32_t index) const {
+  return InRange(index) && Entry(index).IsVideo();
+}
+
 bool tEpisode::AllSolved() const {
-  return std::all_of(Progress.begin(), Progress.end(),
-                     [](std::int32_t value) { return value == ProgressSolvedAllJewels; });
+  for (std::int32_t index = 0; index < Count(); ++index)
+    if (!IsVideoEntry(index) && GetProgress(index) != ProgressSolvedAllJewels) return false;
+  return true;
 }
 
 std::string tEpisode::EntryTitle(std::int32_t index) const {

@@ -32,7 +32,9 @@ class tEpisode {
   void SetProgress(std::int32_t index, std::int32_t value);
   bool IsLevelEntry(std::int32_t index) const;
   bool IsDummyEntry(std::int32_t index) const;
-  // Every entry has progress 2 (true for an empty episode).
+  bool IsVideoEntry(std::int32_t index) const;
+  // Every entry but the videos has progress 2 (true for an empty episode). A video is
+  // watched, never solved, so it does not hold the episode back.
   bool AllSolved() const;
   std::string EntryTitle(std::int32_t index) const;
 

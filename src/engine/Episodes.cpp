@@ -58,6 +58,7 @@ void tGameEngine::NextEntry() {
   StartCurrentEntry();
 }
 
+// Videos are passed over: only a level can be left to solve.
 void tGameEngine::NextUnsolvedEntry() {
   if (Episode.AllSolved()) {
     SetGameMode(gmAllSolved);
@@ -66,7 +67,8 @@ void tGameEngine::NextUnsolvedEntry() {
   const std::int32_t count = Episode.Count();
   do {
     EntryIndex = (EntryIndex + 1) % count;
-  } while (Episode.GetProgress(EntryIndex) == ProgressSolvedAllJewels);
+  } while (Episode.GetProgress(EntryIndex) == ProgressSolvedAllJewels ||
+           Episode.IsVideoEntry(EntryIndex));
   StartCurrentEntry();
 }
 

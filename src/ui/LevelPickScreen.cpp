@@ -208,6 +208,7 @@ std::string tLevelPickScreen::ButtonHint(std::int32_t entry) const {
   std::vector<std::string> lines;
   const std::string title = Engine->Episode.EntryTitle(entry);
   if (!title.empty()) lines.push_back(title);
+  if (Engine->Episode.IsVideoEntry(entry)) lines.emplace_back("(Video)");
   const std::int32_t progress = Progress(entry);
   if (progress == 1) lines.emplace_back("(Partially Solved)");
   if (progress == 2) lines.emplace_back("(Solved)");
@@ -270,8 +271,11 @@ void tLevelPickScreen::Draw(tDib16& frame) {
 }
 
 void tLevelPickScreen::DimUnplayable(tDib16& face, std::int32_t entry) const {
-  if (Engine == nullptr || Engine->Episode.IsDummyEntry(entry) ||
-      !Engine->Episode.IsLevelEntry(entry))
+  // A video is picked like a level and keeps its face.
+  const bool playable =
+      Engine != nullptr && !Engine->Episode.IsDummyEntry(entry) &&
+      (Engine->Episode.IsLevelEntry(entry) || Engine->Episode.IsVideoEntry(entry));
+  if (!playable)
     for (int step = 0; step < DimSteps; ++step) face.DarkenSurface(2);
 }
 

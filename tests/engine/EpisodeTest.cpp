@@ -93,8 +93,8 @@ TEST_F(EpisodeTest, WithoutDialogsAFinishedLevelMovesToTheNextUnsolvedEntry) {
   EXPECT_EQ(Engine->FadeTarget, gmNextUnsolved);
   DrawFade();
   Tick();
-  EXPECT_EQ(Engine->EntryIndex, 2) << "entry 1 was already solved with every jewel";
-  EXPECT_EQ(Engine->GameMode, gmVideo);
+  EXPECT_EQ(Engine->EntryIndex, 3) << "entry 1 was solved with every jewel, entry 2 is a video";
+  EXPECT_EQ(Engine->LevelFileName, "C.map");
 }
 
 TEST_F(EpisodeTest, NextUnsolvedWrapsPastTheLastEntry) {
@@ -125,9 +125,35 @@ TEST_F(EpisodeTest, ProgressOnlyRises) {
   EXPECT_EQ(Engine->Episode.GetProgress(0), 2);
 }
 
+// A video is never solved: the episode counts as solved without it, and the search for the
+// next unsolved entry never stops on it, wrapping or not.
+TEST_F(EpisodeTest, VideoEntriesNeitherHoldBackAllSolvedNorCountAsUnsolved) {
+  Write("Test.set",
+        JoinLines({"Video Intro.avi", "Level A.map", "Video Intro.avi", "Level B.map"}));
+  Write("Test.Progress", std::string("\0\0\0\0\2\0\0\0\0\0\0\0\2\0\0\0", 16));
+  LoadEpisode();
+  EXPECT_TRUE(Engine->Episode.AllSolvedAtLoad) << "only the videos are left";
+  EXPECT_TRUE(Engine->Episode.IsVideoEntry(0));
+  EXPECT_FALSE(Engine->Episode.IsVideoEntry(1));
+  EXPECT_FALSE(Engine->Episode.IsVideoEntry(9));
+
+  Engine->Episode.SetProgress(1, 1);
+  EXPECT_FALSE(Engine->Episode.AllSolved());
+  Engine->EntryIndex = 3;
+  Engine->NextUnsolvedEntry();
+  EXPECT_EQ(Engine->EntryIndex, 1) << "wrapped past the video at entry 0";
+  EXPECT_EQ(Engine->LevelFileName, "A.map");
+  Engine->NextUnsolvedEntry();
+  EXPECT_EQ(Engine->EntryIndex, 1) << "the only unsolved level, found again past entries 2 and 0";
+
+  Engine->Episode.SetProgress(1, 2);
+  Engine->NextUnsolvedEntry();
+  EXPECT_EQ(Engine->GameMode, gmAllSolved);
+}
+
 TEST_F(EpisodeTest, FinishingTheLastUnsolvedEntryShowsTheAllSolvedScreen) {
   LoadEpisode();
-  for (int i : {1, 2, 3}) Engine->Episode.SetProgress(i, 2);
+  for (int i : {1, 3}) Engine->Episode.SetProgress(i, 2);
   Engine->GoToEntry(0);
   Tick(101);
   Finish(true);

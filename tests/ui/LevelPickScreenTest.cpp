@@ -313,6 +313,16 @@ TEST_F(LevelPickScreenTest, HintsNameTheEntryAndItsProgress) {
   EXPECT_EQ(Screen.ButtonHint(2), "Alpha\r(Solved)");
   EXPECT_EQ(Screen.ButtonHint(5), "Alpha");
   EXPECT_EQ(Screen.ButtonHint(kMissingBonus), "");
+  EXPECT_EQ(Screen.ButtonHint(kVideoEntry), "(Video)");
+}
+
+TEST_F(LevelPickScreenTest, PickingAVideoEntryStartsTheVideo) {
+  Screen.Show(*Engine);
+  EXPECT_TRUE(Click(kVideoEntry).Hidden);
+  EXPECT_FALSE(Screen.Shown());
+  EXPECT_EQ(Engine->EntryIndex, kVideoEntry);
+  EXPECT_EQ(Engine->GameMode, gmVideo);
+  EXPECT_EQ(Engine->VideoFileName, "Intro.avi");
 }
 
 TEST_F(LevelPickScreenTest, HintsShowThePlayersBestOfTheLevelAsALineOfTheirOwn) {
@@ -389,7 +399,7 @@ TEST_F(LevelPickScreenTest, ButtonFacesFollowProgressAndPlayability) {
   EXPECT_EQ(DrawnCentre(2), down) << "solved with every jewel";
   EXPECT_EQ(DrawnCentre(6), up) << "partly solved";
   EXPECT_EQ(DrawnCentre(kDummyEntry), Dimmed(up));
-  EXPECT_EQ(DrawnCentre(kVideoEntry), Dimmed(up));
+  EXPECT_EQ(DrawnCentre(kVideoEntry), up) << "a video is picked like a level";
 
   const tPoint at = Centre(0);
   Screen.MouseDown(at.X, at.Y, vk::LButton);
