@@ -23,7 +23,7 @@ start_virtual_screen "$out"
 
 # No script: a script would make this an automation run, which draws the hint over the game.
 (cd "$out/folder" && SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
-  exec "$game" --entry 0 >../stdout.txt 2>../stderr.txt) &
+  exec "$game" --entry 1 >../stdout.txt 2>../stderr.txt) &
 game_pid=$!
 
 geometry() {

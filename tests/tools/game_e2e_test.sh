@@ -121,18 +121,18 @@ dir=$(game_folder finish)
   echo "620 shot solved.png"
   echo "630 click 320 250"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "finish: exit status $?"
+run_game "$dir" --headless --ticks 700 --entry 1 --script script.txt || fail "finish: exit status $?"
 grep -q $'^Dialogs=True\r$' "$dir/Config.cfg" 2>/dev/null || fail "finish: the new game folder's Config.cfg has no Dialogs=True"
 grep -q '^tick 221 hint shown$' "$dir/stdout.txt" || fail "finish: no hint on the first step: $(cat "$dir/stdout.txt")"
 grep -q '^tick 300 hint closed$' "$dir/stdout.txt" || fail "finish: the hint did not close on Space at tick 300"
-grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "finish: level not finished: $(cat "$dir/stdout.txt")"
-grep -q ' mode 33 entry 0 ' "$dir/stdout.txt" || fail "finish: no solved pop-up"
-grep -q '^tick 630 mode 5 entry 0 ' "$dir/stdout.txt" || fail "finish: MOVE ON did not fade out"
-grep -q ' mode 30 entry 0 ' "$dir/stdout.txt" || fail "finish: MOVE ON did not go to the next unsolved entry"
-tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 1 ' || fail "finish: the next entry did not start"
+grep -q ' mode 10 entry 1 ' "$dir/stdout.txt" || fail "finish: level not finished: $(cat "$dir/stdout.txt")"
+grep -q ' mode 33 entry 1 ' "$dir/stdout.txt" || fail "finish: no solved pop-up"
+grep -q '^tick 630 mode 5 entry 1 ' "$dir/stdout.txt" || fail "finish: MOVE ON did not fade out"
+grep -q ' mode 30 entry 1 ' "$dir/stdout.txt" || fail "finish: MOVE ON did not go to the next unsolved entry"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 2 ' || fail "finish: the next entry did not start"
 for shot in hint-zooming hint solved; do [ -f "$dir/$shot.png" ] || fail "finish: no $shot.png"; done
 if [ -f "$dir/QuibNar.Progress" ]; then
-  [ "$(progress_values "$dir/QuibNar.Progress" | head -1)" = 2 ] || fail "finish: entry 0 not solved in the progress file"
+  [ "$(progress_values "$dir/QuibNar.Progress" | sed -n 2p)" = 2 ] || fail "finish: entry 1 not solved in the progress file"
   [ "$(progress_values "$dir/QuibNar.Progress" | wc -l)" = "$ENTRIES" ] || fail "finish: progress file not $ENTRIES values"
 else
   fail "finish: no progress file"
@@ -146,10 +146,10 @@ dir=$(game_folder partly)
   echo "540 shot partly.png"
   echo "550 click 320 250"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 640 --entry 2 --script script.txt || fail "partly: exit status $?"
-grep -q ' mode 34 entry 2 ' "$dir/stdout.txt" || fail "partly: no partly-solved pop-up: $(cat "$dir/stdout.txt")"
-tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 3 ' || fail "partly: WHO CARES? did not start the next entry"
-[ "$(progress_values "$dir/QuibNar.Progress" | sed -n 3p)" = 1 ] || fail "partly: entry 2 not partly solved"
+run_game "$dir" --headless --ticks 640 --entry 3 --script script.txt || fail "partly: exit status $?"
+grep -q ' mode 34 entry 3 ' "$dir/stdout.txt" || fail "partly: no partly-solved pop-up: $(cat "$dir/stdout.txt")"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 7 entry 4 ' || fail "partly: WHO CARES? did not start the next entry"
+[ "$(progress_values "$dir/QuibNar.Progress" | sed -n 4p)" = 1 ] || fail "partly: entry 3 not partly solved"
 
 # --- A death, the death pop-up after 50 ticks, TRY AGAIN by mouse back into play ---------------
 dir=$(game_folder death)
@@ -160,17 +160,17 @@ dir=$(game_folder death)
   echo "380 click 323 265"
   echo "420 shot warp.png"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 600 --entry 17 --script script.txt || fail "death: exit status $?"
-dead=$(sed -n 's/^tick \([0-9]*\) mode 9 entry 17 .*/\1/p' "$dir/stdout.txt")
-popup=$(sed -n 's/^tick \([0-9]*\) mode 35 entry 17 .*/\1/p' "$dir/stdout.txt")
+run_game "$dir" --headless --ticks 600 --entry 18 --script script.txt || fail "death: exit status $?"
+dead=$(sed -n 's/^tick \([0-9]*\) mode 9 entry 18 .*/\1/p' "$dir/stdout.txt")
+popup=$(sed -n 's/^tick \([0-9]*\) mode 35 entry 18 .*/\1/p' "$dir/stdout.txt")
 if [ -n "$dead" ] && [ -n "$popup" ]; then
   [ $((popup - dead)) -eq 49 ] || fail "death: the pop-up came $((popup - dead)) frame events after the death"
 else
   fail "death: no death or no death pop-up: $(cat "$dir/stdout.txt")"
 fi
-grep -q '^tick 380 mode 12 entry 17 ' "$dir/stdout.txt" || fail "death: TRY AGAIN did not close the pop-up"
-grep -q ' mode 14 entry 17 ' "$dir/stdout.txt" || fail "death: no reset warp"
-tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 17 ' || fail "death: the level did not restart into play"
+grep -q '^tick 380 mode 12 entry 18 ' "$dir/stdout.txt" || fail "death: TRY AGAIN did not close the pop-up"
+grep -q ' mode 14 entry 18 ' "$dir/stdout.txt" || fail "death: no reset warp"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 18 ' || fail "death: the level did not restart into play"
 for shot in dead death-popup warp; do [ -f "$dir/$shot.png" ] || fail "death: no $shot.png"; done
 [ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | sort -u)" != 0 ] &&
   fail "death: progress changed"
@@ -188,11 +188,11 @@ dir=$(game_folder undo)
   echo "305 shot undone.png"
   moves_script 300 LLLLLLLD....D..........DRRRRRRRRDULLLLLLLLLLDDDDRRRRRRRRU
 } | sort -n -s -k1,1 >"$dir/script.txt"
-run_game "$dir" --headless --ticks 1100 --entry 21 --script script.txt || fail "undo: exit status $?"
-died=$(sed -n 's/^tick \([0-9]*\) mode 4 entry 21 .*/\1/p' "$dir/stdout.txt" | head -n 1)
-back=$(sed -n 's/^tick \([0-9]*\) mode 2 entry 21 .*/\1/p' "$dir/stdout.txt" | tail -n 1)
+run_game "$dir" --headless --ticks 1100 --entry 22 --script script.txt || fail "undo: exit status $?"
+died=$(sed -n 's/^tick \([0-9]*\) mode 4 entry 22 .*/\1/p' "$dir/stdout.txt" | head -n 1)
+back=$(sed -n 's/^tick \([0-9]*\) mode 2 entry 22 .*/\1/p' "$dir/stdout.txt" | tail -n 1)
 if [ -n "$died" ] && [ -n "$back" ] && [ "$back" -gt "$died" ]; then
-  grep -q ' mode 33 entry 21 ' "$dir/stdout.txt" || fail "undo: the level was not solved after the undo: $(cat "$dir/stdout.txt")"
+  grep -q ' mode 33 entry 22 ' "$dir/stdout.txt" || fail "undo: the level was not solved after the undo: $(cat "$dir/stdout.txt")"
 else
   fail "undo: no death taken back: $(cat "$dir/stdout.txt")"
 fi
@@ -205,7 +205,7 @@ dir=$(game_folder record)
   type_script 110 tarnwickholm
   moves_script 300 RRRRRDDDLLLLDDRRRRRRR
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 900 --entry 0 --script script.txt || fail "record: exit status $?"
+run_game "$dir" --headless --ticks 900 --entry 1 --script script.txt || fail "record: exit status $?"
 # A new recording is kept beside the level's name in the game folder.
 recorded=$dir/FirstSteps.Solution
 if [ -f "$recorded" ]; then
@@ -214,15 +214,15 @@ else
   recorded=
   fail "record: no .Solution file written ($(ls "$dir"))"
 fi
-[ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | head -1)" != 0 ] &&
+[ -f "$dir/QuibNar.Progress" ] && [ "$(progress_values "$dir/QuibNar.Progress" | sed -n 2p)" != 0 ] &&
   fail "record: a recorded finish raised the progress"
 # The recorded file replaces the shipped solution for the playback code.
 if [ -n "$recorded" ]; then
   mkdir -p "$dir/Solutions"
   cp "$recorded" "$dir/Solutions/FirstSteps.Solution"
   type_script 110 fenlark >"$dir/script.txt"
-  run_game "$dir" --headless --ticks 700 --entry 0 --script script.txt || fail "playback: exit status $?"
-  grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "playback: the recording did not finish the level: $(cat "$dir/stdout.txt")"
+  run_game "$dir" --headless --ticks 700 --entry 1 --script script.txt || fail "playback: exit status $?"
+  grep -q ' mode 10 entry 1 ' "$dir/stdout.txt" || fail "playback: the recording did not finish the level: $(cat "$dir/stdout.txt")"
 fi
 
 # --- An error during play is shown and play goes on: a damaged solution for the playback code --
@@ -236,9 +236,9 @@ printf 'NotARecord\0\0\0\0' >"$dir/Solutions/FirstSteps.Solution"
   echo "301 up 32"
   moves_script 320 RRRRDDDLLLLDDRRRRRRR
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 760 --entry 0 --script script.txt || fail "damaged: exit status $?"
+run_game "$dir" --headless --ticks 760 --entry 1 --script script.txt || fail "damaged: exit status $?"
 grep -q "Not a QuibNar Record file!" "$dir/stderr.txt" || fail "damaged: no message: $(cat "$dir/stderr.txt")"
-grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "damaged: play did not go on to finish the level: $(cat "$dir/stdout.txt")"
+grep -q ' mode 10 entry 1 ' "$dir/stdout.txt" || fail "damaged: play did not go on to finish the level: $(cat "$dir/stdout.txt")"
 [ -f "$dir/Config.cfg" ] || fail "damaged: Config.cfg was not written"
 
 # --- The player's best: kept when a level is finished by keys, shown by the level-pick hint ----
@@ -249,11 +249,11 @@ dir=$(game_folder best)
   echo "301 up 32"
   moves_script 320 RRRRDDDLLLLDDRRRRRRR
   echo "640 click 320 328" # GO TO LEVEL...
-  echo "700 move 40 80"    # the pointer rests on the first level's button
+  echo "700 move 100 80"   # the pointer rests on the first level's button
   echo "740 shot best-hint.png"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 760 --entry 0 --script script.txt || fail "best: exit status $?"
-grep -q ' mode 29 entry 0 ' "$dir/stdout.txt" || fail "best: no level-pick screen: $(cat "$dir/stdout.txt")"
+run_game "$dir" --headless --ticks 760 --entry 1 --script script.txt || fail "best: exit status $?"
+grep -q ' mode 29 entry 1 ' "$dir/stdout.txt" || fail "best: no level-pick screen: $(cat "$dir/stdout.txt")"
 key=$(fnv1a "$CONTENT/Levels/FirstSteps.map")
 index=$(cat "$dir/Best/Best.txt" 2>/dev/null)
 if [[ $index =~ ^$key\ ([0-9]+)\ 0\ 0$'\r'$ ]]; then
@@ -269,15 +269,15 @@ fi
 # F9 plays the best back from the start to the end of the level; its playback is no new best.
 cp "$dir/Best/Best.txt" "$dir/index-before.txt" 2>/dev/null
 printf '150 down 120\n151 up 120\n400 shot best-playback.png\n' >"$dir/script.txt"
-run_game "$dir" --headless --ticks 800 --entry 0 --script script.txt || fail "best F9: exit status $?"
-grep -q '^tick 150 mode 5 entry 0 ' "$dir/stdout.txt" || fail "best F9: the level did not start again"
-grep -q ' mode 10 entry 0 ' "$dir/stdout.txt" || fail "best F9: the best did not finish the level: $(cat "$dir/stdout.txt")"
+run_game "$dir" --headless --ticks 800 --entry 1 --script script.txt || fail "best F9: exit status $?"
+grep -q '^tick 150 mode 5 entry 1 ' "$dir/stdout.txt" || fail "best F9: the level did not start again"
+grep -q ' mode 10 entry 1 ' "$dir/stdout.txt" || fail "best F9: the best did not finish the level: $(cat "$dir/stdout.txt")"
 cmp -s "$dir/Best/Best.txt" "$dir/index-before.txt" || fail "best F9: the playback changed the best"
 # With no best, F9 leaves the play alone.
 dir=$(game_folder nobest)
 printf '150 down 120\n151 up 120\n170 shot no-best.png\n' >"$dir/script.txt"
-run_game "$dir" --headless --ticks 300 --entry 0 --script script.txt || fail "no best F9: exit status $?"
-grep -q ' mode 5 entry 0 ' "$dir/stdout.txt" && fail "no best F9: the level started again"
+run_game "$dir" --headless --ticks 300 --entry 1 --script script.txt || fail "no best F9: exit status $?"
+grep -q ' mode 5 entry 1 ' "$dir/stdout.txt" && fail "no best F9: the level started again"
 [ -e "$dir/Best" ] && fail "no best F9: a Best folder appeared"
 
 # --- The level-pick screen, by keys ------------------------------------------------------------
@@ -299,17 +299,17 @@ for ((i = 0; i < ENTRIES; i++)); do printf '\x02\x00\x00\x00'; done >"$dir/QuibN
   echo "665 down 13"
   echo "666 up 13"
 } >"$dir/script.txt"
-run_game "$dir" --headless --ticks 800 --entry 0 --script script.txt || fail "pick: exit status $?"
-grep -q ' mode 29 entry 0 ' "$dir/stdout.txt" || fail "pick: no level-pick screen: $(cat "$dir/stdout.txt")"
-grep -q ' entry 11 ' "$dir/stdout.txt" || fail "pick: entry 11 was not picked with Right, Right, Down, Enter"
+run_game "$dir" --headless --ticks 800 --entry 1 --script script.txt || fail "pick: exit status $?"
+grep -q ' mode 29 entry 1 ' "$dir/stdout.txt" || fail "pick: no level-pick screen: $(cat "$dir/stdout.txt")"
+grep -q ' entry 12 ' "$dir/stdout.txt" || fail "pick: entry 12 was not picked with Right, Right, Down, Enter"
 [ -f "$dir/pick.png" ] || fail "pick: no screenshot"
 
 # --- Alt+Enter during play sets everything up again in the other display mode ----------------
 dir=$(game_folder altenter)
 printf '150 down 18\n150 down 13\n151 up 13\n151 up 18\n400 shot again.png\n' >"$dir/script.txt"
-run_game "$dir" --headless --ticks 420 --entry 0 --script script.txt || fail "alt+enter: exit status $?"
-[ "$(grep -c ' mode 7 entry 0 ' "$dir/stdout.txt")" = 2 ] || fail "alt+enter: the entry did not start again: $(cat "$dir/stdout.txt")"
-tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 0 ' || fail "alt+enter: not playing afterwards"
+run_game "$dir" --headless --ticks 420 --entry 1 --script script.txt || fail "alt+enter: exit status $?"
+[ "$(grep -c ' mode 7 entry 1 ' "$dir/stdout.txt")" = 2 ] || fail "alt+enter: the entry did not start again: $(cat "$dir/stdout.txt")"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 1 ' || fail "alt+enter: not playing afterwards"
 grep -q $'^FullScreen=False\r$' "$dir/Config.cfg" || fail "alt+enter: full screen not switched off in Config.cfg"
 [ -f "$dir/again.png" ] || fail "alt+enter: no frame afterwards"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-# Builds the first episode's level files and its set file from the text boards in part1.py and part2.py:
+# Builds the episode's level files and its set file from the text boards in the part files:
 #   python3 tools/levelgen/gen.py [CONTENT_DIR]   then   bash scripts/solve-levels.sh
 # which stores the shortest solution of each level that collects every jewel.
 import sys, os
@@ -66,13 +66,16 @@ def B(*rows):
 LEVELS = []
 def level(**kw): LEVELS.append(kw); return kw
 
-# The episode in its order: each part file adds its levels with level(...).
-PARTS = ["part1.py", "part2.py"]
+# The episode in its order: each part file adds its levels with level(...). Levels marked
+# bonus=True go after all the others, into the bonus row (entries 54..62, labelled B1..B9).
+PARTS = ["part1.py", "part2.py", "part3.py", "part4.py"]
 for part in PARTS:
     exec(open(os.path.join(os.path.dirname(__file__), part)).read())
 
 os.makedirs(os.path.join(OUT, "Levels"), exist_ok=True)
-set_lines = []
+LEVELS = [lv for lv in LEVELS if not lv.get('bonus')] + [lv for lv in LEVELS if lv.get('bonus')]
+# Entry 0 is the introductory video; the build makes it and puts it into the package.
+set_lines = ["Video Intro.mp4"]
 for lv in LEVELS:
     write_map(os.path.join(OUT, "Levels", lv['name'] + ".map"), lv)
     set_lines.append("Level %s.map" % lv['name'])

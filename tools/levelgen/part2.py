@@ -186,7 +186,7 @@ level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=
 # player draws the droid down onto the button in it, where walls and water hold it; the field at
 # (13, 8) then stays open. Below, the snake at (6, 9) covers the row to the door's stair, and the
 # boulder pushed ahead along the row keeps its line shut until the player can step down.
-level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 75, 98),
+level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 75, 98), bonus=True,
       music="GrandVault.xm",
       hint="Droids press buttons. Park one.",
       board=B("#WWWWWWWWWWWWWW#",
@@ -208,7 +208,7 @@ level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 7
 # at (3, 6); the boulder at (4, 5), pushed down as it reaches the dead end, shuts it in. Its
 # burst takes the boulder and lights the bomb at (3, 7), whose blast clears the boulders
 # jamming the stair down to the door.
-level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35),
+level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35), bonus=True,
       music="GrandVault.xm",
       hint="A bursting spider lights bombs.",
       board=B("#WWWWWWWWWWWWWW#",

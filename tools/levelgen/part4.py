@@ -1,0 +1,1 @@
+# Fourth part of the episode: the hardest levels before the bonus row.
