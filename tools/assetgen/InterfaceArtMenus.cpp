@@ -2,6 +2,7 @@
 // credits and the instruction buttons.
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "InterfaceArt.h"
@@ -171,17 +172,27 @@ void GenerateMenuArt(const std::string& outDir) {
   {
     const char* lines[] = {"QUIBNAR 2",
                            "",
+                           "53 LEVELS",
+                           "AND 9 BONUS LEVELS",
+                           "",
                            "DESIGN AND CODE",
                            "THE QUIBNAR TEAM",
                            "",
-                           "ART",
-                           "DRAWN BY OUR OWN TOOLS",
+                           "LEVEL DESIGN",
+                           "THE QUIBNAR TEAM",
+                           "CHECKED BY OUR SOLVER",
+                           "",
+                           "ART AND VIDEO",
+                           "MADE BY OUR OWN TOOLS",
                            "",
                            "MUSIC AND SOUND",
-                           "THE QUIBNAR TEAM",
+                           "OUR OWN TRACKER TUNES",
+                           "",
+                           "LEVEL EDITOR",
+                           "F11 DURING PLAY",
                            "",
                            "THANK YOU FOR PLAYING!"};
-    ArtCanvas credits(320, 540);
+    ArtCanvas credits(320, 40 * static_cast<int>(std::size(lines)) + 20);
     credits.Fill({0, 0, 0});
     cairo_t* cr = credits.Cr();
     double y = 40;

@@ -347,7 +347,7 @@ void ControlRow(cairo_t* cr, const std::vector<std::string>& keys, const std::st
     }
     x += KeyCap(cr, keys[i], x, y) + 4;
   }
-  Paragraph(cr, what, 250, y + 5, 340, 14, palette::Parchment);
+  Paragraph(cr, what, 216, y + 5, 380, 14, palette::Parchment);
 }
 
 using Picture = void (*)(cairo_t* cr, double cx, double cy);
@@ -391,21 +391,21 @@ void ControlsPage(const std::string& outDir, ArtRandom& rng) {
   cairo_t* cr = page.Cr();
   Paragraph(cr,
             "Guide Zevi through the lantern-lit ruins of Hollowmere: gather every key to open "
-            "the exit, pick up the jewels on the way, and keep clear of what lurks in the dark.",
-            48, 90, 544, 14, palette::Parchment);
-  double y = 156;
-  const double step = 42;
+            "the exit, pick up the jewels on the way, and keep clear of what lurks in the dark. "
+            "You carry up to three keys and cherry bombs; they are dropped oldest first.",
+            48, 86, 544, 14, palette::Parchment);
+  double y = 170;
+  const double step = 31;
   ControlRow(cr, {"\xE2\x86\x91", "\xE2\x86\x93", "\xE2\x86\x90", "\xE2\x86\x92"},
              "Walk; walk into a boulder to push it.", y);
   ControlRow(cr, {"SPACE", "or", "ENTER"}, "Drop the oldest item you carry.", y += step);
+  ControlRow(cr, {"BACKSPACE"}, "Take a turn back; with Shift, redo it.", y += step);
   ControlRow(cr, {"F6", "or", "R"}, "Restart the level.", y += step);
-  ControlRow(cr, {"ESC", "or", "MENU"}, "Open the menu (Escape, or the button on the side panel).",
-             y += step);
-  ControlRow(cr, {"+", "/", "-"}, "Numeric keypad plus and minus: faster or slower game.",
-             y += step);
-  ControlRow(cr, {"PAUSE"}, "Pause the game; press again to go on.", y += step);
-  Paragraph(cr, "You carry up to three keys and cherry bombs; they are dropped oldest first.", 48,
-            y + 46, 440, 13, palette::StoneLight);
+  ControlRow(cr, {"F9"}, "Watch your best run; an arrow takes over.", y += step);
+  ControlRow(cr, {"ESC", "or", "MENU"}, "Open the menu (or the side panel's button).", y += step);
+  ControlRow(cr, {"+", "/", "-"}, "Keypad plus and minus: faster or slower.", y += step);
+  ControlRow(cr, {"PAUSE"}, "Pause; in a playback, \xE2\x86\x92 steps a turn.", y += step);
+  ControlRow(cr, {"F11"}, "Open the level editor beside the game.", y += step);
   SavePage(page, rng, 1, outDir);
 }
 
@@ -470,7 +470,7 @@ void InstructionPages(const std::string& outDir) {
         "You cannot wade through water. Push a boulder into it: the boulder sinks and fills the "
         "cell, and you can walk across."}});
   ElementPage(
-      outDir, rng, 3, "SWITCHES AND MARKERS",
+      outDir, rng, 3, "SWITCHES, HINTS AND LEVELS",
       {{{DrawRedButton, DrawRedField},
         "PUSH BUTTONS AND FORCE FIELDS",
         "A force field blocks the way while any push button of its colour is up. Hold every "
@@ -483,7 +483,11 @@ void InstructionPages(const std::string& outDir) {
        {{DrawInfoMarker},
         "INFO MARKERS",
         "Step onto an info marker to see a hint. Some markers show their hint by themselves "
-        "when the moment comes."}});
+        "when the moment comes."},
+       {{DrawExitShut, DrawJewelGreen},
+        "THE EPISODE",
+        "Fifty-three levels, then nine bonus levels, B1 to B9, the hardest of all. Pick any "
+        "level on the level pick; your best run of each is kept and shown there."}});
   ElementPage(
       outDir, rng, 4, "DANGERS",
       {{{DrawSnake},
