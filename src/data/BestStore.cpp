@@ -10,6 +10,7 @@
 
 #include "common/Exception.h"
 #include "data/DiskFiles.h"
+#include "data/DiskWrite.h"
 #include "data/FileStream.h"
 #include "data/LevelKey.h"
 #include "data/Recorder.h"
@@ -109,13 +110,23 @@ void tBestStore::LoadIndex() {
     return;
   }
   const std::vector<std::string> lines = SplitLines(*text);
+  bool damaged = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (Words(lines[i]).empty()) continue;
-    if (const std::optional<tIndexLine> entry = ParseIndexLine(lines[i]))
+    if (const std::optional<tIndexLine> entry = ParseIndexLine(lines[i])) {
       Runs[entry->Key] = entry->Run;
-    else
+    } else {
+      damaged = true;
       Report("Line " + std::to_string(i + 1) + " of \"" + IndexFileName() +
              "\" is damaged and was left out: " + lines[i]);
+    }
+  }
+  // The next best written drops the damaged lines: the file as it was is kept beside it.
+  if (damaged) {
+    const std::string keptAs = KeepDamagedFileAside(IndexFileName());
+    Report(keptAs.empty()
+               ? "The damaged \"" + IndexFileName() + "\" could not be copied aside."
+               : "The damaged \"" + IndexFileName() + "\" is kept as \"" + keptAs + "\".");
   }
 }
 

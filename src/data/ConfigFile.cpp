@@ -1,5 +1,6 @@
 #include "data/ConfigFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "common/Text.h"
 #include "data/DiskFiles.h"
+#include "data/DiskWrite.h"
 #include "data/TextLines.h"
 
 namespace qn2 {
@@ -178,7 +180,27 @@ bool LoadConfig(tSettings& settings, tMessageSink& messages, const std::string& 
   std::ifstream in(*path, std::ios::binary);
   if (!in) return false;
   const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ApplyConfigLines(SplitLines(text), settings, messages);
+  // Passes the reader's messages on and notes that there were some.
+  struct tNoting : tMessageSink {
+    explicit tNoting(tMessageSink& to) : To(to) {}
+    void ShowMessage(const std::string& message) override {
+      Any = true;
+      To.ShowMessage(message);
+    }
+    tMessageSink& To;
+    bool Any = false;
+  } noting(messages);
+  ApplyConfigLines(SplitLines(text), settings, noting);
+  // The game writes the file anew when it ends: a damaged one is copied aside first.
+  const bool binary = std::any_of(text.begin(), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
+  });
+  if (noting.Any || binary) {
+    const std::string keptAs = KeepDamagedFileAside(fileName);
+    messages.ShowMessage(
+        "The configuration file \"" + fileName + "\" is damaged; " +
+        (keptAs.empty() ? "it could not be copied aside." : "it is kept as \"" + keptAs + "\"."));
+  }
   return true;
 }
 

@@ -40,7 +40,9 @@ void ApplyConfigLines(const std::vector<std::string>& lines, tSettings& settings
                       tMessageSink& messages);
 
 // Reads the configuration file into the settings. Returns false, leaving the settings as
-// they were, when the file does not exist or cannot be read.
+// they were, when the file does not exist or cannot be read. A file with invalid values or
+// binary bytes is copied aside (KeepDamagedFileAside) before the game can write over it,
+// and a last message says where it is kept.
 bool LoadConfig(tSettings& settings, tMessageSink& messages,
                 const std::string& fileName = ConfigFileName);
 

@@ -108,25 +108,4 @@ fs::path DiskPathForWriting(std::string_view name) {
   return current;
 }
 
-void WriteDiskFile(const std::string& fileName, std::string_view bytes) {
-  const fs::path target = DiskPathForWriting(fileName);
-  std::error_code ec;
-  if (target.has_parent_path() && !fs::is_directory(target.parent_path(), ec))
-    fs::create_directories(target.parent_path(), ec);
-
-  fs::path temporary = target;
-  temporary += ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) throw EFileError("Cannot create file \"" + fileName + "\"");
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  written = std::fflush(file) == 0 && written;
-  written = std::fclose(file) == 0 && written;
-  std::error_code renameError;
-  if (written) fs::rename(temporary, target, renameError);
-  if (!written || renameError) {
-    fs::remove(temporary, ec);
-    throw EFileError("Cannot write file \"" + fileName + "\"");
-  }
-}
-
 }  // namespace qn2

@@ -28,8 +28,9 @@ bool DiskFileExists(std::string_view name);
 std::filesystem::path DiskPathForWriting(std::string_view name);
 
 // Replaces a file with the bytes, creating missing folders on the way. The bytes go to a
-// temporary file beside it first, so a failed write never leaves a half-written file.
-// Raises EFileError when the file cannot be written.
+// temporary file beside it first (see DiskWrite.h), so a failed write never leaves a
+// half-written file. Raises EFileError "Cannot create file "NAME": REASON" or "Cannot write
+// file "NAME": REASON" when the file cannot be written; the old file then stays as it was.
 void WriteDiskFile(const std::string& fileName, std::string_view bytes);
 
 }  // namespace qn2

@@ -8,6 +8,7 @@
 
 #include "common/Exception.h"
 #include "data/DiskFiles.h"
+#include "data/DiskWrite.h"
 
 namespace qn2 {
 
@@ -59,11 +60,13 @@ tProgressRead ReadProgressFile(const std::string& fileName, std::vector<std::int
 
   const std::size_t count = bytes.size() / ValueSize;
   const auto* raw = reinterpret_cast<const unsigned char*>(bytes.data());
+  bool damaged = bytes.size() % ValueSize != 0;
   for (std::size_t i = 0; i < count; ++i) {
     const std::int32_t value = DecodeValue(raw + i * ValueSize);
+    damaged = damaged || !IsProgressValue(value);
     values[i] = IsProgressValue(value) ? value : ProgressNotSolved;
   }
-  return tProgressRead::Read;
+  return damaged ? tProgressRead::Damaged : tProgressRead::Read;
 }
 
 void WriteProgressFile(const std::string& fileName, const std::vector<std::int32_t>& values) {
@@ -74,10 +77,21 @@ void WriteProgressFile(const std::string& fileName, const std::vector<std::int32
   WriteDiskFile(fileName, bytes);
 }
 
-void LoadProgress(const std::string& fileName, std::vector<std::int32_t>& values) {
-  if (ReadProgressFile(fileName, values) != tProgressRead::Missing) return;
-  std::fill(values.begin(), values.end(), ProgressNotSolved);
-  WriteProgressFile(fileName, values);
+std::string LoadProgress(const std::string& fileName, std::vector<std::int32_t>& values) {
+  const tProgressRead read = ReadProgressFile(fileName, values);
+  if (read == tProgressRead::Missing) {
+    std::fill(values.begin(), values.end(), ProgressNotSolved);
+    WriteProgressFile(fileName, values);
+    return {};
+  }
+  if (read == tProgressRead::Read) return {};
+  const std::string problem = read == tProgressRead::TooLong
+                                  ? "holds more entries than the episode has and is not used"
+                                  : "is damaged; what could be read is used";
+  const std::string keptAs = KeepDamagedFileAside(fileName);
+  return "The progress file \"" + fileName + "\" " + problem +
+         (keptAs.empty() ? ". It could not be copied aside."
+                         : ". The file is kept as \"" + keptAs + "\".");
 }
 
 bool ForceDirectories(const std::string& path) {

@@ -24,6 +24,7 @@ enum class tProgressRead : std::uint8_t {
   Missing,  // there is no such file; the values are unchanged
   Read,     // the file's values fill the first entries; the others are unchanged
   TooLong,  // the file holds more values than there are entries; it is ignored
+  Damaged,  // a value other than 0, 1 or 2, or a cut-off last value; the rest was read
 };
 
 // Reads a progress file into values (one per entry). A file of at most 4 x entries bytes
@@ -36,8 +37,10 @@ tProgressRead ReadProgressFile(const std::string& fileName, std::vector<std::int
 void WriteProgressFile(const std::string& fileName, const std::vector<std::int32_t>& values);
 
 // Loads an episode's progress: an existing file is read as ReadProgressFile reads it; a
-// missing one means every value is 0, and the file is written at once.
-void LoadProgress(const std::string& fileName, std::vector<std::int32_t>& values);
+// missing one means every value is 0, and the file is written at once. A file too long or
+// damaged is copied aside before the game writes over it; the returned message tells the
+// player so ("" when the file was sound).
+std::string LoadProgress(const std::string& fileName, std::vector<std::int32_t>& values);
 
 // Disk helpers for the files the game writes. Names may use "\" between folders, and
 // existing folders and files are found without regard to letter case.

@@ -117,8 +117,13 @@ void tRecorder::LoadFromStream(tStream& stream) {
 
   std::uint8_t countBytes[ValueSize] = {};
   const bool haveCount = ReadUpTo(stream, countBytes, ValueSize) == ValueSize;
-  // Only as many values as the table holds are read, whatever the file claims.
-  ValueCount = haveCount ? std::clamp(DecodeValue(countBytes), 0, RecorderTableSize) : 0;
+  // A count the table cannot hold would be cut silently: such a file is refused whole.
+  const std::int32_t count = haveCount ? DecodeValue(countBytes) : 0;
+  if (count < 0 || count > RecorderTableSize)
+    throw Exception("This solution claims " + std::to_string(count) +
+                    " recorded values; a recording holds 0 to " +
+                    std::to_string(RecorderTableSize) + ".");
+  ValueCount = count;
 
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(ValueCount) * ValueSize);
   const std::size_t delivered = ReadUpTo(stream, bytes.data(), bytes.size()) / ValueSize;

@@ -56,7 +56,9 @@ std::string ReadTitle(const std::vector<std::string>& fileLines) {
 
 void ReadTitles(std::vector<tSetEntry>& entries, const tReadFileLines& readLines) {
   for (tSetEntry& entry : entries) {
-    const std::string fileName = TitleFileName(entry.Line);
+    // A video has no title to give, and reading megabytes of it as text only to find none
+    // would hold up the start, or stop it when the video is missing.
+    const std::string fileName = entry.IsVideo() ? std::string() : TitleFileName(entry.Line);
     entry.Title = fileName.empty() ? std::string() : ReadTitle(readLines(fileName));
   }
 }

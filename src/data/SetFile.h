@@ -52,8 +52,9 @@ std::string ReadTitle(const std::vector<std::string>& fileLines);
 // layer's error when the file cannot be read.
 using tReadFileLines = std::function<std::vector<std::string>(const std::string& fileName)>;
 
-// Fills every entry's title from its file, in entry order. An entry without a file name
-// gets an empty title; a named file that cannot be read fails as readLines fails.
+// Fills every entry's title from its file, in entry order. An entry without a file name,
+// and a video, gets an empty title without its file being read; a named level file that
+// cannot be read fails as readLines fails.
 void ReadTitles(std::vector<tSetEntry>& entries, const tReadFileLines& readLines);
 
 // The entry's label for the side panel: index + 1, or "B" + (index - 53) for the bonus

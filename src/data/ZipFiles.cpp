@@ -1,5 +1,7 @@
 #include "data/ZipFiles.h"
 
+#include <algorithm>
+
 #include "common/Text.h"
 #include "data/FileStream.h"
 #include "data/VoskZlib.h"
@@ -12,6 +14,8 @@ constexpr std::uint32_t EndOfDirectorySignature = 0x06054B50;
 constexpr std::uint32_t LocalHeaderSignature = 0x04034B50;
 constexpr std::size_t EndOfDirectorySize = 22;
 constexpr std::size_t LocalHeaderSize = 30;
+// No file of the game comes near this; a bigger claim is a damaged or hostile package.
+constexpr std::uint32_t LargestEntry = 256u << 20;
 
 std::uint16_t GetWord(const std::uint8_t* p) {
   return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -46,7 +50,10 @@ void tZip::ReadDirectory(tStream& stream) {
   stream.ReadBuffer(end.data(), end.size());
   if (GetLong(end.data()) != EndOfDirectorySignature) throw ENotZipFile("File is not Zip file.");
   const std::uint16_t count = GetWord(end.data() + 8);
-  stream.Seek(GetLong(end.data() + 16), tSeekOrigin::Beginning);
+  const std::int64_t directory = GetLong(end.data() + 16);
+  if (directory + static_cast<std::int64_t>(count) * tZippedFile::HeaderSize > stream.Size())
+    throw EZipError("The zip directory lies outside the file");
+  stream.Seek(directory, tSeekOrigin::Beginning);
   for (std::uint16_t i = 0; i < count; ++i) {
     tZippedFile* entry = Entries.Add(std::make_unique<tZippedFile>(*this));
     stream.ReadBuffer(entry->Header.data(), entry->Header.size());
@@ -84,14 +91,24 @@ tZippedStream::tZippedStream(const tZippedFile& entry) : FileSize(entry.Uncompre
   const std::uint16_t method = entry.CompressionMethod();
   if (method != 0 && method != 8)
     throw EZipError("Compression method " + std::to_string(method) + " not supported");
+  const std::string named = "Zip entry \"" + entry.Name + "\" ";
+  if (entry.UncompressedSize() > LargestEntry || entry.CompressedSize() > LargestEntry)
+    throw EZipError(named + "claims " +
+                    std::to_string(std::max(entry.UncompressedSize(), entry.CompressedSize())) +
+                    " bytes, more than the 256 MiB a game file may hold");
   {
     std::unique_ptr<tStream> archive = entry.Owner->OpenArchive();
+    const std::int64_t archiveSize = archive->Size();
+    if (std::int64_t{entry.LocalHeaderOffset()} + std::int64_t{LocalHeaderSize} > archiveSize)
+      throw EZipError(named + "starts outside the zip file");
     archive->Seek(entry.LocalHeaderOffset(), tSeekOrigin::Beginning);
     std::array<std::uint8_t, LocalHeaderSize> local;
     archive->ReadBuffer(local.data(), local.size());
     if (GetLong(local.data()) != LocalHeaderSignature)
       throw EZipError("LocalFile Signature not found");
     archive->Seek(GetWord(local.data() + 26) + GetWord(local.data() + 28), tSeekOrigin::Current);
+    if (archive->Position() + std::int64_t{entry.CompressedSize()} > archiveSize)
+      throw EZipError(named + "reaches past the end of the zip file");
     Compressed = std::make_unique<tMemoryStream>();
     Compressed->CopyFrom(*archive, entry.CompressedSize());
     Compressed->SetPosition(0);

@@ -42,9 +42,10 @@ std::string tEpisode::EntryTitle(std::int32_t index) const {
   return InRange(index) ? Entry(index).Title : std::string();
 }
 
-void tEpisode::LoadProgress() {
-  qn2::LoadProgress(ProgressFileName(SetFileName), Progress);
+std::string tEpisode::LoadProgress() {
+  std::string problem = qn2::LoadProgress(ProgressFileName(SetFileName), Progress);
   AllSolvedAtLoad = AllSolved();
+  return problem;
 }
 
 void tEpisode::SaveProgress() {

@@ -38,8 +38,9 @@ class tEpisode {
   bool AllSolved() const;
   std::string EntryTitle(std::int32_t index) const;
 
-  // The progress file of the set file.
-  void LoadProgress();
+  // The progress file of the set file. LoadProgress returns a message for the player when
+  // the file was damaged and has been copied aside ("" when it was sound).
+  std::string LoadProgress();
   void SaveProgress();
   void ClearProgress();
   // Every entry was solved with all jewels when the progress was last loaded.

@@ -24,7 +24,7 @@ std::vector<std::string> ReadGameFileLines(const std::string& fileName) {
 void tGameEngine::LoadEpisode(const std::string& setFileName) {
   Episode.Assign(setFileName, ParseSetLines(ReadGameFileLines(setFileName)));
   EntryIndex = 0;
-  Episode.LoadProgress();
+  if (const std::string problem = Episode.LoadProgress(); !problem.empty()) ReportProblem(problem);
   ReadTitles(Episode.AllEntries(), ReadGameFileLines);
 }
 

@@ -158,14 +158,16 @@ TEST_F(BestStoreTest, DamagedIndexLinesAreReportedAndLeftOutTheOthersStand) {
   EXPECT_EQ(Store.Find(0xa1), (tBestRun{7, 1, 2}));
   EXPECT_EQ(Store.Find(0xa6), (tBestRun{12, 0, 0}));
   for (std::uint64_t key : {0xa2, 0xa3, 0xa4, 0xa5}) EXPECT_EQ(Store.Find(key), std::nullopt);
-  ASSERT_EQ(Problems.size(), 5u);
+  ASSERT_EQ(Problems.size(), 6u);
   EXPECT_EQ(Problems[0], "Line 1 of \"Best\\Best.txt\" is damaged and was left out: zz 1 2 3");
   EXPECT_NE(Problems[1].find("Line 4 "), std::string::npos);
   EXPECT_NE(Problems[4].find("Line 7 "), std::string::npos);
+  // The index as it was is kept aside before a new best writes over it.
+  EXPECT_EQ(Problems[5], "The damaged \"Best\\Best.txt\" is kept as \"Best\\Best.txt.damaged\".");
 
   // Read once: asking again reports nothing more; the next write drops the damaged lines.
   EXPECT_EQ(Store.Find(0xa1), (tBestRun{7, 1, 2}));
-  EXPECT_EQ(Problems.size(), 5u);
+  EXPECT_EQ(Problems.size(), 6u);
   ASSERT_TRUE(Store.Offer(0xa2, {3, 0, 0}, {8, 8, 8}));
   EXPECT_EQ(Index(),
             "00000000000000a1 7 1 2\r\n00000000000000a2 3 0 0\r\n00000000000000a6 12 0 0\r\n");

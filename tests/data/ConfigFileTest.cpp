@@ -106,16 +106,23 @@ TEST_F(ConfigFileTest, TruncatedFileKeepsWhatItHoldsAndReportsTheCutValue) {
   EXPECT_EQ(settings.MusicVolume, 2);
   EXPECT_TRUE(settings.BitBlt);
   EXPECT_TRUE(settings.MusicOn);
-  EXPECT_EQ(messages.Texts, tLines{"Parameter MusicOn has an invalid value.\rDefaulting to True"});
+  // The cut file is kept aside before the game writes its settings over it.
+  EXPECT_EQ(messages.Texts,
+            (tLines{"Parameter MusicOn has an invalid value.\rDefaulting to True",
+                    "The configuration file \"" + FileName + "\" is damaged; it is kept as \"" +
+                        FileName + ".damaged\"."}));
+  std::ifstream kept(FileName + ".damaged", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), ReadText());
 }
 
-TEST_F(ConfigFileTest, GarbageLinesAreIgnoredSilently) {
+TEST_F(ConfigFileTest, GarbageLinesAreIgnoredAndTheBinaryFileIsKeptAside) {
   WriteText(
       "\x00\xff\x12garbage\r\n=\r\n==\r\nSoundOn\r\nMusicVolume 3\r\nVolume=3\r\nSoundVolume=4\r\n"s);
   tSettings settings;
   tCollectedMessages messages;
   ASSERT_TRUE(LoadConfig(settings, messages, FileName));
-  EXPECT_TRUE(messages.Texts.empty());
+  EXPECT_EQ(messages.Texts, tLines{"The configuration file \"" + FileName +
+                                   "\" is damaged; it is kept as \"" + FileName + ".damaged\"."});
   EXPECT_EQ(settings.SoundVolume, 4);
   EXPECT_EQ(settings.MusicVolume, 5);
   EXPECT_TRUE(settings.SoundOn);

@@ -65,10 +65,10 @@ TEST_F(ProgressFileTest, ShortFileFillsTheFirstEntriesAndLeavesTheRest) {
   EXPECT_EQ(ReadProgressFile(PathOf("Set.Progress"), values), tProgressRead::Read);
   EXPECT_EQ(values, (tValues{1, 2, 0, 2, 1, 2, 2}));
 
-  // A trailing partial value is ignored.
+  // A trailing partial value is ignored, and marks the file as damaged.
   WriteBytes("Set.Progress", Encode({2, 2}) + std::string("\x01\x00", 2));
   tValues partial(7, 0);
-  EXPECT_EQ(ReadProgressFile(PathOf("Set.Progress"), partial), tProgressRead::Read);
+  EXPECT_EQ(ReadProgressFile(PathOf("Set.Progress"), partial), tProgressRead::Damaged);
   EXPECT_EQ(partial, (tValues{2, 2, 0, 0, 0, 0, 0}));
 }
 

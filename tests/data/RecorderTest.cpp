@@ -156,26 +156,30 @@ TEST_F(RecorderTest, ShortFilesLeaveTheRestOfTheTableAsItWas) {
   EXPECT_EQ(Play(2), (std::vector<std::int32_t>{1, 11}));
 }
 
-TEST_F(RecorderTest, HostileCountsNeverReachPastTheTable) {
-  std::vector<std::int32_t> values(9000);
+// A count the table cannot hold is refused whole with a message, instead of being cut
+// silently, and the recorder keeps what it had; a full table still loads and plays.
+TEST_F(RecorderTest, CountsBeyondTheTableAreRefusedAndChangeNothing) {
+  std::vector<std::int32_t> values(RecorderTableSize);
   for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<std::int32_t>(i);
-  Load(SolutionBytes(9000, values));
+  Load(SolutionBytes(RecorderTableSize, values));
   EXPECT_EQ(Rec->Count(), RecorderTableSize);
   const std::vector<std::int32_t> played = Play(RecorderTableSize + 3);
   EXPECT_EQ(played[8192], 8192);  // the last slot, reachable only by playback
   EXPECT_EQ(played[8193], 0);
   EXPECT_EQ(Rec->Position(), RecorderTableSize);
-  EXPECT_EQ(Saved(), SolutionBytes(RecorderTableSize, std::vector<std::int32_t>(
-                                                          values.begin(), values.begin() + 8193)));
 
-  Load(SolutionBytes(INT_MAX, {5}));
-  EXPECT_EQ(Rec->Count(), RecorderTableSize);
-  EXPECT_EQ(Play(2), (std::vector<std::int32_t>{5, 1}));
-
-  Load(SolutionBytes(-3, {7, 7, 7}));
-  EXPECT_EQ(Rec->Count(), 0);
-  EXPECT_EQ(Play(2), (std::vector<std::int32_t>{5, 1}));
-  EXPECT_EQ(Saved(), SolutionBytes(0, {}));
+  Load(SolutionBytes(2, {5, 1}));
+  for (const std::int32_t count : {RecorderTableSize + 1, INT_MAX, -3}) {
+    SCOPED_TRACE(count);
+    ExpectMessage(
+        [&] {
+          Load(SolutionBytes(count, {7, 7, 7}));
+        },
+        "This solution claims " + std::to_string(count) +
+            " recorded values; a recording holds 0 to 8193.");
+    EXPECT_EQ(Rec->Count(), 2);
+    EXPECT_EQ(Saved(), SolutionBytes(2, {5, 1}));
+  }
 }
 
 TEST_F(RecorderTest, WrongSignatureRaisesAndChangesNothing) {

@@ -75,7 +75,7 @@ TEST(SetFileTest, TitleIsTheFirstTitleLineInAnyCase) {
   EXPECT_EQ(ReadTitle({}), "");
 }
 
-TEST(SetFileTest, TitlesAreReadForEveryNamedEntryAndReadFailuresPropagate) {
+TEST(SetFileTest, TitlesAreReadForEveryNamedEntryButVideosAndReadFailuresPropagate) {
   const std::map<std::string, std::vector<std::string>> files{
       {"A.lev", {"[Misc]", "Title=Alpha"}},
       {"B.avi", {"binary"}},
@@ -89,9 +89,11 @@ TEST(SetFileTest, TitlesAreReadForEveryNamedEntryAndReadFailuresPropagate) {
     return it->second;
   };
 
-  auto entries = ParseSetLines({"Level A.lev", "", "Video B.avi", "Level", "  Odd C.lev "});
+  // The video is not read, so a missing one cannot stop the episode from loading.
+  auto entries = ParseSetLines(
+      {"Level A.lev", "", "Video B.avi", "Level", "  Odd C.lev ", "Video Missing.mp4"});
   ReadTitles(entries, read);
-  EXPECT_EQ(asked, (std::vector<std::string>{"A.lev", "B.avi", "C.lev"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"A.lev", "C.lev"}));
   EXPECT_EQ(entries[0].Title, "Alpha");
   EXPECT_EQ(entries[1].Title, "");
   EXPECT_EQ(entries[2].Title, "");

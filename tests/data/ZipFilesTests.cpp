@@ -141,21 +141,50 @@ TEST_F(ZipFilesTest, TruncatedOrHostileArchivesRaiseInsteadOfReadingWildly) {
   // The directory claims 40 entries but holds 2.
   tBytes tooManyEntries = bytes;
   tooManyEntries[tooManyEntries.size() - 22 + 8] = 40;
-  EXPECT_THROW(tZipFile zip(Archive(tooManyEntries)), EReadError);
+  ExpectRaises<EZipError>([&] { tZipFile zip(Archive(tooManyEntries)); },
+                          "The zip directory lies outside the file");
   // The directory offset points past the end of the file.
   tBytes farDirectory = bytes;
   farDirectory[farDirectory.size() - 22 + 19] = 0x7F;
-  EXPECT_THROW(tZipFile zip(Archive(farDirectory)), EReadError);
+  ExpectRaises<EZipError>([&] { tZipFile zip(Archive(farDirectory)); },
+                          "The zip directory lies outside the file");
 
-  // An entry whose data runs past the end of the archive.
+  // Entries claiming more than any game file holds, or whose data or header lie outside
+  // the file, are refused by name before anything is read or allocated for them.
   tRawEntry longer = StoredEntry("longer", "short");
   longer.CompressedSizeOverride = 0x7FFFFFF0;
-  // A deflated entry claiming far more bytes than its data inflates to.
   tRawEntry bomb = DeflatedSampleEntry("bomb");
-  bomb.UncompressedSize = 0xFFFFFFF0;
-  tZipFile zip(Archive({longer, bomb}));
-  EXPECT_THROW(tZippedStream s(*zip.Entries[0]), EReadError);
-  tZippedStream inflated(*zip.Entries[1]);
+  bomb.UncompressedSize = (256u << 20) + 1;
+  tRawEntry overlong = StoredEntry("overlong.map", "data");
+  overlong.CompressedSizeOverride = 1 << 20;
+  tRawEntry moved = StoredEntry("moved.map", "data");
+  tBytes hostile = BuildRawZip({longer, bomb, overlong, moved, StoredEntry("fine.map", "fine")});
+  // The fourth directory record's local header offset points far past the end.
+  std::size_t record = 0;
+  for (int seen = 0; seen < 4; ++record)
+    if (hostile[record] == 'P' && hostile[record + 1] == 'K' && hostile[record + 2] == 1 &&
+        hostile[record + 3] == 2)
+      ++seen;
+  for (int i = 0; i < 4; ++i) hostile[record - 1 + 42 + i] = 0x7F;
+  tZipFile zip(Archive(hostile));
+  ExpectRaises<EZipError>([&] { tZippedStream s(*zip.Entries[0]); },
+                          "Zip entry \"longer\" claims 2147483632 bytes, more than the 256 MiB "
+                          "a game file may hold");
+  ExpectRaises<EZipError>([&] { tZippedStream s(*zip.Entries[1]); },
+                          "Zip entry \"bomb\" claims 268435457 bytes, more than the 256 MiB a "
+                          "game file may hold");
+  ExpectRaises<EZipError>([&] { tZippedStream s(*zip.Entries[2]); },
+                          "Zip entry \"overlong.map\" reaches past the end of the zip file");
+  ExpectRaises<EZipError>([&] { tZippedStream s(*zip.Entries[3]); },
+                          "Zip entry \"moved.map\" starts outside the zip file");
+  EXPECT_EQ("fine", Contents(*zip.Entries[4]));
+
+  // A deflated entry claiming more than its data inflates to, within the cap, reads what
+  // there is.
+  tRawEntry generous = DeflatedSampleEntry("generous");
+  generous.UncompressedSize = 1u << 20;
+  tZipFile withGenerous(Archive({generous}));
+  tZippedStream inflated(*withGenerous.Entries[0]);
   EXPECT_EQ(DeflateSampleText, ReadRest(inflated));
 }
 

@@ -313,6 +313,22 @@ tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 1 ' || fail "alt+enter: not
 grep -q $'^FullScreen=False\r$' "$dir/Config.cfg" || fail "alt+enter: full screen not switched off in Config.cfg"
 [ -f "$dir/again.png" ] || fail "alt+enter: no frame afterwards"
 
+# --- Damaged progress and settings at start-up: reported, kept aside, play goes on -------------
+dir=$(game_folder damagedstart)
+printf '\x02\x00\x00\x00\x07\x00\x00\x00\x01' >"$dir/QuibNar.Progress"
+printf 'SoundVolume=loud\r\nMusicOn=False\r\n' >"$dir/Config.cfg"
+cp "$dir/QuibNar.Progress" "$dir/progress-before"
+cp "$dir/Config.cfg" "$dir/config-before"
+run_game "$dir" --headless --ticks 150 --entry 1 || fail "damaged start: exit status $?"
+grep -q 'The progress file "QuibNar.Progress" is damaged; what could be read is used. The file is kept as "QuibNar.Progress.damaged".' "$dir/stderr.txt" ||
+  fail "damaged start: no progress message: $(cat "$dir/stderr.txt")"
+grep -q 'The configuration file "Config.cfg" is damaged; it is kept as "Config.cfg.damaged".' "$dir/stderr.txt" ||
+  fail "damaged start: no configuration message"
+cmp -s "$dir/QuibNar.Progress.damaged" "$dir/progress-before" || fail "damaged start: the progress file was not kept"
+cmp -s "$dir/Config.cfg.damaged" "$dir/config-before" || fail "damaged start: the configuration was not kept"
+tail -n 1 "$dir/stdout.txt" | grep -q ' mode 2 entry 1 ' || fail "damaged start: not playing: $(tail -n 3 "$dir/stdout.txt")"
+grep -q $'^MusicOn=False\r$' "$dir/Config.cfg" || fail "damaged start: the readable setting was lost"
+
 # --- Start-up failures say what failed and what was being done -----------------------------
 dir=$(game_folder nopackage)
 rm "$dir/Quibnar2.VexPak"
