@@ -17,7 +17,7 @@ namespace {
 using namespace qn2::testing;
 
 constexpr const char* Level = "FirstSteps.map";
-constexpr const char* Moves = "RRRRRDDDLLLLDDRRRRRRR";
+constexpr const char* Moves = "RDRRRRRRDDDLLLLLDDRRR";
 
 struct tEnd {
   std::int32_t X = 0, Y = 0, Jewels = 0;
