@@ -1,13 +1,16 @@
 # The second part of the episode: hostiles, then everything together, then the bonus levels.
+# The snake keeps a ledge over the lake and watches row 4, the way down to the door. The
+# boulder pushed down into that row hides the player from it.
 level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
       hint="Snakes fire along their row. Block them.",
       board=hollow(B(W16,
-              "##P....#########",
-              "##.B...#########",
-              "##.?.....S######",
-              "##.....#########",
-              "##..J..E########",
-              W16)),
+                     "#.P....#WWWWWWW#",
+                     "#..B...#WWWWWWW#",
+                     "#..?.....S#WWWW#",
+                     "#......#WWWWWWW#",
+                     "#...J..E#WWWWWW#",
+                     "#......#WWWWWWW#",
+                     W16)),
       props={(3, 4): {'Caption': 'CAREFUL', 'ImageName': 'Hint_Careful.jpg'}})
 
 # Both ends of row 5 are watched by snakes, and the only way down crosses that row. Each boulder
@@ -31,13 +34,17 @@ level(name="Crossfire", title="Crossfire", bg="Mossgate.jpg", tiles=(4, 5, 28),
               "#WWWWWWWWWWWWWW#"),
       props={(5, 10): {'Kind': 'ExitHatch'}})
 
+# A causeway over the lake leads to a jam of three boulders that no push clears. Lit at the
+# jam's mouth, (7, 2), the bomb takes the two boulders in front of the jewel and the door.
 level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
       hint="Carry a bomb, drop it lit, and run!",
       board=hollow(B(W16,
-              "##P.C...BB..####",
-              "########B#E#####",
-              "########J#######",
-              W16)))
+                     "##P.C...BB..#WW#",
+                     "#WWWWW##B#E#WWW#",
+                     "#WWWWW##J##WWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     W16)))
 
 # Both ways on from the corner at (6, 5) are jammed: a boulder with dirt behind it, which no push
 # can move. The one bomb, dropped in the corner itself, takes both boulders at once; dropped
