@@ -117,7 +117,7 @@ dir=$(game_folder finish)
   echo "260 shot hint.png"
   echo "300 down 32"
   echo "301 up 32"
-  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  moves_script 320 DRRRRRRDDDLLLLLDDRRR
   echo "620 shot solved.png"
   echo "630 click 320 250"
 } >"$dir/script.txt"
@@ -203,7 +203,7 @@ dir=$(game_folder record)
 {
   # The code restarts the level (a fade and the intro) with the recorder running.
   type_script 110 tarnwickholm
-  moves_script 300 RRRRRDDDLLLLDDRRRRRRR
+  moves_script 300 RDRRRRRRDDDLLLLLDDRRR
 } >"$dir/script.txt"
 run_game "$dir" --headless --ticks 900 --entry 1 --script script.txt || fail "record: exit status $?"
 # A new recording is kept beside the level's name in the game folder.
@@ -234,7 +234,7 @@ printf 'NotARecord\0\0\0\0' >"$dir/Solutions/FirstSteps.Solution"
   moves_script 200 R # onto the info marker, whose hint Space closes
   echo "300 down 32"
   echo "301 up 32"
-  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  moves_script 320 DRRRRRRDDDLLLLLDDRRR
 } >"$dir/script.txt"
 run_game "$dir" --headless --ticks 760 --entry 1 --script script.txt || fail "damaged: exit status $?"
 grep -q "Not a QuibNar Record file!" "$dir/stderr.txt" || fail "damaged: no message: $(cat "$dir/stderr.txt")"
@@ -247,7 +247,7 @@ dir=$(game_folder best)
   moves_script 200 R
   echo "300 down 32"
   echo "301 up 32"
-  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  moves_script 320 DRRRRRRDDDLLLLLDDRRR
   echo "640 click 320 328" # GO TO LEVEL...
   echo "700 move 100 80"   # the pointer rests on the first level's button
   echo "740 shot best-hint.png"
@@ -287,7 +287,7 @@ for ((i = 0; i < ENTRIES; i++)); do printf '\x02\x00\x00\x00'; done >"$dir/QuibN
   moves_script 200 R
   echo "300 down 32"
   echo "301 up 32"
-  moves_script 320 RRRRDDDLLLLDDRRRRRRR
+  moves_script 320 DRRRRRRDDDLLLLLDDRRR
   echo "640 shot pick.png"
   echo "645 down 39"
   echo "646 up 39"

@@ -4,20 +4,37 @@
 VOID = "o" * 16
 
 
+# Rock that touches no open cell, not even at a corner, is cut away: the rooms stand on the
+# backdrop, outlined by one ring of wall. Open-void cells are floor to every unit, so only
+# cells sealed off behind that ring are left void.
+def hollow(rows):
+    def inside(x, y):
+        return 0 <= y < len(rows) and 0 <= x < 16 and rows[y][x] not in "#o"
+    return ["".join("o" if c == "#" and not any(inside(x + dx, y + dy)
+                                                for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+                    else c for x, c in enumerate(row)) for y, row in enumerate(rows)]
+
+
 # A board whose rooms end with a wall row, open backdrop below down to the bottom wall.
 def framed(*rows):
     return B(*rows, *[VOID] * (13 - len(rows)), W16)
 
+# Three halls, one below the other, each left through a single doorway: the way to the door
+# winds through them.
 level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 32),
       hint="Arrow keys walk. The door is the way out.",
-      board=B(W16,
-              "##P?....########",
-              "#######.########",
-              "#######.########",
-              "###.....########",
-              "###.############",
-              "###.......E#####",
-              W16),
+      board=hollow([VOID,
+                    W16,
+                    "#.P?...........#",
+                    "###............#",
+                    "#########.######",
+                    "#..............#",
+                    "#..............#",
+                    "####.###########",
+                    "#......E.......#",
+                    "#..............#",
+                    W16,
+                    W16, W16, W16, W16]),
       props={(3, 2): {'Caption': 'WALK', 'ImageName': 'Hint_Walk.jpg'}})
 
 level(name="LockedOut", title="Locked Out", bg="Hollowmere.jpg", tiles=(1, 2, 28),
@@ -67,43 +84,56 @@ level(name="HeavyLifting", title="Heavy Lifting", bg="Hollowmere.jpg", tiles=(8,
               "#######...M...##",
               "################"))
 
+# A cave on the left to start in, a pool hall on the right with the door. Pushed along the
+# middle row before the dirt at (7, 4) is dug, the boulder stops on (6, 4) and seals the
+# jewel's shaft below it: the player digs first.
 level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 29),
       hint="Walk into dirt to dig. Boulders stop at dirt.",
-      board=B(W16,
-              "##..DDDD.J######",
-              "##.####D#.######",
-              "##P.B..D..D.E###",
-              "######.#########",
-              "######M#########",
-              W16))
+      board=hollow(B(W16,
+                     "##..DDDD.J######",
+                     "##.####D#.#....#",
+                     "#...B..D..D....#",
+                     "#.W.##.####.WW.#",
+                     "#...##M####.WW.#",
+                     "#.W.#######....#",
+                     "#P..#######..E.#",
+                     W16)))
 
 level(name="SteppingStones", title="Stepping Stones", bg="Cistern.jpg", tiles=(65, 66, 96),
       music="DeepCistern.xm", tint="A08050",
       hint="Sink a boulder in water to cross.",
-      board=B(W16,
+      board=hollow(B(W16,
               "###.....########",
               "###P.B.WW..J####",
               "###..B.##..#####",
               "###....##..E####",
-              W16))
+              W16)))
 
+# The boulder's room and the door's pool hall are split by the blue field at (8, 4). Pushed
+# onto the button, the boulder holds the field open while the player walks round it.
 level(name="BlueCurrent", title="Blue Current", bg="Lanternhall.jpg", tiles=(130, 131, 161),
       hint="All buttons of a colour down: its field opens.",
-      board=B(W16,
-              "##.......#######",
-              "##P.B.f..F..E###",
-              "##.......#.J####",
-              W16))
+      board=hollow(B(W16,
+                     "#.......#......#",
+                     "#.......#.WWW..#",
+                     "#P.B.f..F..J.W.#",
+                     "#.......#.WWW..#",
+                     "#.......#....E.#",
+                     W16)))
 
+# Two rows of pillars join the start room to the key's room. The jewel waits at home: fetch it
+# first, for whichever row is crossed twice leaves no way back.
 level(name="MossPillars", title="Moss Pillars", bg="Mossgate.jpg", tiles=(6, 7, 30),
       music="LanternHall.xm",
       hint="Each pillar can be crossed only once.",
-      board=B(W16,
-              "##P..IIII...K.##",
-              "##.######.###.##",
-              "##J..IIII.....##",
-              "#############E##",
-              W16))
+      board=hollow(B(W16,
+                     "#...#WWWW#.....#",
+                     "#P..IIII.....K.#",
+                     "#...#WWWW#.....#",
+                     "#...#WWWW#.....#",
+                     "#J..IIII.......#",
+                     "#...#WWWW#..E..#",
+                     W16)))
 
 level(name="HeldDown", title="Held Down", bg="Sunkengarden.jpg", tiles=(4, 5, 28),
       music="BrightMeadow.xm",
@@ -131,13 +161,13 @@ level(name="MudAndWater", title="Mud and Water", bg="Mossgate.jpg", tiles=(16, 1
 level(name="PillarRooms", title="In and Out", bg="Starlitruin.jpg", tiles=(132, 133, 164),
       music="AncientStories2.xm",
       hint="Every pillar once: plan a way in and out.",
-      board=B("#K..#.....#..K.#",
+      board=hollow(B("#K..#.....#..K.#",
               "#...I..P..I....#",
               "#...#.....#....#",
               "##I###...###I###",
               "#.....#.#......#",
               "#.J........#.E.#",
-              W16))
+              W16)))
 
 level(name="TwoColours", title="Red Before Blue", bg="Emberforge.jpg", tiles=(10, 11, 35),
       music="ClockworkDeep.xm",

@@ -1,13 +1,16 @@
 # The second part of the episode: hostiles, then everything together, then the bonus levels.
+# The snake keeps a ledge over the lake and watches row 4, the way down to the door. The
+# boulder pushed down into that row hides the player from it.
 level(name="Hiss", title="Hiss", bg="Lanternhall.jpg", tiles=(136, 137, 162),
       hint="Snakes fire along their row. Block them.",
-      board=B(W16,
-              "##P....#########",
-              "##.B...#########",
-              "##.?.....S######",
-              "##.....#########",
-              "##..J..E########",
-              W16),
+      board=hollow(B(W16,
+                     "#.P....#WWWWWWW#",
+                     "#..B...#WWWWWWW#",
+                     "#..?.....S#WWWW#",
+                     "#......#WWWWWWW#",
+                     "#...J..E#WWWWWW#",
+                     "#......#WWWWWWW#",
+                     W16)),
       props={(3, 4): {'Caption': 'CAREFUL', 'ImageName': 'Hint_Careful.jpg'}})
 
 # Both ends of row 5 are watched by snakes, and the only way down crosses that row. Each boulder
@@ -31,13 +34,17 @@ level(name="Crossfire", title="Crossfire", bg="Mossgate.jpg", tiles=(4, 5, 28),
               "#WWWWWWWWWWWWWW#"),
       props={(5, 10): {'Kind': 'ExitHatch'}})
 
+# A causeway over the lake leads to a jam of three boulders that no push clears. Lit at the
+# jam's mouth, (7, 2), the bomb takes the two boulders in front of the jewel and the door.
 level(name="CherryPop", title="Cherry Pop", bg="Hollowmere.jpg", tiles=(10, 11, 35),
       hint="Carry a bomb, drop it lit, and run!",
-      board=B(W16,
-              "##P.C...BB..####",
-              "########B#E#####",
-              "########J#######",
-              W16))
+      board=hollow(B(W16,
+                     "##P.C...BB..#WW#",
+                     "#WWWWW##B#E#WWW#",
+                     "#WWWWW##J##WWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     W16)))
 
 # Both ways on from the corner at (6, 5) are jammed: a boulder with dirt behind it, which no push
 # can move. The one bomb, dropped in the corner itself, takes both boulders at once; dropped
@@ -64,7 +71,7 @@ level(name="Demolition", title="Demolition", bg="Emberforge.jpg", tiles=(8, 9, 3
 level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97),
       music="DeepCistern.xm",
       hint="Spiders hug walls. Shut one in and it bursts.",
-      board=B(W16,
+      board=hollow(B(W16,
               "##P.....J.....##",
               "##..........Y.##",
               "#####.######D###",
@@ -74,7 +81,7 @@ level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97)
               "###.############",
               "##.........E..##",
               "##.M.......Y..##",
-              W16),
+              W16)),
       props={(11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (11, 9): {'Kind': 'ExitHatch'}})
 
@@ -127,14 +134,14 @@ level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
 level(name="OneWayDown", title="One Way Down", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
       music="TideCaves.xm",
       hint="Pillars rise behind droids too.",
-      board=B("#K......E.....K#",
+      board=hollow(B("#K......E.....K#",
               "#..............#",
               "#.......Z......#",
               "#######I######.#",
               "#######.######I#",
               "#WWWWWWWWWWWWW.#",
               "#P.....J.......#",
-              "#WWWWWWWWWWWWWW#"),
+              "#WWWWWWWWWWWWWW#")),
       props={(8, 1): {'Kind': 'ExitHatch'}})
 
 # The snake at (1, 7) covers the whole of row 7, which the player has to walk to reach the way
@@ -158,27 +165,37 @@ level(name="LivingShield", title="Living Shield", bg="Starlitruin.jpg", tiles=(1
               "#WWWWWWWWWWWWWW#"),
       props={(12, 11): {'Kind': 'ExitHatch'}})
 
-# The snake at (3, 5) watches the only way to the door. It cannot see the cell above it, so a
-# bomb left there gets it; the pillar at (3, 3) lets the player down only once, so the bomb
-# and the top jewels have to come along on that one trip.
+# The snake at (8, 8) watches the whole of row 8, the only way to the door at (2, 8) and the
+# jewel at (13, 8). It cannot see the cell above it, so a bomb left there gets it, and the
+# player waits out the fuse in a corner of the room. The pillar at (7, 5) lets the player down
+# from the hall only once: its jewel has to be gathered first.
 level(name="ShortFuse", title="Short Fuse", bg="Hollowmere.jpg", tiles=(12, 13, 34),
       hint="Snakes never look up. Bomb from above.",
-      board=B(W16,
-              "##P.C.......JY##",
-              "###I############",
-              "###...M#########",
-              "###S.........E##",
-              W16))
+      board=hollow(["################",
+                    "################",
+                    "##P...........##",
+                    "##..........Y.##",
+                    "##............##",
+                    "#######I########",
+                    "#WWWW#....C#WWW#",
+                    "#WWWW##.M.##WWW#",
+                    "#.E.....S....J.#",
+                    "#WWWWWWWWWWWWWW#",
+                    "#WWWWWWWWWWWWWW#",
+                    "################",
+                    "################",
+                    "################",
+                    "################"]))
 
 level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=(129, 140, 167),
       music="DeepCistern.xm",
       hint="Every boulder has a job. Mind the order.",
-      board=B(W16,
+      board=hollow(B(W16,
               "###.....########",
               "###P.B.WW.BhY###",
               "###..B.##..H.###",
               "###....##.KH.E##",
-              W16))
+              W16)))
 
 # The bonus levels.
 
@@ -211,7 +228,7 @@ level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 7
 level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35), bonus=True,
       music="GrandVault.xm",
       hint="A bursting spider lights bombs.",
-      board=B("#WWWWWWWWWWWWWW#",
+      board=hollow(B("#WWWWWWWWWWWWWW#",
               "#WWP.....J.WWWW#",
               "#WWW.......WWWW#",
               "####.###########",
@@ -221,6 +238,6 @@ level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 3
               "##BBB###########",
               "###.############",
               "#W...Y..E..WWWW#",
-              "#WWWWWWWWWWWWWW#"),
+              "#WWWWWWWWWWWWWW#")),
       props={(8, 10): {'Kind': 'ExitHatch'},
              (10, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
