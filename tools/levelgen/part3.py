@@ -1,1 +1,23 @@
 # Third part of the episode: hostiles and the board's pieces combined in wider rooms.
+
+# Three snake rows, each crossed by walking along it: the boulder lying in the row goes ahead
+# of the player, always between the player and the snake, until the way on. The third row's
+# shield is not in the row yet: it waits in the chute at (10, 7), pushed down from row 6
+# while that row's own shield still covers the player.
+level(name="ShieldAhead", title="Shield Ahead", bg="Mossgate.jpg", tiles=(4, 5, 28),
+      music="ShadowWarren.xm",
+      hint="Walk behind your boulder, towards the snake.",
+      board=B("#oooo#P..#ooooo#",
+              "#oooo#...#ooooo#",
+              "#####M##.#######",
+              "#S.....B......J#",
+              "###.############",
+              "#J..B.........S#",
+              "##########B#.###",
+              "#S............M#",
+              "###.############",
+              "#WW.WWWWWWWWWWW#",
+              "#W...Y....WW..W#",
+              "#WW.WWWW.....EW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(13, 12): {'Kind': 'ExitHatch'}})
