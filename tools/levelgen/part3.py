@@ -21,3 +21,22 @@ level(name="ShieldAhead", title="Shield Ahead", bg="Mossgate.jpg", tiles=(4, 5, 
               "#WW.WWWW.....EW#",
               "#WWWWWWWWWWWWWW#"),
       props={(13, 12): {'Kind': 'ExitHatch'}})
+
+# The causeway of pillars is the only way over, and the channel below the far shore takes two
+# boulders where that shore holds one. A boulder pushed over pillars spends nothing while the
+# player follows it step for step: each pillar rises only once the player leaves it, so the
+# second stone has to come across in the one trip.
+level(name="Causeway", title="The Causeway", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
+      music="TideCaves.xm", tint="507060",
+      hint="Bring a stone over with you: one trip only.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#WW.J.WWWY..WWW#",
+              "#WW...III...WWW#",
+              "#WW.B.WWWWWBWWW#",
+              "#WWWPWWWWWW.WWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWW....WW#",
+              "#WWWWWWWW.E.MWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(10, 9): {'Kind': 'ExitHatch'}})
