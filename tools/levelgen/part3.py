@@ -40,3 +40,25 @@ level(name="Causeway", title="The Causeway", bg="Sunkengarden.jpg", tiles=(4, 6,
               "#WWWWWWWW.E.MWW#",
               "#WWWWWWWWWWWWWW#"),
       props={(10, 9): {'Kind': 'ExitHatch'}})
+
+# The snake at (8, 8) watches the only row to the door, and no dry cell comes near it. The
+# bombs lying on the stepping stones across the pool are each within a blast of the next: one
+# lit bomb dropped at (4, 4), the only shore cell beside the first stone, sets off the whole
+# line, and the last blast takes the snake.
+level(name="FuseLine", title="Fuse Line", bg="Cistern.jpg", tiles=(65, 66, 96),
+      music="ClockworkDeep.xm", tint="507090",
+      hint="A blast sets off every bomb beside it.",
+      board=B("#ooooooooooooo##",
+              "#oWWWWoooooooo##",
+              "#W.MWWWooooooo##",
+              "#WPC.WWWoooooo##",
+              "#W.WWCWWWooooo##",
+              "#W.WWWCWWWoooo##",
+              "#W.WWWWCWWWooo##",
+              "#W......S.YWoo##",
+              "#oWWWWWWW.WWoo##",
+              "#ooooooWWEWooo##",
+              "#oooooooWWoooo##",
+              "#ooooooooooooo##",
+              "#ooooooooooooo##"),
+      props={(9, 10): {'Kind': 'ExitHatch'}})
