@@ -62,3 +62,26 @@ level(name="FuseLine", title="Fuse Line", bg="Cistern.jpg", tiles=(65, 66, 96),
               "#ooooooooooooo##",
               "#ooooooooooooo##"),
       props={(9, 10): {'Kind': 'ExitHatch'}})
+
+# The snake at (2, 7) covers the row the player has to walk to reach the hall above. A risen
+# pillar stops shots as a wall does, but the player cannot cross the pillar at (4, 7) without
+# standing in the snake's sight. The droid can: drawn straight down from the hall by the
+# player below the pool, it steps over the pillar into the pocket at (4, 8), the pillar rises
+# behind it, and walls, water and the pillar hold it there.
+level(name="RaisedWall", title="Raised Wall", bg="Starlitruin.jpg", tiles=(136, 139, 162),
+      music="ShadowWarren.xm",
+      hint="A risen pillar stops a snake's shot.",
+      board=B("#oooooooooooooo#",
+              "#oW.....M....Wo#",
+              "#oW.Z........Wo#",
+              "#oW..........Wo#",
+              "#oW..E....Y..Wo#",
+              "#oWW.WWW.WWWWWo#",
+              "#WS.I........JW#",
+              "#WWW.WWWWWWWW.W#",
+              "#oWWWWWWWWWWW.W#",
+              "#oW.........P.W#",
+              "#oW......M....W#",
+              "#oWWWWWWWWWWWWW#",
+              "#oooooooooooooo#"),
+      props={(5, 5): {'Kind': 'ExitHatch'}})
