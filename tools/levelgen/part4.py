@@ -18,3 +18,23 @@ level(name="PowderTrail", title="Powder Trail", bg="Cistern.jpg", tiles=(65, 66,
               "#WWWYWWEWWWWWWW#",
               "#WWWWWWWWWWWWWW#"),
       props={(7, 9): {'Kind': 'ExitHatch'}})
+
+# Anything lying in a snake's row stops its shot, jewels and keys too, but only until it is
+# picked up. The player comes down into the snake's row at (14, 7) behind the jewels and the
+# key; walking left to the way up at (7, 7) takes two of them, and the key at (3, 7) and the
+# jewel beside it still shield. Up in the pocket the boulder goes down the chute at (2, 4) into
+# the row beside the snake; only then can the key, the last shield, be taken safely.
+level(name="GlassShield", title="Glass Shield", bg="Lanternhall.jpg", tiles=(129, 131, 164),
+      music="ShadowWarren.xm",
+      hint="Jewels stop shots until you take them.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W......WWWWWWW#",
+              "#WB..J..WWWWWWW#",
+              "#W.WWWW.WWWWWWP#",
+              "#W.WWWW.WWWWWW.#",
+              "#W.WWWW.WWWWWW.#",
+              "#S.KJ...J.M.J..#",
+              "#WWWWWWWWWWWWW.#",
+              "#WWWWWWWWWWWWWE#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(14, 9): {'Kind': 'ExitHatch'}})
