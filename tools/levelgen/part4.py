@@ -38,3 +38,25 @@ level(name="GlassShield", title="Glass Shield", bg="Lanternhall.jpg", tiles=(129
               "#WWWWWWWWWWWWWE#",
               "#WWWWWWWWWWWWWW#"),
       props={(14, 9): {'Kind': 'ExitHatch'}})
+
+# Three pieces hand on to each other. The droid, drawn along the hall above the water, drops into
+# the recess at (7, 3) once the player stands below it, and holds the blue button there. That
+# opens the blue field at (10, 7), so the boulder can go down the chute onto the red button in
+# the snake's row, where it does two jobs: it opens the red field and stops the snake's shot.
+level(name="HandOnHand", title="Hand on Hand", bg="Emberforge.jpg", tiles=(72, 73, 97),
+      music="ClockworkDeep.xm",
+      hint="Droid on blue, boulder on red.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W.....Z......W#",
+              "#W#####f######W#",
+              "#WWWWWWWWWWWWWW#",
+              "#W.P.....J....W#",
+              "#WWWWWWWWWB#.WW#",
+              "#WWWWWWWWWF#.WW#",
+              "#S........h.MHE#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(14, 8): {'Kind': 'ExitHatch'}})
