@@ -64,7 +64,7 @@ level(name="PowderTrail", title="Powder Trail", bg="Cistern.jpg", tiles=(65, 66,
 # The moat is two cells wide and there are three boulders: two make a causeway and the third has
 # to cross it onto the blue button on the island. All three travel row 6, one after the other:
 # the one in the row first, then the two from the chutes, the nearer one before the farther.
-level(name="Causeway", title="Causeway", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
+level(name="DoubleMoat", title="Double Moat", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
       music="TideCaves.xm",
       hint="Three stones, one row. Mind the order.",
       board=B("#WWWWWWWWWWWWWW#",
