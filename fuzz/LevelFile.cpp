@@ -1,5 +1,7 @@
 // The level reader on a fuzzed level file, with the game's own units, in play and in the
-// editor. What it read is written out and read again, and must then write the same lines.
+// editor. What it read is reset as the game resets a level it loads (which applies the
+// level's water tint, the colour the water units write), written out and read again, and
+// must then write the same lines.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -51,6 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   try {
     ReadLevelFromLines(engine.Level, lines, report);
+    engine.Level.ResetAll();
   } catch (const Exception&) {
     engine.Editing = false;
     return 0;
@@ -59,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteLevelToLines(engine.Level, written);
   try {
     ReadLevelFromLines(engine.Level, written, report);
+    engine.Level.ResetAll();
   } catch (const Exception& e) {
     // A level the game wrote itself must read back.
     std::fprintf(stderr, "written level does not read back: %s\n", e.what());
@@ -67,7 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> again;
   WriteLevelToLines(engine.Level, again);
   if (again != written) {
-    std::fprintf(stderr, "a level read back writes differently\n");
+    std::size_t line = 0;
+    while (line < again.size() && line < written.size() && again[line] == written[line]) ++line;
+    std::fprintf(stderr, "a level read back writes differently from line %zu: '%s' then '%s'\n",
+                 line + 1, line < written.size() ? written[line].c_str() : "(end)",
+                 line < again.size() ? again[line].c_str() : "(end)");
     std::abort();
   }
   engine.Editing = false;
