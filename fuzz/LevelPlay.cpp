@@ -84,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   static const std::int32_t directions[] = {0, 2, 3, 4, 5};
   std::vector<std::int32_t> decisions;
-  for (const auto* p = split + (split < end ? 1 : 0);
-       p < end && decisions.size() < MaxTurns; ++p)
+  for (const auto* p = split + (split < end ? 1 : 0); p < end && decisions.size() < MaxTurns; ++p)
     decisions.push_back(EncodeDecision(directions[(*p >> 1) % 5], (*p & 1) != 0));
 
   CycleProcedures.Clear();

@@ -16,9 +16,9 @@
 namespace {
 
 const std::string& ScratchFile() {
-  static const std::string name = (std::filesystem::temp_directory_path() /
-                                   ("qn2-fuzz-progress-" + std::to_string(getpid())))
-                                      .string();
+  static const std::string name =
+      (std::filesystem::temp_directory_path() / ("qn2-fuzz-progress-" + std::to_string(getpid())))
+          .string();
   return name;
 }
 

@@ -16,9 +16,7 @@ using namespace qn2;
 class tMemoryZip : public tZip {
  public:
   explicit tMemoryZip(std::vector<std::uint8_t> bytes) : Bytes(std::move(bytes)) {}
-  std::unique_ptr<tStream> OpenArchive() override {
-    return std::make_unique<tMemoryStream>(Bytes);
-  }
+  std::unique_ptr<tStream> OpenArchive() override { return std::make_unique<tMemoryStream>(Bytes); }
 
  private:
   std::vector<std::uint8_t> Bytes;

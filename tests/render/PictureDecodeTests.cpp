@@ -162,8 +162,7 @@ std::vector<std::uint8_t> JpegWithScans(int scans) {
     if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) last = i, ++found;
   const std::vector<std::uint8_t> scan(jpeg.begin() + static_cast<std::ptrdiff_t>(last),
                                        jpeg.end() - 2);  // up to the end-of-image marker
-  for (; found < scans; ++found)
-    jpeg.insert(jpeg.end() - 2, scan.begin(), scan.end());
+  for (; found < scans; ++found) jpeg.insert(jpeg.end() - 2, scan.begin(), scan.end());
   return jpeg;
 }
 
@@ -184,8 +183,8 @@ void ClaimSize(std::vector<std::uint8_t>& jpeg, int width, int height) {
 TEST(JpegDecodeTest, ProgressivePicturesWithTooManyScansAreRefused) {
   EXPECT_EQ(DecodeJpeg(JpegWithScans(0), "Plain.jpg").Width, 16);
   EXPECT_EQ(DecodeJpeg(JpegWithScans(MaxJpegScans), "Most.jpg").Height, 16);
-  const std::string refused = "JPEG 'Scans.jpg' has more than " + std::to_string(MaxJpegScans) +
-                              " scans";
+  const std::string refused =
+      "JPEG 'Scans.jpg' has more than " + std::to_string(MaxJpegScans) + " scans";
   EXPECT_EQ(FailureOf(JpegWithScans(MaxJpegScans + 1), "Scans.jpg"), refused);
   // Thousands of empty scans over a picture as large as the header may claim.
   std::vector<std::uint8_t> hostile = JpegWithScans(2400);
