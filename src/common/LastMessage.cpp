@@ -2,7 +2,9 @@
 
 namespace qn2 {
 
-constinit std::string LastMessage;
+// Constructed before every other global of the game: their constructors may already leave
+// a message here.
+__attribute__((init_priority(101))) std::string LastMessage;
 
 void DebugMessage(const std::string& text) {
   LastMessage = "DebugMessage('" + text + "')";

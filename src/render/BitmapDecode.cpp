@@ -85,7 +85,7 @@ tPicture DecodeBitmap(std::span<const std::uint8_t> data, const std::string& nam
   const std::int64_t height = topDown ? -storedHeight : storedHeight;
 
   if (width <= 0 || height == 0) in.Fail("has no pixels");
-  if (width > MaxPictureWidth || height > MaxPictureHeight)
+  if (width > MaxPictureWidth || height > MaxPictureHeight || width * height > MaxPicturePixels)
     in.Fail("is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")");
   if (bits != 8 && bits != 24 && bits != 32)
     in.Fail("has " + std::to_string(bits) + " bits per pixel; only 8, 24 and 32 are read");

@@ -24,8 +24,10 @@ struct tJpegState {
   jpeg_decompress_struct Info;
   jpeg_error_mgr Errors;
   std::jmp_buf Escape;
+  jpeg_progress_mgr Progress;
   char Message[JMSG_LENGTH_MAX];
   bool EndedEarly;
+  bool TooManyScans;
 };
 
 extern "C" void JpegErrorExit(j_common_ptr info) {
@@ -41,7 +43,22 @@ extern "C" void JpegMessage(j_common_ptr info, int level) {
   if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) state->EndedEarly = true;
 }
 
-enum class tJpegResult { Done, Failed, TooLarge, EndedEarly };
+// Called by libjpeg as it works through the data. A progressive file can repeat scans
+// without end, each one over the whole picture: past MaxJpegScans the decoding stops.
+extern "C" void JpegProgress(j_common_ptr info) {
+  auto* state = static_cast<tJpegState*>(info->client_data);
+  if (state->Info.input_scan_number <= MaxJpegScans) return;
+  state->TooManyScans = true;
+  std::longjmp(state->Escape, 1);
+}
+
+bool TooManyPixels(const jpeg_decompress_struct& info) {
+  return info.image_width > static_cast<JDIMENSION>(MaxPictureWidth) ||
+         info.image_height > static_cast<JDIMENSION>(MaxPictureHeight) ||
+         static_cast<std::int64_t>(info.image_width) * info.image_height > MaxPicturePixels;
+}
+
+enum class tJpegResult { Done, Failed, TooLarge, TooManyScans, EndedEarly };
 
 // Has no local objects with destructors, so the jump back from JpegErrorExit skips none.
 tJpegResult DecodeInto(const std::uint8_t* data, unsigned long size, tPicture* picture,
@@ -50,18 +67,20 @@ tJpegResult DecodeInto(const std::uint8_t* data, unsigned long size, tPicture* p
   info->err = jpeg_std_error(&state->Errors);
   state->Errors.error_exit = JpegErrorExit;
   state->Errors.emit_message = JpegMessage;
+  state->Progress.progress_monitor = JpegProgress;
   state->EndedEarly = false;
+  state->TooManyScans = false;
   state->Message[0] = '\0';
   info->client_data = state;  // kept by jpeg_create_decompress
   if (setjmp(state->Escape) != 0) {
     jpeg_destroy_decompress(info);  // safe on a half-created decoder: State starts zeroed
-    return tJpegResult::Failed;
+    return state->TooManyScans ? tJpegResult::TooManyScans : tJpegResult::Failed;
   }
   jpeg_create_decompress(info);
+  info->progress = &state->Progress;
   jpeg_mem_src(info, data, size);
   jpeg_read_header(info, TRUE);
-  if (info->image_width > static_cast<JDIMENSION>(MaxPictureWidth) ||
-      info->image_height > static_cast<JDIMENSION>(MaxPictureHeight)) {
+  if (TooManyPixels(*info)) {
     jpeg_destroy_decompress(info);
     return tJpegResult::TooLarge;
   }
@@ -97,7 +116,12 @@ tPicture DecodeJpeg(std::span<const std::uint8_t> data, const std::string& name)
     case tJpegResult::Failed:
       throw EFileError("JPEG '" + name + "' could not be decoded: " + state.Message);
     case tJpegResult::TooLarge:
-      throw EFileError("JPEG '" + name + "' is too large");
+      throw EFileError("JPEG '" + name + "' is too large (" +
+                       std::to_string(state.Info.image_width) + " x " +
+                       std::to_string(state.Info.image_height) + ")");
+    case tJpegResult::TooManyScans:
+      throw EFileError("JPEG '" + name + "' has more than " + std::to_string(MaxJpegScans) +
+                       " scans");
     case tJpegResult::EndedEarly:
       break;
   }

@@ -52,16 +52,26 @@ struct tPicture {
 // anyway, and the width limit keeps a damaged header from asking for gigabytes.
 inline constexpr std::int32_t MaxPictureWidth = 16384;
 inline constexpr std::int32_t MaxPictureHeight = 4097;
+// The most pixels one picture may hold. The largest pictures the game ships hold about
+// 770,000 (the 384 x 2000 menu font glow, the 160 x 3432 fireball strip; backdrops are
+// 640 x 480); five times that leaves room for new art, while a damaged or hostile header
+// can no longer make the decoder ask for hundreds of megabytes.
+inline constexpr std::int64_t MaxPicturePixels = 2048 * 2048;
+// The most scans a progressive JPEG may have. Our own pictures are baseline (one scan) and
+// a progressive encoder writes about ten; a file with hundreds of scans, each one passing
+// over the whole picture again, only wastes time.
+inline constexpr int MaxJpegScans = 256;
 
 // True when the name's extension, lower-cased, is ".bmp".
 bool IsBitmapName(const std::string& name);
 
 // Windows bitmaps: uncompressed 8-bit palettised, 24-bit and 32-bit (plain or with
-// channel bit fields), stored bottom-up or top-down. Anything else, and data that ends
-// before the pixels do, raises EFileError naming the file.
+// channel bit fields), stored bottom-up or top-down. Anything else, a picture over the
+// size limits and data that ends before the pixels do raise EFileError naming the file.
 tPicture DecodeBitmap(std::span<const std::uint8_t> data, const std::string& name);
 // JPEG pictures of any colour space the decoder can turn into RGB; damaged or truncated
-// data raises EFileError naming the file.
+// data, a picture over the size limits and one with more than MaxJpegScans scans raise
+// EFileError naming the file.
 tPicture DecodeJpeg(std::span<const std::uint8_t> data, const std::string& name);
 // A bitmap when IsBitmapName, otherwise a JPEG.
 tPicture DecodePicture(std::span<const std::uint8_t> data, const std::string& name);

@@ -94,6 +94,22 @@ TEST(BitmapDecodeTest, UnreadableBitmapsFailWithTheReason) {
             "Bitmap 'x.bmp' has a palette of 257 colours");
 }
 
+TEST(BitmapDecodeTest, AHeaderOverThePixelBudgetIsRefusedBeforeThePixelsAreLookedFor) {
+  std::vector<std::uint8_t> bmp = MakeBmp(2, 2, Sample);
+  auto claim = [&bmp](std::uint32_t width, std::uint32_t height) {
+    for (int i = 0; i < 4; ++i) {
+      bmp[18 + i] = static_cast<std::uint8_t>(width >> (8 * i));
+      bmp[22 + i] = static_cast<std::uint8_t>(height >> (8 * i));
+    }
+  };
+  claim(16384, 4097);
+  EXPECT_EQ(FailureOf(bmp, "Huge.bmp"), "Bitmap 'Huge.bmp' is too large (16384 x 4097)");
+  claim(2049, static_cast<std::uint32_t>(-2048));  // top-down
+  EXPECT_EQ(FailureOf(bmp, "Huge.bmp"), "Bitmap 'Huge.bmp' is too large (2049 x 2048)");
+  claim(2048, 2048);
+  EXPECT_EQ(FailureOf(bmp, "Large.bmp"), "Bitmap 'Large.bmp' is truncated");
+}
+
 TEST(JpegDecodeTest, DecodesColourAndGreyPicturesToRgb) {
   auto colour = [](int x, int y) {
     return x < 8 ? tRgb{200, 40, 30} : y < 8 ? tRgb{20, 180, 60} : tRgb{250, 250, 250};
@@ -134,6 +150,59 @@ TEST(JpegDecodeTest, DamagedDataFails) {
   EXPECT_EQ(garbage.rfind("JPEG 'Junk.jpg' could not be decoded: ", 0), 0u) << garbage;
   // The decoder is usable again after a failure.
   EXPECT_EQ(DecodeJpeg(jpeg, "again.jpg").Width, 64);
+}
+
+// A small progressive JPEG whose last scan is repeated until the file has this many scans.
+// Each repeat only warns in libjpeg, and each is decoded over the whole picture.
+std::vector<std::uint8_t> JpegWithScans(int scans) {
+  std::vector<std::uint8_t> jpeg = MakeJpeg(16, 16, Sample, 3, true);
+  std::size_t last = 0;
+  int found = 0;
+  for (std::size_t i = 0; i + 1 < jpeg.size(); ++i)
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) last = i, ++found;
+  const std::vector<std::uint8_t> scan(jpeg.begin() + static_cast<std::ptrdiff_t>(last),
+                                       jpeg.end() - 2);  // up to the end-of-image marker
+  for (; found < scans; ++found) jpeg.insert(jpeg.end() - 2, scan.begin(), scan.end());
+  return jpeg;
+}
+
+// The frame header's height and width, wherever the encoder put it.
+void ClaimSize(std::vector<std::uint8_t>& jpeg, int width, int height) {
+  for (std::size_t i = 0; i + 9 < jpeg.size(); ++i) {
+    if (jpeg[i] == 0xFF && (jpeg[i + 1] == 0xC0 || jpeg[i + 1] == 0xC2)) {
+      jpeg[i + 5] = static_cast<std::uint8_t>(height >> 8);
+      jpeg[i + 6] = static_cast<std::uint8_t>(height);
+      jpeg[i + 7] = static_cast<std::uint8_t>(width >> 8);
+      jpeg[i + 8] = static_cast<std::uint8_t>(width);
+      return;
+    }
+  }
+  FAIL() << "no frame header";
+}
+
+TEST(JpegDecodeTest, ProgressivePicturesWithTooManyScansAreRefused) {
+  EXPECT_EQ(DecodeJpeg(JpegWithScans(0), "Plain.jpg").Width, 16);
+  EXPECT_EQ(DecodeJpeg(JpegWithScans(MaxJpegScans), "Most.jpg").Height, 16);
+  const std::string refused =
+      "JPEG 'Scans.jpg' has more than " + std::to_string(MaxJpegScans) + " scans";
+  EXPECT_EQ(FailureOf(JpegWithScans(MaxJpegScans + 1), "Scans.jpg"), refused);
+  // Thousands of empty scans over a picture as large as the header may claim.
+  std::vector<std::uint8_t> hostile = JpegWithScans(2400);
+  ClaimSize(hostile, 2048, 2048);
+  EXPECT_EQ(FailureOf(hostile, "Scans.jpg"), refused);
+}
+
+TEST(JpegDecodeTest, PicturesOverThePixelBudgetAreRefusedFromTheirHeader) {
+  std::vector<std::uint8_t> huge = JpegWithScans(0);
+  ClaimSize(huge, 16384, 4097);
+  EXPECT_EQ(FailureOf(huge, "Huge.jpg"), "JPEG 'Huge.jpg' is too large (16384 x 4097)");
+  ClaimSize(huge, 2048, 2049);
+  EXPECT_EQ(FailureOf(huge, "Huge.jpg"), "JPEG 'Huge.jpg' is too large (2048 x 2049)");
+  // At the budget the header is believed: the picture is made that large.
+  std::vector<std::uint8_t> large = MakeJpeg(16, 16, Sample);
+  ClaimSize(large, 2048, 2048);
+  const tPicture picture = DecodeJpeg(large, "Large.jpg");
+  EXPECT_EQ(picture.Width * static_cast<std::int64_t>(picture.Height), MaxPicturePixels);
 }
 
 TEST(PictureDecodeTest, OnlyTheBmpExtensionInAnyCaseSelectsTheBitmapDecoder) {

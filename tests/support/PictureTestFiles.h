@@ -140,9 +140,10 @@ inline std::vector<std::uint8_t> MakeBmp(int width, int height, const tColourAt&
   return MakeBmp(tBmpLayout{width, height}, colour);
 }
 
-// A baseline JPEG made with libjpeg's compressor; grey when components is 1.
+// A JPEG made with libjpeg's compressor, baseline unless progressive; grey when components
+// is 1.
 inline std::vector<std::uint8_t> MakeJpeg(int width, int height, const tColourAt& colour,
-                                          int components = 3) {
+                                          int components = 3, bool progressive = false) {
   jpeg_compress_struct info;
   jpeg_error_mgr errors;
   info.err = jpeg_std_error(&errors);
@@ -156,6 +157,7 @@ inline std::vector<std::uint8_t> MakeJpeg(int width, int height, const tColourAt
   info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 100, TRUE);
+  if (progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
   std::vector<JSAMPLE> row(static_cast<std::size_t>(width * components));
   for (int y = 0; y < height; ++y) {
