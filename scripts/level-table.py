@@ -66,8 +66,9 @@ def main():
         print(out[-1], end="", flush=True)
     with open(os.path.join(content, "levels.md"), "w", encoding="utf-8") as f:
         f.write("# The episode, entry by entry\n\n"
-                "Entry 0 is the introductory video; entries 1..53 are the levels in rising\n"
-                "difficulty and 54..62 the bonus row, labelled B1..B9 on the level pick. Turns are\n"
+                "Entry 0 is the introductory video; the levels follow in rising difficulty and\n"
+                "the bonus levels come last (entries 54..62 form the bonus row, labelled B1..B9\n"
+                "on the level pick). Turns are\n"
                 "the shortest way out with every jewel, as the game counts them (the player's\n"
                 "warp-in included), and states are the positions the solver explored to prove\n"
                 "it: `python3 scripts/level-table.py QN2SIM` measures them afresh.\n\n")

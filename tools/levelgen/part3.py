@@ -6,7 +6,7 @@
 # while that row's own shield still covers the player.
 level(name="ShieldAhead", title="Shield Ahead", bg="Mossgate.jpg", tiles=(4, 5, 28),
       music="ShadowWarren.xm",
-      hint="Walk behind your boulder, towards the snake.",
+      hint="Push a boulder ahead of you.",
       board=B("#oooo#P..#ooooo#",
               "#oooo#...#ooooo#",
               "#####M##.#######",
@@ -28,7 +28,7 @@ level(name="ShieldAhead", title="Shield Ahead", bg="Mossgate.jpg", tiles=(4, 5, 
 # second stone has to come across in the one trip.
 level(name="Causeway", title="The Causeway", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
       music="TideCaves.xm", tint="507060",
-      hint="Bring a stone over with you: one trip only.",
+      hint="Follow a stone over: one trip.",
       board=B("#WWWWWWWWWWWWWW#",
               "#WW.J.WWWY..WWW#",
               "#WW...III...WWW#",
