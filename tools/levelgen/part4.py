@@ -42,25 +42,6 @@ level(name="GlassShield", title="Glass Shield", bg="Lanternhall.jpg", tiles=(129
               "#WWWWWWWWWWWWWW#"),
       props={(14, 9): {'Kind': 'ExitHatch'}})
 
-# Bombs lying on islands in the pond, each beside the next, form a fuse across it. The snake at
-# (2, 8) watches the row that leads to the door, and nothing reaches it but the fuse: the one
-# loose bomb, dropped lit at (7, 3) beside the first island, sets off the islands one after the
-# other down to the last, whose blast takes the snake.
-level(name="PowderTrail", title="Powder Trail", bg="Cistern.jpg", tiles=(65, 66, 96),
-      music="ClockworkDeep.xm",
-      hint="A blast sets off the bombs beside it.",
-      board=B("#WWWWWWWWWWWWWW#",
-              "#WWWWWWWWWWWWWW#",
-              "#WWWWWWo.P.CWWW#",
-              "#WWWWWCWW.WWWWW#",
-              "#WWWWCWWW.WWWWW#",
-              "#WWWCWWWW.WWWWW#",
-              "#WWCWWWWW.WWWWW#",
-              "#WS.......WWWWW#",
-              "#WWWYWWEWWWWWWW#",
-              "#WWWWWWWWWWWWWW#"),
-      props={(7, 9): {'Kind': 'ExitHatch'}})
-
 # The moat is two cells wide and there are three boulders: two make a causeway and the third has
 # to cross it onto the blue button on the island. All three travel row 6, one after the other:
 # the one in the row first, then the two from the chutes, the nearer one before the farther.
