@@ -12,6 +12,7 @@ const char* SimUsage =
     "usage: qn2-sim LEVEL [--package PAK] [--moves TEXT | --solution FILE] [--max-turns N]\n"
     "               [--trace] [--save OUT] [--screenshot PNG]\n"
     "       qn2-sim LEVEL --solve [--all-jewels] [--max-states N] [--save OUT]\n"
+    "       qn2-sim SET --soak ROUNDS [--package PAK]\n"
     "  Plays LEVEL through the game's engine without a window or sound and prints the\n"
     "  outcome as one JSON object. LEVEL and FILE are found as the game finds files: on\n"
     "  disk first, then in PAK (by default Quibnar2.VexPak in this folder, when present).\n"
@@ -29,6 +30,9 @@ const char* SimUsage =
     "  --all-jewels    with --solve: finishing counts only with every jewel collected\n"
     "  --max-states N  with --solve: give up after exploring N states (default 5000000)\n"
     "  --save OUT      with --solve: write the solution found as a solution file\n"
+    "  --soak ROUNDS   replay every level's stored solution (Solutions\\NAME.Solution) of\n"
+    "                  the set file SET, ROUNDS times back to back in this one process;\n"
+    "                  one JSON line per round: levels, solved with every jewel, peak memory\n"
     "exit status: 0 solved (or saved), 1 dead, out of turns, unsolvable or gave up, 2 the\n"
     "             level cannot be loaded or the command line is wrong\n";
 
@@ -64,6 +68,10 @@ tSimOptions ParseSimOptions(const std::vector<std::string>& args) {
       options.MaxStates = static_cast<std::size_t>(*n);
     } else if (a == "--screenshot") {
       options.Screenshot = value(i);
+    } else if (a == "--soak") {
+      const auto n = ParseIntegerText(value(i));
+      if (!n || *n <= 0) throw std::invalid_argument("--soak needs a number of rounds");
+      options.SoakRounds = *n;
     } else if (a.starts_with("--")) {
       throw std::invalid_argument("unknown option " + a);
     } else if (options.Level.empty()) {
@@ -78,6 +86,9 @@ tSimOptions ParseSimOptions(const std::vector<std::string>& args) {
   if (options.Solve && (options.Moves || options.SolutionFile || options.Screenshot))
     throw std::invalid_argument(
         "--solve finds its own moves: no --moves, --solution or --screenshot");
+  if (options.SoakRounds > 0 && (options.Solve || options.Moves || options.SolutionFile ||
+                                 options.Screenshot || options.SaveTo))
+    throw std::invalid_argument("--soak plays the stored solutions only");
   if (!options.Solve && (options.AllJewels || options.MaxStates != tSimOptions().MaxStates))
     throw std::invalid_argument("--all-jewels and --max-states go with --solve");
   return options;

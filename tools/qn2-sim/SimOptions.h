@@ -20,6 +20,9 @@ struct tSimOptions {
   bool Solve = false;
   bool AllJewels = false;
   std::size_t MaxStates = 5'000'000;
+  // With a set file instead of a level: replay every level's stored solution this many
+  // rounds, back to back in one process.
+  int SoakRounds = 0;
 };
 
 // Reads the command line (without the program name); raises std::invalid_argument with a

@@ -1,5 +1,7 @@
 // qn2-sim: plays one level through the game's engine, tick by tick, with no window and
 // no sound, and prints how it ended. For level designers, the tests and CI.
+#include <sys/resource.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -11,6 +13,8 @@
 #include "data/MemoryStream.h"
 #include "data/PackageFiles.h"
 #include "data/Recorder.h"
+#include "data/SetFile.h"
+#include "data/TextLines.h"
 #include "engine/BlankPictures.h"
 #include "engine/FrameComposer.h"
 #include "engine/GameEngine.h"
@@ -136,6 +140,43 @@ int Solve(tGameEngine& engine, const tSimOptions& options) {
   return status;
 }
 
+// Replays every level's stored solution of the set, round after round in one process: a
+// soak for leaks and memory that grows from one level to the next.
+int Soak(tGameEngine& engine, const tSimOptions& options) {
+  const auto setFile = OpenPackagedFile(options.Level);
+  const auto bytes = setFile->Data();
+  std::vector<std::string> levels;
+  for (const tSetEntry& entry : ParseSetLines(
+           SplitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))))
+    if (entry.IsLevel()) levels.push_back(entry.FileName);
+  bool allSolved = true;
+  for (int round = 1; round <= options.SoakRounds; ++round) {
+    int solved = 0;
+    for (const std::string& level : levels) {
+      engine.LoadLevel(level);
+      const std::string stem = level.substr(0, level.rfind('.'));
+      engine.Play().Recorder.LoadFromFile("Solutions\\" + stem + ".Solution");
+      engine.Play().Recorder.StartPlayback();
+      const tOutcome outcome = Play(engine, options);
+      const auto& counters = engine.Play().Counters;
+      if (outcome == tOutcome::Solved && counters.JewelsCollected == counters.JewelsInLevel) {
+        ++solved;
+      } else {
+        allSolved = false;
+        std::cerr << "qn2-sim: round " << round << ": " << level << " did not finish ("
+                  << OutcomeName(outcome) << ")" << std::endl;
+      }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::cout << "{\"round\": " << round << ", \"levels\": " << levels.size()
+              << ", \"solved\": " << solved << ", \"peak_kib\": " << usage.ru_maxrss << "}"
+              << std::endl;
+  }
+  GameEngine = nullptr;
+  return allSolved ? 0 : 1;
+}
+
 int Run(const tSimOptions& options) {
   MountGameFiles(options);
   // A screenshot needs the real pictures; a play-through only needs something to load.
@@ -154,6 +195,7 @@ int Run(const tSimOptions& options) {
   auto ghost = CreateOOTPlayer();
   engine.SetOOTPlayer(ghost.get());
 
+  if (options.SoakRounds > 0) return Soak(engine, options);
   try {
     if (options.SaveTo && !options.Solve) {
       LoadLevelFromFile(engine.Level, options.Level);
