@@ -11,18 +11,7 @@ set -u
 GAME=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 PACKAGE=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 WORK=$3
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-png_size() {
-  local b
-  read -r -a b < <(od -An -v -j16 -N8 -t u1 "$1")
-  echo "$(((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3])) $(((b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7]))"
-}
+source "$(dirname "$0")/check_support.sh"
 
 dir="$WORK/editor-solve"
 rm -rf "$dir"
@@ -91,8 +80,4 @@ else
   fail "the game failed: $(tail -n 5 "$dir/stderr.txt")"
 fi
 
-if [ $failures -ne 0 ]; then
-  echo "editor solve end to end: $failures failure(s)" >&2
-  exit 1
-fi
-echo "editor solve end to end: all passed"
+finish "editor solve end to end: all passed"

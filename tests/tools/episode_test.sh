@@ -8,12 +8,7 @@ set -u
 
 SIM=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 CONTENT=$2
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 cd "$CONTENT" || exit 1
 [ -f QuibNar.set ] || { echo "FAIL: no QuibNar.set in $CONTENT" >&2; exit 1; }
@@ -49,8 +44,4 @@ while read -r level moves; do
   [ -f "Solutions/${level%.*}.Solution" ] || fail "moves.txt names $level, which has no solution"
 done <Solutions/moves.txt
 
-if [ $failures -ne 0 ]; then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "episode: $levels levels solved with every jewel"
+finish "episode: $levels levels solved with every jewel"

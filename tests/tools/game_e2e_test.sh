@@ -12,12 +12,7 @@ VEXPAK=$(cd "$(dirname "$4")" && pwd)/$(basename "$4")
 CONTENT=$5
 # Entries of the shipped episode, one progress value each.
 ENTRIES=$(grep -c . "$CONTENT/QuibNar.set")
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 # A new game folder: the package and nothing else (the game starts on its default settings,
 # the end-of-level and death pop-ups on).
@@ -74,13 +69,6 @@ run_game() {
   local dir=$1
   shift
   (cd "$dir" && "$GAME" "$@" >stdout.txt 2>stderr.txt)
-}
-
-# Width and height of a PNG picture, from its header.
-png_size() {
-  local b
-  read -r -a b < <(od -An -v -j16 -N8 -t u1 "$1")
-  echo "$(((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3])) $(((b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7]))"
 }
 
 # --- Start-up to the first frame ------------------------------------------------------------
@@ -360,8 +348,4 @@ for line in FullScreen=False SoundDevice=0 BitBlt=True; do
   grep -q "^$line"$'\r$' "$dir/Config.cfg" || fail "compatibility: no '$line'"
 done
 
-if [ $failures -ne 0 ]; then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "game end-to-end: all passed"
+finish "game end-to-end: all passed"

@@ -9,12 +9,7 @@ set -u
 GAME=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 PACKAGE=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 WORK=$3
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 game_folder() {
   local dir="$WORK/$1"
@@ -135,8 +130,4 @@ for shot in main options sound advanced-sound advanced-sound-sliding video video
   [ -f "$dir/$shot.png" ] || fail "tour: no $shot.png"
 done
 
-if [ $failures -ne 0 ]; then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "game menus end-to-end: all passed"
+finish "game menus end-to-end: all passed"

@@ -7,12 +7,7 @@ set -u
 
 SIM=$1
 WORK=$2
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 # level NAME PLAYER_X PLAYER_Y [UNIT X Y]...: a level file of a player and other units.
 level() {
@@ -136,8 +131,4 @@ expect 2 -- Door.map --moves R --solution x
 expect 2 --
 grep -q '^usage: qn2-sim' "$WORK/err" || fail "no usage printed"
 
-if [ $failures -ne 0 ]; then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "qn2-sim: all checks passed"
+finish "qn2-sim: all checks passed"

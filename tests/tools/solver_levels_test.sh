@@ -10,12 +10,7 @@ set -u
 SIM=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 CONTENT=$2
 WORK=$3
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 field() {  # field NAME JSON: the number after "NAME":
   [[ $2 =~ \"$1\":\ (-?[0-9.]+) ]] && echo "${BASH_REMATCH[1]}"
@@ -55,8 +50,4 @@ while IFS= read -r line || [ -n "$line" ]; do
 done <QuibNar.set
 
 [ $levels -gt 0 ] || fail "no levels in $CONTENT/QuibNar.set"
-if [ $failures -ne 0 ]; then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "solver: all $levels levels solvable, every stored solution a shortest one"
+finish "solver: all $levels levels solvable, every stored solution a shortest one"

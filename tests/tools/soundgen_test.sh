@@ -11,12 +11,7 @@ set -u
 SOUNDGEN=$1
 WORK=$2
 MIXCHECK=${3:-}
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 # u8/u16/u32 FILE OFFSET: unsigned little-endian integers from a file.
 u8() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
@@ -145,8 +140,4 @@ if [[ -n $MIXCHECK ]]; then
     fail "SDL2_mixer check did not single out the cut module: $(grep -v '^ok' "$WORK/cut.log")"
 fi
 
-if ((failures)); then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "soundgen: all checks passed"
+finish "soundgen: all checks passed"

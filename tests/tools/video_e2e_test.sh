@@ -11,12 +11,7 @@ GAME=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 PACKAGE=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 WORK=$3
 VEXPAK=$4
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/check_support.sh"
 
 # A game folder with the package and a set file: the video given, then the first level.
 game_folder() {
@@ -118,8 +113,4 @@ grep -q 'The video Cut.mp4 could not be played: ' "$dir/stderr.txt" ||
   fail "cut: no message: $(cat "$dir/stderr.txt")"
 [ -n "$(tick_of "$dir" "mode 7 entry 1")" ] || fail "cut: the level did not start"
 
-if [ $failures -ne 0 ]; then
-  echo "$failures failure(s)" >&2
-  exit 1
-fi
-echo "video end-to-end: all passed"
+finish "video end-to-end: all passed"
