@@ -1,0 +1,1 @@
+# Sixth part of the episode: the last and hardest main levels.

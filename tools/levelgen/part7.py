@@ -1,0 +1,1 @@
+# Seventh part: more of the bonus row, among the hardest levels of the episode.
