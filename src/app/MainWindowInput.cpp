@@ -45,8 +45,10 @@ void tMainWindow::DispatchEvent(const SDL_Event& event) {
       CloseQuery();
       break;
     case SDL_WINDOWEVENT:
-      HandleWindowEvent(event.window);
+      // The display learns first that the picture on show was spoilt, so the present an
+      // exposed window gets sends the whole frame.
       if (Display && Display->HandleEvent(event) && Engine) Engine->FullRedraw = true;
+      HandleWindowEvent(event.window);
       break;
     case SDL_KEYDOWN: {
       const std::uint16_t keyCode = VirtualKeyFromSdl(event.key.keysym.sym);

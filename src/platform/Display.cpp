@@ -1,8 +1,10 @@
 #include "platform/Display.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "common/Exception.h"
 #include "common/LastMessage.h"
@@ -221,6 +223,7 @@ void tDisplay::CreateFrameSurface() {
   FrameSurface->TrackDirty = true;
   FrameSurface->SetHasMask(true);
   CurrentDib = FrameSurface.get();
+  ShowAll = true;
 }
 
 void tDisplay::CreateTexture() {
@@ -280,64 +283,143 @@ void tDisplay::RestoreRenderer() {
 void tDisplay::Present() {
   if (!IsReady || !FrameSurface) return;
   FrameSurface->EndDraw();
+  const tBands changed = FrameSurface->TakeChangedRows();
+  const bool all = ShowAll || OutputChanged();
+  if (!all && changed.empty()) return;
+  // Should the present fail half way, the next one sends everything.
+  ShowAll = true;
+  const tBands bands = all ? tBands{{0, FrameHeight}} : changed;
   if (UsesRenderer())
-    PresentThroughRenderer();
+    PresentThroughRenderer(bands);
   else
-    PresentThroughWindowSurface();
+    PresentThroughWindowSurface(bands, all);
+  ShowAll = false;
 }
 
-void tDisplay::UploadFrame() {
-  const SDL_Surface* source = FrameSurface->Surface();
-  if (SystemMemoryBackBuffer) {
-    if (SDL_UpdateTexture(FrameTexture, nullptr, source->pixels, source->pitch) != 0)
-      throw ENoSurfaceLock("Drawing Surface Gone");
-    return;
+// What the frame is shown on is not what it was last shown on: another window surface (the
+// window was resized) or another output size. The picture there is then incomplete.
+bool tDisplay::OutputChanged() const {
+  if (UsesRenderer()) {
+    int width = 0;
+    int height = 0;
+    if (GameRenderer == nullptr || SDL_GetRendererOutputSize(GameRenderer, &width, &height) != 0)
+      return true;
+    return tPoint{width, height} != ShownSize;
   }
-  void* pixels = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(FrameTexture, nullptr, &pixels, &pitch) != 0)
-    throw ENoSurfaceLock("Drawing Surface Gone");
-  const auto rowBytes = static_cast<std::size_t>(FrameWidth) * sizeof(std::uint16_t);
-  for (std::int32_t row = 0; row < FrameHeight; ++row)
-    std::memcpy(static_cast<std::uint8_t*>(pixels) + row * pitch,
-                static_cast<const std::uint8_t*>(source->pixels) + row * source->pitch, rowBytes);
-  SDL_UnlockTexture(FrameTexture);
+  SDL_Surface* screen = SDL_GetWindowSurface(Window);
+  return screen == nullptr || screen != ShownSurface || tPoint{screen->w, screen->h} != ShownSize;
 }
 
-void tDisplay::PresentThroughRenderer() {
-  if (DeviceLost || GameRenderer == nullptr || FrameTexture == nullptr) RestoreRenderer();
-  UploadFrame();
+void tDisplay::UploadRows(const tBands& bands) {
+  const SDL_Surface* source = FrameSurface->Surface();
+  const auto* pixels = static_cast<const std::uint8_t*>(source->pixels);
+  for (const tDib16::tRowBand& band : bands) {
+    const SDL_Rect rows{0, band.Top, FrameWidth, band.Bottom - band.Top};
+    const std::uint8_t* first = pixels + band.Top * source->pitch;
+    if (SystemMemoryBackBuffer) {
+      if (SDL_UpdateTexture(FrameTexture, &rows, first, source->pitch) != 0)
+        throw ENoSurfaceLock("Drawing Surface Gone");
+      continue;
+    }
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(FrameTexture, &rows, &locked, &pitch) != 0)
+      throw ENoSurfaceLock("Drawing Surface Gone");
+    const auto rowBytes = static_cast<std::size_t>(FrameWidth) * sizeof(std::uint16_t);
+    for (std::int32_t row = 0; row < rows.h; ++row)
+      std::memcpy(static_cast<std::uint8_t*>(locked) + row * pitch, first + row * source->pitch,
+                  rowBytes);
+    SDL_UnlockTexture(FrameTexture);
+  }
+}
+
+// The texture keeps what was sent before, so only the changed rows go up; the renderer's
+// picture is drawn whole, as a renderer's back buffer holds nothing from one present to
+// the next.
+void tDisplay::PresentThroughRenderer(const tBands& bands) {
+  if (DeviceLost || GameRenderer == nullptr || FrameTexture == nullptr) {
+    RestoreRenderer();
+    UploadRows({{0, FrameHeight}});
+  } else {
+    UploadRows(bands);
+  }
   int width = 0;
   int height = 0;
   if (SDL_GetRendererOutputSize(GameRenderer, &width, &height) != 0)
     throw ENoSurfaceLock("Viewing Surface Gone");
   const SDL_Rect target =
       ToSdl(FramePlacement({width, height}, {FrameWidth, FrameHeight}, FullScreen()));
-  SDL_SetRenderDrawColor(GameRenderer, 0, 0, 0, 255);
-  SDL_RenderClear(GameRenderer);
+  // Black bars only where the frame leaves room for them.
+  if (target.x > 0 || target.y > 0 || target.w < width || target.h < height) {
+    SDL_SetRenderDrawColor(GameRenderer, 0, 0, 0, 255);
+    SDL_RenderClear(GameRenderer);
+  }
   if (SDL_RenderCopy(GameRenderer, FrameTexture, nullptr, &target) != 0)
     throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
   SDL_RenderPresent(GameRenderer);
+  ShownSize = {width, height};
 }
 
-void tDisplay::PresentThroughWindowSurface() {
+// The window's surface keeps its pixels while the window keeps its size, so changed rows
+// are blitted and sent on their own. A scaled frame is blitted whole, so every screen row
+// comes from the frame row it always comes from, and only the changed rows' rectangles
+// (a row wider each way for the rounding) are sent on.
+void tDisplay::PresentThroughWindowSurface(const tBands& bands, bool all) {
   SDL_Surface* screen = SDL_GetWindowSurface(Window);
   if (screen == nullptr) throw ENoSurfaceLock("Viewing Surface Gone");
-  SDL_Rect target =
+  const SDL_Rect target =
       ToSdl(FramePlacement({screen->w, screen->h}, {FrameWidth, FrameHeight}, FullScreen()));
-  if (target.w != screen->w || target.h != screen->h)
+  const bool unscaled = target.w == FrameWidth && target.h == FrameHeight;
+  if (all && (target.w != screen->w || target.h != screen->h))
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
   SDL_Surface* source = FrameSurface->Surface();
-  const bool unscaled = target.w == FrameWidth && target.h == FrameHeight;
-  const int result = unscaled ? SDL_BlitSurface(source, nullptr, screen, &target)
-                              : SDL_BlitScaled(source, nullptr, screen, &target);
-  if (result != 0) throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
-  if (SDL_UpdateWindowSurface(Window) != 0)
+  std::vector<SDL_Rect> sent;
+  if (all || !unscaled) {
+    SDL_Rect to = target;
+    const int result = unscaled ? SDL_BlitSurface(source, nullptr, screen, &to)
+                                : SDL_BlitScaled(source, nullptr, screen, &to);
+    if (result != 0) throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+  }
+  if (all) {
+    sent.push_back({0, 0, screen->w, screen->h});
+  } else {
+    for (const tDib16::tRowBand& band : bands) {
+      SDL_Rect from{0, band.Top, FrameWidth, band.Bottom - band.Top};
+      SDL_Rect to{target.x, target.y + band.Top, FrameWidth, from.h};
+      if (unscaled) {
+        if (SDL_BlitSurface(source, &from, screen, &to) != 0)
+          throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+      } else {
+        const int top = std::max(target.y + band.Top * target.h / FrameHeight - 1, 0);
+        const int bottom = std::min(
+            target.y + (band.Bottom * target.h + FrameHeight - 1) / FrameHeight + 1, screen->h);
+        to = {target.x, top, target.w, bottom - top};
+      }
+      sent.push_back(to);
+    }
+  }
+  if (SDL_UpdateWindowSurfaceRects(Window, sent.data(), static_cast<int>(sent.size())) != 0)
     throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+  ShownSurface = screen;
+  ShownSize = {screen->w, screen->h};
 }
 
 bool tDisplay::HandleEvent(const SDL_Event& event) {
   switch (event.type) {
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+          ShowAll = true;
+          break;
+        default:
+          break;
+      }
+      return false;
     case SDL_RENDER_TARGETS_RESET:
       return GameRenderer != nullptr;
     case SDL_RENDER_DEVICE_RESET:

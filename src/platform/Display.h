@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "render/Dib16.h"
 #include "render/Rect.h"
@@ -21,11 +22,13 @@ class tFrameSurface;
 // kept and black bars beside it.
 //
 // The frame itself always lives in system memory, in the 5-6-5 layout, and keeps its
-// pixels from one frame to the next: the game repaints only what changed, while a locked
-// texture's memory is write-only and undefined. Present therefore sends the whole frame
-// every time, so a lost texture or a resized window never costs more than the next
-// Present. With the system-memory back buffer setting the frame goes up with
-// SDL_UpdateTexture; without it the texture is locked and the rows are copied in.
+// pixels from one frame to the next: the game repaints only what changed. Present sends
+// only the rows drawn since the last Present (the frame's RowChanged marks), and when no
+// row was drawn it sends and shows nothing. After anything that may have lost the picture
+// on show (a new texture or renderer, a window exposed, resized or restored, a new display
+// type) the next Present sends the whole frame. With the system-memory back buffer setting
+// the rows go up with SDL_UpdateTexture; without it the texture is locked and they are
+// copied in. The window-surface types blit and update only the changed rows' rectangles.
 //
 // Scaling. A client area of exactly 640 x 480 gets the frame pixel for pixel. Otherwise
 // the frame is stretched (nearest pixel): over the whole client area in a window, as the
@@ -69,13 +72,17 @@ class tDisplay {
   // the renderer. The window keeps its full-screen state.
   void ReleaseDisplay();
 
-  // Shows the frame. Nothing happens before InitDisplay. Raises ENoSurfaceLock when a
-  // lost renderer or texture cannot be made again, EDirectDraw when the copy fails.
+  // Shows what changed of the frame (see above). Nothing happens before InitDisplay.
+  // Raises ENoSurfaceLock when a lost renderer or texture cannot be made again,
+  // EDirectDraw when the copy fails; the next Present then sends the whole frame.
   void Present();
+  // The next Present sends and shows the whole frame, changed or not.
+  void ShowAllNext() { ShowAll = true; }
 
   // Renderer resets (targets or device): the texture is made again and true is returned,
-  // so the game redraws the whole frame. Window size changes need nothing: the window's
-  // surface is fetched anew at every Present. Other events: false.
+  // so the game redraws the whole frame. Window events that may have spoilt the picture
+  // on show (exposed, resized, shown, restored) make the next Present send the whole
+  // frame. Other events: false.
   bool HandleEvent(const SDL_Event& event);
 
   // The window's client area, in window coordinates.
@@ -106,15 +113,22 @@ class tDisplay {
   void CreateTexture();
   void RestoreRenderer();
   void DestroyRenderer();
-  void UploadFrame();
-  void PresentThroughRenderer();
-  void PresentThroughWindowSurface();
+  using tBands = std::vector<tDib16::tRowBand>;
+  bool OutputChanged() const;
+  void UploadRows(const tBands& bands);
+  void PresentThroughRenderer(const tBands& bands);
+  void PresentThroughWindowSurface(const tBands& bands, bool all);
 
   SDL_Window* Window;
   std::int32_t Type = 1;
   bool IsReady = false;
   bool SystemMemoryBackBuffer = true;
   bool DeviceLost = false;
+  bool ShowAll = true;
+  // What the last Present drew on: the window surface (window-surface types) and the size
+  // of the surface or the renderer's output.
+  SDL_Surface* ShownSurface = nullptr;
+  tPoint ShownSize;
   SDL_Rect WindowedPlacement{};
   std::unique_ptr<tFrameSurface> FrameSurface;
   SDL_Renderer* GameRenderer = nullptr;

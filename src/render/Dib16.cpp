@@ -59,9 +59,7 @@ void tDib16::CreateSurfaces() {
   Rows.assign(static_cast<std::size_t>(PixelsHigh), nullptr);
   AllocateStorage();
   StorageReady = true;
-  if (MaskWanted)
-    MaskBytes.assign(static_cast<std::size_t>(PixelsWide) * static_cast<std::size_t>(PixelsHigh),
-                     0);
+  if (MaskWanted) CreateMask();
 }
 
 void tDib16::FreeSurfaces() {
@@ -70,6 +68,7 @@ void tDib16::FreeSurfaces() {
   RowsValid = false;
   Rows = {};
   MaskBytes = {};
+  MaskBlocks = {};
 }
 
 void tDib16::AllocateStorage() {
@@ -90,13 +89,67 @@ void tDib16::MakeScanLines() {
 void tDib16::SetHasMask(bool hasMask) {
   MaskWanted = hasMask;
   MaskBytes = {};
-  if (hasMask && StorageReady)
-    MaskBytes.assign(static_cast<std::size_t>(PixelsWide) * static_cast<std::size_t>(PixelsHigh),
-                     0);
+  MaskBlocks = {};
+  if (hasMask && StorageReady) CreateMask();
+}
+
+void tDib16::CreateMask() {
+  MaskBytes.assign(static_cast<std::size_t>(PixelsWide) * static_cast<std::size_t>(PixelsHigh), 0);
+  MaskBlocks.assign(static_cast<std::size_t>(MaskBlocksWide()) *
+                        static_cast<std::size_t>((PixelsHigh + kMaskBlock - 1) / kMaskBlock),
+                    0);
+  MaskSummaryStale = false;
 }
 
 void tDib16::ClearMask() {
   std::fill(MaskBytes.begin(), MaskBytes.end(), std::uint8_t{0});
+  std::fill(MaskBlocks.begin(), MaskBlocks.end(), std::uint8_t{0});
+  MaskSummaryStale = false;
+}
+
+// The blocks a rectangle touches, cut to the surface; false when it touches none.
+bool tDib16::MaskBlockSpan(const tRect& rect, tRect& blocks) const {
+  const std::int32_t left = std::max(rect.Left, 0), top = std::max(rect.Top, 0);
+  const std::int32_t right = std::min(rect.Right, PixelsWide);
+  const std::int32_t bottom = std::min(rect.Bottom, PixelsHigh);
+  if (MaskBytes.empty() || right <= left || bottom <= top) return false;
+  blocks = tRect{left / kMaskBlock, top / kMaskBlock, (right - 1) / kMaskBlock,
+                 (bottom - 1) / kMaskBlock};
+  return true;
+}
+
+void tDib16::SummariseMask() const {
+  std::fill(MaskBlocks.begin(), MaskBlocks.end(), std::uint8_t{0});
+  for (std::int32_t y = 0; y < PixelsHigh; ++y) {
+    const std::uint8_t* row = MaskBytes.data() + static_cast<std::size_t>(y) * PixelsWide;
+    std::uint8_t* blocks =
+        MaskBlocks.data() + static_cast<std::size_t>(y / kMaskBlock) * MaskBlocksWide();
+    for (std::int32_t x = 0; x < PixelsWide; ++x) blocks[x / kMaskBlock] |= row[x] != 0;
+  }
+  MaskSummaryStale = false;
+}
+
+bool tDib16::MaskClearIn(const tRect& rect) const {
+  tRect blocks;
+  if (!MaskBlockSpan(rect, blocks)) return true;
+  if (MaskSummaryStale) SummariseMask();
+  for (std::int32_t by = blocks.Top; by <= blocks.Bottom; ++by)
+    for (std::int32_t bx = blocks.Left; bx <= blocks.Right; ++bx)
+      if (MaskBlocks[static_cast<std::size_t>(by * MaskBlocksWide() + bx)] != 0) return false;
+  return true;
+}
+
+std::vector<tDib16::tRowBand> tDib16::TakeChangedRows() {
+  std::vector<tRowBand> bands;
+  for (std::int32_t row = 0; row < PixelsHigh; ++row) {
+    if (RowChanged[static_cast<std::size_t>(row)] == 0) continue;
+    if (!bands.empty() && bands.back().Bottom == row)
+      bands.back().Bottom = row + 1;
+    else
+      bands.push_back({row, row + 1});
+  }
+  RowChanged.fill(0);
+  return bands;
 }
 
 void tDib16::CopyRectFrom(tDib16& source, std::int32_t sourceX, std::int32_t sourceY,

@@ -57,13 +57,23 @@ class tDib16 {
   void SetHeight(std::int32_t height);
   bool HasStorage() const { return StorageReady; }
 
-  // The pixels of one row; marks the row in RowTouched.
+  // The pixels of one row; marks the row in RowTouched and RowChanged.
   std::uint16_t* ScanLine(std::int32_t row) {
     if (!RowsValid) MakeScanLines();
     RowTouched[static_cast<std::size_t>(row)] = 1;
+    RowChanged[static_cast<std::size_t>(row)] = 1;
     return Rows[static_cast<std::size_t>(row)];
   }
   void ClearTouchedRows() { RowTouched.fill(0); }
+
+  // The runs of rows reached through ScanLine since the last call, top to bottom, each
+  // [Top, Bottom): what may have changed since the surface was last shown. The marks start
+  // afresh; RowTouched is left alone.
+  struct tRowBand {
+    std::int32_t Top, Bottom;
+    bool operator==(const tRowBand&) const = default;
+  };
+  std::vector<tRowBand> TakeChangedRows();
 
   // Bracket direct pixel work; nothing to do for system memory.
   virtual void BeginDraw() {}
@@ -84,9 +94,18 @@ class tDib16 {
   // only while HasMask is set and the surface has storage.
   bool HasMask() const { return MaskWanted; }
   void SetHasMask(bool hasMask);
-  std::uint8_t* Mask() { return MaskBytes.empty() ? nullptr : MaskBytes.data(); }
+  // The non-const form is for writing the mask: the pointer serves until the next drawing
+  // call. Reading goes through the const form (std::as_const on a non-const surface).
+  std::uint8_t* Mask() {
+    MaskSummaryStale = true;
+    return MaskBytes.empty() ? nullptr : MaskBytes.data();
+  }
   const std::uint8_t* Mask() const { return MaskBytes.empty() ? nullptr : MaskBytes.data(); }
+  bool HasMaskBytes() const { return !MaskBytes.empty(); }
   void ClearMask();
+  // No pixel of the rectangle is covered, so drawing there need not read the mask. Answered
+  // from a summary per 32 x 32 block, made again after the mask was last written.
+  bool MaskClearIn(const tRect& rect) const;
 
   // Copies width x height pixels row by row, without any clipping.
   void CopyRectFrom(tDib16& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t destX,
@@ -144,6 +163,8 @@ class tDib16 {
   std::uint16_t PenColour = 0;
   tPoint PenPos;
   std::array<std::uint8_t, kMaxRows> RowTouched{};
+  // Kept apart from RowTouched, which the frame's composer clears for its own bookkeeping.
+  std::array<std::uint8_t, kMaxRows> RowChanged{};
   bool MaskActive = false;
   bool TrackDirty = false;
   bool SuspendDirty = false;
@@ -168,6 +189,11 @@ class tDib16 {
 
  private:
   void Resize(std::int32_t width, std::int32_t height);
+  void CreateMask();
+  static constexpr std::int32_t kMaskBlock = 32;
+  std::int32_t MaskBlocksWide() const { return (PixelsWide + kMaskBlock - 1) / kMaskBlock; }
+  bool MaskBlockSpan(const tRect& rect, tRect& blocks) const;
+  void SummariseMask() const;
 
   // A registered picture, not yet loaded.
   struct tNamedPicture {};
@@ -184,6 +210,9 @@ class tDib16 {
   bool MaskWanted = false;
   std::vector<std::uint16_t> Pixels;
   std::vector<std::uint8_t> MaskBytes;
+  // Per block of the mask, whether any of its pixels is covered; stale after writing.
+  mutable std::vector<std::uint8_t> MaskBlocks;
+  mutable bool MaskSummaryStale = true;
 };
 
 }  // namespace qn2

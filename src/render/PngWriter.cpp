@@ -19,6 +19,7 @@ void SavePng(tDib16& dib, const std::string& path) {
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
                                 3);
   const auto touched = dib.RowTouched;
+  const auto changed = dib.RowChanged;
   dib.BeginDraw();
   std::uint8_t* out = rgb.data();
   for (std::int32_t y = 0; y < height; ++y) {
@@ -32,6 +33,7 @@ void SavePng(tDib16& dib, const std::string& path) {
   }
   dib.EndDraw();
   dib.RowTouched = touched;
+  dib.RowChanged = changed;
 
   // libpng's simplified interface removes the file again when writing fails.
   png_image image{};

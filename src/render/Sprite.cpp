@@ -31,7 +31,14 @@ void LoadSource(tDib16* source) {
   if (source != nullptr) source->Load();
 }
 
-std::uint8_t* MaskRow(tDib16& target, std::int32_t x, std::int32_t y) {
+// One of two pixels without a branch. Sprite loops write every pixel, the old one where the
+// sprite does not show: a loop without a conditional store runs many pixels a step.
+inline std::uint16_t Pick(bool first, std::uint16_t a, std::uint16_t b) {
+  const auto all = static_cast<std::uint16_t>(-static_cast<std::int32_t>(first));
+  return static_cast<std::uint16_t>((a & all) | (b & ~all));
+}
+
+const std::uint8_t* MaskRow(const tDib16& target, std::int32_t x, std::int32_t y) {
   return target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width()) +
          static_cast<std::size_t>(x);
 }
@@ -132,10 +139,14 @@ void tSprite::Draw(std::int32_t x, std::int32_t y) {
   LoadSource(B);
   target.BeginDraw();
   const tPlacement at = Place(target, x, y);
-  target.AddDirtyRect({at.DestX, at.DestY, at.DestX + at.Width, at.DestY + at.Height});
+  const tRect area{at.DestX, at.DestY, at.DestX + at.Width, at.DestY + at.Height};
+  target.AddDirtyRect(area);
   if (!at.Empty() && DrawMode != dmNone) {
     RequireSource(A);
-    if (target.HasMask() && target.MaskActive && target.Mask() != nullptr)
+    // Keyed and opaque sprites draw alike with and without a mask that covers nothing here.
+    const bool maskMatters =
+        (DrawMode != dmKeyed && DrawMode != dmOpaque) || !target.MaskClearIn(area);
+    if (target.HasMask() && target.MaskActive && target.HasMaskBytes() && maskMatters)
       DrawMasked(target, at);
     else
       DrawPlain(target, at);
@@ -149,10 +160,9 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
   switch (DrawMode) {
     case dmKeyed:
       for (std::int32_t r = 0; r < at.Height; ++r) {
-        std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
-        const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
-        for (std::int32_t i = 0; i < w; ++i)
-          if (s[i] != key) d[i] = s[i];
+        std::uint16_t* __restrict d = target.ScanLine(at.DestY + r) + at.DestX;
+        const std::uint16_t* __restrict s = A->ScanLine(at.AY + r) + at.AX;
+        for (std::int32_t i = 0; i < w; ++i) d[i] = Pick(s[i] != key, s[i], d[i]);
       }
       break;
     case dmOpaque:
@@ -211,11 +221,11 @@ void tSprite::DrawMasked(tDib16& target, const tPlacement& at) const {
     case dmOpaque: {
       const bool keyed = DrawMode == dmKeyed;
       for (std::int32_t r = 0; r < at.Height; ++r) {
-        std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
-        const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
-        const std::uint8_t* m = MaskRow(target, at.DestX, at.DestY + r);
+        std::uint16_t* __restrict d = target.ScanLine(at.DestY + r) + at.DestX;
+        const std::uint16_t* __restrict s = A->ScanLine(at.AY + r) + at.AX;
+        const std::uint8_t* __restrict m = MaskRow(target, at.DestX, at.DestY + r);
         for (std::int32_t i = 0; i < w; ++i)
-          if (m[i] == 0 && (!keyed || s[i] != key)) d[i] = s[i];
+          d[i] = Pick((m[i] == 0) & (!keyed | (s[i] != key)), s[i], d[i]);
       }
       break;
     }
@@ -240,12 +250,13 @@ void tSprite::StampMask(std::int32_t x, std::int32_t y) {
   tDib16& target = Target();
   LoadSource(A);
   const tPlacement at = Place(target, x, y);
-  if (!at.Empty() && target.Mask() != nullptr) {
+  std::uint8_t* mask = target.Mask();
+  if (!at.Empty() && mask != nullptr) {
     RequireSource(A);
     const std::uint16_t key = MakePixel(KeyColour);
     for (std::int32_t r = 0; r < at.Height; ++r) {
       const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
-      std::uint8_t* m = MaskRow(target, at.DestX, at.DestY + r);
+      std::uint8_t* m = mask + static_cast<std::size_t>(at.DestY + r) * target.Width() + at.DestX;
       for (std::int32_t i = 0; i < at.Width; ++i)
         if (s[i] != key) m[i] = 1;
     }

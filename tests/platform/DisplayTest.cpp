@@ -116,7 +116,83 @@ TEST_P(RendererDisplayTest, AFrameOfExactlyTheClientSizeIsShownPixelForPixel) {
   EXPECT_EQ(shot.At(0, 0), FinePattern(0, 0));
 }
 
+// A row written and then taken off the changed list stands for a row the display was not
+// told about: it shows only whether the display sent that row.
+void ChangeUntold(tDib16& frame, int x, int y) {
+  frame.ScanLine(y)[x] = 0xFFFF;
+  frame.TakeChangedRows();
+}
+
+// Only the rows drawn since the last Present go up to the texture; a Present with nothing
+// changed draws nothing at all, until the window asks for its picture again.
+TEST_P(RendererDisplayTest, OnlyChangedRowsAreSentAndAnUnchangedFrameIsNotShownAgain) {
+  tDisplay display(Window);
+  tDib16& frame = display.InitDisplay(0, GetParam(), true);
+  Paint(frame, FinePattern);
+  display.Present();
+  ChangeUntold(frame, 7, 200);
+  frame.ScanLine(100)[5] = 0xFFFF;
+  display.Present();
+  tScreenShot shot = test::ReadRenderer(display.Renderer());
+  EXPECT_EQ(shot.At(5, 100), 0xFFFF);
+  EXPECT_EQ(shot.At(7, 200), FinePattern(7, 200));
+  display.ShowAllNext();
+  display.Present();
+  EXPECT_EQ(test::ReadRenderer(display.Renderer()).At(7, 200), 0xFFFF);
+
+  SDL_SetRenderDrawColor(display.Renderer(), 255, 0, 0, 255);
+  SDL_RenderClear(display.Renderer());
+  display.Present();
+  EXPECT_EQ(test::ReadRenderer(display.Renderer()).At(320, 240), MakePixel(255, 0, 0));
+  SDL_Event exposed{};
+  exposed.type = SDL_WINDOWEVENT;
+  exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+  EXPECT_FALSE(display.HandleEvent(exposed));
+  display.Present();
+  shot = test::ReadRenderer(display.Renderer());
+  EXPECT_EQ(shot.At(320, 240), FinePattern(320, 240));
+  EXPECT_EQ(shot.At(7, 200), 0xFFFF);
+}
+
 INSTANTIATE_TEST_SUITE_P(BackBuffer, RendererDisplayTest, ::testing::Values(true, false));
+
+TEST_F(DisplayTest, TheWindowSurfaceGetsOnlyChangedRowsAndAllOfItWhenItIsNew) {
+  tDisplay display(Window);
+  tDib16& frame = display.InitDisplay(1, true, true);
+  Paint(frame, FinePattern);
+  display.Present();
+  ChangeUntold(frame, 7, 200);
+  frame.ScanLine(100)[5] = 0xFFFF;
+  display.Present();
+  tScreenShot shot = test::ReadWindowSurface(Window);
+  EXPECT_EQ(shot.At(5, 100), 0xFFFF);
+  EXPECT_EQ(shot.At(7, 200), FinePattern(7, 200));
+
+  SDL_Surface* screen = SDL_GetWindowSurface(Window);
+  SDL_FillRect(screen, nullptr, 0);
+  display.Present();  // nothing changed: nothing is blitted
+  EXPECT_EQ(test::ReadWindowSurface(Window).At(320, 240), 0);
+  display.ShowAllNext();
+  display.Present();
+  shot = test::ReadWindowSurface(Window);
+  EXPECT_EQ(shot.At(320, 240), FinePattern(320, 240));
+  EXPECT_EQ(shot.At(7, 200), 0xFFFF);
+
+  // A resized window has a new surface, which gets the whole frame though nothing changed.
+  Paint(frame, BlockColour);
+  display.Present();
+  SDL_SetWindowSize(Window, 800, 600);
+  display.Present();
+  shot = test::ReadWindowSurface(Window);
+  ASSERT_EQ(shot.Width, 800);
+  ExpectStretchedBlocks(shot, {0, 0, 800, 600});
+  // Scaled, a changed row reaches the screen rows it is stretched over.
+  frame.FillSurface(0);
+  display.Present();
+  shot = test::ReadWindowSurface(Window);
+  EXPECT_EQ(shot.At(400, 300), 0);
+  EXPECT_EQ(shot.At(799, 599), 0);
+}
 
 TEST_F(DisplayTest, TheRendererStretchesTheFrameOverA800By600Window) {
   tDisplay display(Window);

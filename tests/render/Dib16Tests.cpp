@@ -1,5 +1,7 @@
 #include "render/Dib16.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
@@ -43,6 +45,37 @@ TEST(Dib16, ScanLineMarksTouchedRows) {
   EXPECT_EQ(dib.RowTouched[2] + dib.RowTouched[4], 0);
   dib.ClearTouchedRows();
   EXPECT_EQ(dib.RowTouched[3], 0);
+}
+
+// What the display sends: every row reached since the last time, in runs, whatever the
+// frame's composer does with its own touched-row marks meanwhile.
+TEST(Dib16, ChangedRowsComeInRunsAndStartAfreshWhenTaken) {
+  tDib16 dib(2, 12);
+  EXPECT_TRUE(dib.TakeChangedRows().empty());
+  for (int row : {3, 2, 7, 11}) dib.ScanLine(row)[0] = 1;
+  dib.ClearTouchedRows();
+  EXPECT_EQ(dib.TakeChangedRows(), (std::vector<tDib16::tRowBand>{{2, 4}, {7, 8}, {11, 12}}));
+  EXPECT_TRUE(dib.TakeChangedRows().empty());
+  EXPECT_EQ(dib.RowTouched[3], 0);
+}
+
+// Drawing may skip the mask only where no pixel is covered; a write through the mask
+// pointer is seen by the next question, however the summary stood before.
+TEST(Dib16, MaskClearInFollowsEveryWriteToTheMask) {
+  tDib16 dib(100, 70);
+  EXPECT_TRUE(dib.MaskClearIn({0, 0, 100, 70}));  // no mask at all
+  dib.SetHasMask(true);
+  EXPECT_TRUE(dib.MaskClearIn({0, 0, 100, 70}));
+  dib.Mask()[40 * 100 + 70] = 1;  // pixel (70, 40): block (2, 1)
+  EXPECT_FALSE(dib.MaskClearIn({0, 0, 100, 70}));
+  EXPECT_FALSE(dib.MaskClearIn({64, 32, 65, 33}));
+  EXPECT_TRUE(dib.MaskClearIn({0, 0, 64, 70}));
+  EXPECT_TRUE(dib.MaskClearIn({64, 0, 100, 32}));
+  EXPECT_TRUE(dib.MaskClearIn({200, 200, 300, 300}));  // outside the surface
+  dib.Mask()[5] = 1;                                   // block (0, 0), after the summary was made
+  EXPECT_FALSE(dib.MaskClearIn({0, 0, 8, 8}));
+  dib.ClearMask();
+  EXPECT_TRUE(dib.MaskClearIn({0, 0, 100, 70}));
 }
 
 TEST(Dib16, DirtyListKeeps1023RectanglesWhileTracking) {

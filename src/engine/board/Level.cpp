@@ -188,10 +188,13 @@ void tLevel::RemoveDeadTemporary() {
 void tLevel::RebuildDrawList() {
   DrawList.clear();
   for (const auto& unit : Units) DrawList.push_back(unit.get());
-  std::stable_sort(DrawList.begin(), DrawList.end(), [](const tUnit* a, const tUnit* b) {
+  const auto drawnBefore = [](const tUnit* a, const tUnit* b) {
     if (a->Layer != b->Layer) return a->Layer < b->Layer;
     return a->RoundY() < b->RoundY();
-  });
+  };
+  // Most turns leave the units in drawing order already.
+  if (!std::is_sorted(DrawList.begin(), DrawList.end(), drawnBefore))
+    std::stable_sort(DrawList.begin(), DrawList.end(), drawnBefore);
 }
 
 }  // namespace qn2

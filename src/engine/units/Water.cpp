@@ -1,6 +1,7 @@
 #include "engine/units/Water.h"
 
 #include <algorithm>
+#include <array>
 
 #include "assets/SampleNames.h"
 #include "assets/TerrainSheets.h"
@@ -50,6 +51,10 @@ const std::vector<std::string>& WaterEdgeStyleNames() {
 std::uint8_t tWaterNoise::At(std::int32_t x, std::int32_t y) const {
   return Bytes[static_cast<std::size_t>(Wrap(y, Height)) * static_cast<std::size_t>(Width) +
                static_cast<std::size_t>(Wrap(x, Width))];
+}
+
+const std::uint8_t* tWaterNoise::Row(std::int32_t y) const {
+  return Bytes.data() + static_cast<std::size_t>(Wrap(y, Height)) * static_cast<std::size_t>(Width);
 }
 
 tWaterNoise MakeWaterNoise(const tPicture& first, const tPicture& second) {
@@ -190,8 +195,14 @@ void tWater::Render() {
   const std::int32_t upD = b + ((t / 12) % 30) * b - fy - 1;
   const std::uint16_t water = MakePixel(0, 0, 255);
   const std::uint16_t key = MakePixel(255, 0, 255);
-  const bool masked = target.MaskActive && target.Mask() != nullptr;
+  const bool masked = target.MaskActive && target.HasMaskBytes();
   const std::int32_t screenLeft = px + PlayAreaOffset;
+  // The noise columns each pixel column reads, wrapped once per cell rather than per pixel.
+  std::array<std::int32_t, CellPixels> downColumn{}, upColumn{};
+  for (std::int32_t i = 0; i < CellPixels; ++i) {
+    downColumn[static_cast<std::size_t>(i)] = Wrap(downX + i, w);
+    upColumn[static_cast<std::size_t>(i)] = Wrap(upX + i, w);
+  }
 
   target.BeginDraw();
   templates->BeginDraw();
@@ -203,6 +214,10 @@ void tWater::Render() {
     const std::int32_t templateRow = origin.Y + j;
     const std::uint16_t* pattern =
         templateRow < templates->Height() ? templates->ScanLine(templateRow) : nullptr;
+    const std::uint8_t* noiseA = WaterNoise.Row(downA + j);
+    const std::uint8_t* noiseB = WaterNoise.Row(downB + j);
+    const std::uint8_t* noiseC = WaterNoise.Row(upC - j);
+    const std::uint8_t* noiseD = WaterNoise.Row(upD - j);
     for (std::int32_t i = 0; i < CellPixels; ++i) {
       const std::int32_t x = screenLeft + i;
       if (x < clip.Left || x >= clip.Right) continue;
@@ -216,8 +231,9 @@ void tWater::Render() {
       std::uint16_t pixel =
           pattern != nullptr && templateColumn < templates->Width() ? pattern[templateColumn] : key;
       if (pixel == water) {
-        const int sum = WaterNoise.At(downX + i, downA + j) + WaterNoise.At(downX + i, downB + j) +
-                        WaterNoise.At(upX + i, upC - j) + WaterNoise.At(upX + i, upD - j);
+        const std::size_t down = static_cast<std::size_t>(downColumn[static_cast<std::size_t>(i)]);
+        const std::size_t up = static_cast<std::size_t>(upColumn[static_cast<std::size_t>(i)]);
+        const int sum = noiseA[down] + noiseB[down] + noiseC[up] + noiseD[up];
         pixel = WaterTable[static_cast<std::size_t>(sum)];
       }
       if (pixel != key) screen = pixel;
@@ -232,7 +248,7 @@ void tWater::DrawFromCache() {
   if (CurrentDib == nullptr) return;
   tDib16& target = *CurrentDib;
   const tRect& clip = target.ClipRect;
-  const bool masked = target.MaskActive && target.Mask() != nullptr;
+  const bool masked = target.MaskActive && target.HasMaskBytes();
   const std::int32_t px = CellPixels * GridX + PlayAreaOffset;
   const std::int32_t py = CellPixels * GridY;
   target.BeginDraw();

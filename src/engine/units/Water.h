@@ -34,6 +34,8 @@ struct tWaterNoise {
   bool Empty() const { return Width <= 0 || Band() <= 0; }
   // The byte at a column and row, both wrapping round the image.
   std::uint8_t At(std::int32_t x, std::int32_t y) const;
+  // The bytes of a row, wrapping round the image.
+  const std::uint8_t* Row(std::int32_t y) const;
 };
 
 extern tWaterNoise WaterNoise;
