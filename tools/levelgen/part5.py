@@ -22,3 +22,28 @@ level(name="WalkingShield", title="Walking Shield", bg="Starlitruin.jpg", tiles=
                      W16)),
       props={(7, 7): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
              (4, 10): {'Kind': 'ExitHatch'}})
+
+# A spider standing on a button holds it down like anything else, and a spider shut in stands
+# still until it bursts. The spider walks the long corridor from end to end and only passes the
+# blue button at (5, 5) once a round, too briefly to cross the double field at (7, 3). Pushed
+# down the chute in the turn the spider reaches the button, the boulder shuts it in there: the
+# field stays open while it waits to burst, just long enough to fetch the key and come back.
+# Pushed a turn early, the boulder cuts the spider off from the button for good.
+level(name="HeldOpen", title="Held Open", bg="Frostvault.jpg", tiles=(129, 131, 160),
+      music="ShadowWarren.xm",
+      hint="Shut the spider in on the button.",
+      board=hollow(B(W16,
+                     "#E.M..P#########",
+                     "##J###BFFK######",
+                     "######.#########",
+                     "#####f........##",
+                     "#############.##",
+                     "#############.##",
+                     "#############.##",
+                     "#############.##",
+                     "#############.##",
+                     "#############.##",
+                     "##X...........##",
+                     W16)),
+      props={(2, 12): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
+             (1, 2): {'Kind': 'ExitHatch'}})
