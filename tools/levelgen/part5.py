@@ -47,3 +47,27 @@ level(name="HeldOpen", title="Held Open", bg="Frostvault.jpg", tiles=(129, 131, 
                      W16)),
       props={(2, 12): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
              (1, 2): {'Kind': 'ExitHatch'}})
+
+# Risen pillars cut a spider's round. The spider circles the ring of corridors; the way down
+# crosses the ring twice, over the pillars at (7, 4) and (7, 9), and the jewels at either end of
+# each crossing keep the spider out of the shaft and the stairs. The first pillar turns the ring
+# into a corridor the spider walks back and forth; the second splits that corridor in two, and
+# whichever half the spider is in when it rises is its own for good. The key lies off the west
+# half: cross the second pillar while the spider walks the east one.
+level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 28),
+      music="ShadowWarren.xm",
+      hint="Pillars cut the spider's ring.",
+      board=hollow(B(W16,
+                     "######.P.#######",
+                     "#######J########",
+                     "###....I.....###",
+                     "###.###J####.###",
+                     "##K.###.####.###",
+                     "###.###.####.###",
+                     "###.###J####.###",
+                     "###....I..X..###",
+                     "####J##J########",
+                     "###E..Y.########",
+                     W16)),
+      props={(10, 9): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (3, 11): {'Kind': 'ExitHatch'}})
