@@ -71,3 +71,22 @@ level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 
                      W16)),
       props={(10, 9): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (3, 11): {'Kind': 'ExitHatch'}})
+
+# A force field that is on stops a snake's shot, and the field at (3, 7) in the snake's row is
+# blue like the door at (12, 6): whatever holds the blue button open lets the snake see the row.
+# Standing on the button and stepping through the door shuts both behind the player. The yellow
+# jewel's closet wants the boulder on the button; to go down after it, the boulder has to go on
+# through the door and into the pool below the row, so that the button comes up again.
+level(name="Shutter", title="The Shutter", bg="Lanternhall.jpg", tiles=(65, 66, 96),
+      music="LanternHall.xm",
+      hint="A closed field stops shots.",
+      board=hollow(B(W16,
+                     "#######..P...###",
+                     "#####YF....#.###",
+                     "#######.M..#B###",
+                     "#######.....f###",
+                     "############F###",
+                     "#S.F...........#",
+                     "#######K####W#E#",
+                     W16)),
+      props={(14, 8): {'Kind': 'ExitHatch'}})
