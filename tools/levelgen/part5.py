@@ -90,3 +90,25 @@ level(name="Shutter", title="The Shutter", bg="Lanternhall.jpg", tiles=(65, 66, 
                      "#######K####W#E#",
                      W16)),
       props={(14, 8): {'Kind': 'ExitHatch'}})
+
+# Dirt stops a droid as a wall does, and only the player can clear it. The droid has the hall,
+# and dirt plugs both ways down from it: the recess over the blue button at (6, 5) and the stair
+# at (3, 4). Drawn west along the lower hall, the droid stops behind the stub at (9, 3). The player
+# climbs the recess over its pillar and digs the plug, steps up into row 2 so that the droid
+# comes round the stub after him, and goes down the stair, digging its foot, with the droid far
+# enough behind for the stair's pillar to rise before it. From below, the droid follows along
+# the hall and drops through the open plug onto the button, where the risen pillar holds it.
+level(name="DirtDoor", title="The Dirt Door", bg="Emberforge.jpg", tiles=(8, 10, 35),
+      music="ClockworkDeep.xm",
+      hint="Droids cannot pass dirt.",
+      board=hollow(B(W16,
+                     "#M.............#",
+                     "#......Y.#..Z..#",
+                     "###I##D#########",
+                     "###.##f#########",
+                     "###D##I#########",
+                     "#J............P#",
+                     "##########F#####",
+                     "##########E#####",
+                     W16)),
+      props={(10, 9): {'Kind': 'ExitHatch'}})
