@@ -1,5 +1,23 @@
 # Fifth part of the episode: hostiles and machinery combined, after the hard stretch opens.
 
+# A force field stops a spider as it stops the player. The key lies in the spider's cage behind
+# the blue field at (7, 4), so whatever opens the field for the player lets the spider out too.
+# With the boulder on the button the spider follows its wall out of the cage and round the hall,
+# and comes back in on every round: go in behind it for the key, out again before it is back,
+# and keep out of its way in the hall.
+level(name="SpiderCage", title="The Cage", bg="Hollowmere.jpg", tiles=(68, 69, 98),
+      music="DeepCistern.xm",
+      hint="Fields cage spiders too.",
+      board=hollow(B(W16,
+                     "###M......P.E###",
+                     "##fB.........Y##",
+                     "#######F########",
+                     "######...K######",
+                     "######..X.######",
+                     W16)),
+      props={(8, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (12, 2): {'Kind': 'ExitHatch'}})
+
 # A spider in a snake's row stops the shot as any body does, and it walks. The spider paces
 # row 7 between the west end and the snake; the player comes down the stair at (4, 4) when it
 # has just poked into the pillar cell at (4, 6) and turned east again, and follows it close
