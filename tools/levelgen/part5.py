@@ -18,29 +18,6 @@ level(name="SpiderCage", title="The Cage", bg="Hollowmere.jpg", tiles=(68, 69, 9
       props={(8, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (12, 2): {'Kind': 'ExitHatch'}})
 
-# A spider in a snake's row stops the shot as any body does, and it walks. The spider paces
-# row 7 between the west end and the snake; the player comes down the stair at (4, 4) when it
-# has just poked into the pillar cell at (4, 6) and turned east again, and follows it close
-# behind towards the snake. At (11, 7) the player has to be gone down over the pillar and
-# through the dirt before the spider turns at the snake and comes back: lag one step and it
-# meets the player, go ahead of it and the snake shoots.
-level(name="WalkingShield", title="Walking Shield", bg="Starlitruin.jpg", tiles=(136, 139, 162),
-      music="ShadowWarren.xm",
-      hint="Keep close behind the spider.",
-      board=hollow(B(W16,
-                     "##P..Y##########",
-                     "##.M..##########",
-                     "####.###########",
-                     "####J###########",
-                     "####I###########",
-                     "#......X......S#",
-                     "###########I####",
-                     "###########D####",
-                     "####E..G...K####",
-                     W16)),
-      props={(7, 7): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
-             (4, 10): {'Kind': 'ExitHatch'}})
-
 # A spider standing on a button holds it down like anything else, and a spider shut in stands
 # still until it bursts. The spider walks the long corridor from end to end and only passes the
 # blue button at (5, 5) once a round, too briefly to cross the double field at (7, 3). Pushed
@@ -66,6 +43,48 @@ level(name="HeldOpen", title="Held Open", bg="Frostvault.jpg", tiles=(129, 131, 
       props={(2, 12): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
              (1, 2): {'Kind': 'ExitHatch'}})
 
+# A spider in a snake's row stops the shot as any body does, and it walks. The spider paces
+# row 7 between the west end and the snake; the player comes down the stair at (4, 4) when it
+# has just poked into the pillar cell at (4, 6) and turned east again, and follows it close
+# behind towards the snake. At (11, 7) the player has to be gone down over the pillar and
+# through the dirt before the spider turns at the snake and comes back: lag one step and it
+# meets the player, go ahead of it and the snake shoots.
+level(name="WalkingShield", title="Walking Shield", bg="Starlitruin.jpg", tiles=(136, 139, 162),
+      music="ShadowWarren.xm",
+      hint="Keep close behind the spider.",
+      board=hollow(B(W16,
+                     "##P..Y##########",
+                     "##.M..##########",
+                     "####.###########",
+                     "####J###########",
+                     "####I###########",
+                     "#......X......S#",
+                     "###########I####",
+                     "###########D####",
+                     "####E..G...K####",
+                     W16)),
+      props={(7, 7): {'InitialDirection': 'Right', 'WallFollowing': 'LeftWall'},
+             (4, 10): {'Kind': 'ExitHatch'}})
+
+# A force field that is on stops a snake's shot, and the field at (3, 7) in the snake's row is
+# blue like the door at (12, 6): whatever holds the blue button open lets the snake see the row.
+# Standing on the button and stepping through the door shuts both behind the player. The yellow
+# jewel's closet wants the boulder on the button; to go down after it, the boulder has to go on
+# through the door and into the pool below the row, so that the button comes up again.
+level(name="Shutter", title="The Shutter", bg="Lanternhall.jpg", tiles=(65, 66, 96),
+      music="LanternHall.xm",
+      hint="A closed field stops shots.",
+      board=hollow(B(W16,
+                     "#######..P...###",
+                     "#####YF....#.###",
+                     "#######.M..#B###",
+                     "#######.....f###",
+                     "############F###",
+                     "#S.F...........#",
+                     "#######K####W#E#",
+                     W16)),
+      props={(14, 8): {'Kind': 'ExitHatch'}})
+
 # Risen pillars cut a spider's round. The spider circles the ring of corridors; the way down
 # crosses the ring twice, over the pillars at (7, 4) and (7, 9), and the jewels at either end of
 # each crossing keep the spider out of the shaft and the stairs. The first pillar turns the ring
@@ -89,25 +108,6 @@ level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 
                      W16)),
       props={(10, 9): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (3, 11): {'Kind': 'ExitHatch'}})
-
-# A force field that is on stops a snake's shot, and the field at (3, 7) in the snake's row is
-# blue like the door at (12, 6): whatever holds the blue button open lets the snake see the row.
-# Standing on the button and stepping through the door shuts both behind the player. The yellow
-# jewel's closet wants the boulder on the button; to go down after it, the boulder has to go on
-# through the door and into the pool below the row, so that the button comes up again.
-level(name="Shutter", title="The Shutter", bg="Lanternhall.jpg", tiles=(65, 66, 96),
-      music="LanternHall.xm",
-      hint="A closed field stops shots.",
-      board=hollow(B(W16,
-                     "#######..P...###",
-                     "#####YF....#.###",
-                     "#######.M..#B###",
-                     "#######.....f###",
-                     "############F###",
-                     "#S.F...........#",
-                     "#######K####W#E#",
-                     W16)),
-      props={(14, 8): {'Kind': 'ExitHatch'}})
 
 # Dirt stops a droid as a wall does, and only the player can clear it. The droid has the hall,
 # and dirt plugs both ways down from it: the recess over the blue button at (6, 5) and the stair
