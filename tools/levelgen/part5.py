@@ -26,7 +26,7 @@ level(name="SpiderCage", title="The Cage", bg="Hollowmere.jpg", tiles=(68, 69, 9
 # Pushed a turn early, the boulder cuts the spider off from the button for good.
 level(name="HeldOpen", title="Held Open", bg="Frostvault.jpg", tiles=(129, 131, 160),
       music="ShadowWarren.xm",
-      hint="Shut the spider in on the button.",
+      hint="Trap the spider on the button.",
       board=hollow(B(W16,
                      "#E.M..P#########",
                      "##J###BFFK######",
