@@ -86,11 +86,11 @@ level(name="Shutter", title="The Shutter", bg="Lanternhall.jpg", tiles=(65, 66, 
       props={(14, 8): {'Kind': 'ExitHatch'}})
 
 # Risen pillars cut a spider's round. The spider circles the ring of corridors; the way down
-# crosses the ring twice, over the pillars at (7, 4) and (7, 9), and the jewels at either end of
-# each crossing keep the spider out of the shaft and the stairs. The first pillar turns the ring
-# into a corridor the spider walks back and forth; the second splits that corridor in two, and
-# whichever half the spider is in when it rises is its own for good. The key lies off the west
-# half: cross the second pillar while the spider walks the east one.
+# crosses the ring twice, over the pillars at (7, 4) and (7, 9), and the key and jewels at either
+# end of each crossing keep the spider out of the shaft and the stairs. The first pillar turns
+# the ring into a corridor the spider walks back and forth; the second splits that corridor in
+# two, and whichever half the spider is in when it rises is its own for good. The second key
+# lies off the west half: leave the second pillar while the spider walks the east one.
 level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 28),
       music="ShadowWarren.xm",
       hint="Pillars cut the spider's ring.",
@@ -98,7 +98,7 @@ level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 
                      "######.P.#######",
                      "#######J########",
                      "###....I.....###",
-                     "###.###J####.###",
+                     "###.###K####.###",
                      "##K.###.####.###",
                      "###.###.####.###",
                      "###.###J####.###",
