@@ -18,6 +18,27 @@ level(name="SpiderCage", title="The Cage", bg="Hollowmere.jpg", tiles=(68, 69, 9
       props={(8, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
              (12, 2): {'Kind': 'ExitHatch'}})
 
+# Both droids step whenever the player does, even on the spot. Each blue button lies in a
+# recess under a pillar, and a droid that follows the other one in stands on that pillar for
+# good, so it never rises. While the player is east of it, the lower droid waits behind the
+# stub at (6, 3): stepping up and down in place walks the upper droid alone along the hall, to
+# drop into the east recess on the way west. Only then does the lower droid go its own way.
+level(name="TwinSeekers", title="Twin Seekers", bg="Cistern.jpg", tiles=(72, 73, 97),
+      music="TideCaves.xm",
+      hint="Both droids step when you do.",
+      board=hollow(B(W16,
+                     "#Z.............#",
+                     "##...Z#..#.....#",
+                     "##I#######I#####",
+                     "##f#######f#####",
+                     "#WWWWWWWWWWWWWW#",
+                     "#M.........P...#",
+                     "#.............J#",
+                     "##############F#",
+                     "##############E#",
+                     W16)),
+      props={(14, 10): {'Kind': 'ExitHatch'}})
+
 # A spider standing on a button holds it down like anything else, and a spider shut in stands
 # still until it bursts. The spider walks the long corridor from end to end and only passes the
 # blue button at (5, 5) once a round, too briefly to cross the double field at (7, 3). Pushed
