@@ -23,7 +23,7 @@ level(name="SpiderCage", title="The Cage", bg="Hollowmere.jpg", tiles=(68, 69, 9
 # good, so it never rises. While the player is east of it, the lower droid waits behind the
 # stub at (6, 3): stepping up and down in place walks the upper droid alone along the hall, to
 # drop into the east recess on the way west. Only then does the lower droid go its own way.
-level(name="TwinSeekers", title="Twin Seekers", bg="Cistern.jpg", tiles=(72, 73, 97),
+level(name="TwinSeekers", title="Twin Seekers", bg="Cistern.jpg", tiles=(74, 75, 99),
       music="TideCaves.xm",
       hint="Both droids step when you do.",
       board=hollow(B(W16,
@@ -46,7 +46,7 @@ level(name="TwinSeekers", title="Twin Seekers", bg="Cistern.jpg", tiles=(72, 73,
 # field stays open while it waits to burst, just long enough to fetch the key and come back.
 # Pushed a turn early, the boulder cuts the spider off from the button for good.
 level(name="HeldOpen", title="Held Open", bg="Frostvault.jpg", tiles=(129, 131, 160),
-      music="ShadowWarren.xm",
+      music="ClockworkDeep.xm",
       hint="Trap the spider on the button.",
       board=hollow(B(W16,
                      "#E.M..P#########",
@@ -138,7 +138,7 @@ level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 
 # enough behind for the stair's pillar to rise before it. From below, the droid follows along
 # the hall and drops through the open plug onto the button, where the risen pillar holds it.
 level(name="DirtDoor", title="The Dirt Door", bg="Emberforge.jpg", tiles=(8, 10, 35),
-      music="ClockworkDeep.xm",
+      music="AncientStories2.xm",
       hint="Droids cannot pass dirt.",
       board=hollow(B(W16,
                      "#M.............#",
