@@ -131,12 +131,13 @@ level(name="RingCut", title="Cutting the Ring", bg="Mossgate.jpg", tiles=(4, 5, 
              (3, 11): {'Kind': 'ExitHatch'}})
 
 # Dirt stops a droid as a wall does, and only the player can clear it. The droid has the hall,
-# and dirt plugs both ways down from it: the recess over the blue button at (6, 5) and the stair
-# at (3, 4). Drawn west along the lower hall, the droid stops behind the stub at (9, 3). The player
-# climbs the recess over its pillar and digs the plug, steps up into row 2 so that the droid
-# comes round the stub after him, and goes down the stair, digging its foot, with the droid far
-# enough behind for the stair's pillar to rise before it. From below, the droid follows along
-# the hall and drops through the open plug onto the button, where the risen pillar holds it.
+# and dirt plugs both ways down from it: the recess over the blue button at (6, 5) and the
+# stair at (3, 4). Drawn west along the hall's lower row, the droid stops behind the stub at
+# (9, 3). The player climbs the recess over its pillar and digs the plug, steps up into row 2 so
+# that the droid comes round the stub after him, and goes down the stair, digging its foot, with
+# the droid far enough behind for the stair's pillar to rise before it. From below, the droid
+# follows along the hall and drops through the open plug onto the button, where the risen
+# pillar holds it.
 level(name="DirtDoor", title="The Dirt Door", bg="Emberforge.jpg", tiles=(8, 10, 35),
       music="AncientStories2.xm",
       hint="Droids cannot pass dirt.",
