@@ -1,0 +1,1 @@
+# The fifth part's second half: more of the last third, before the hardest levels.
