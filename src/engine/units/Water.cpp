@@ -29,6 +29,20 @@ const std::uint8_t* MaskRow(const tDib16& target, std::int32_t y) {
   return target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width());
 }
 
+// The columns of a cell starting at screen column left that lie inside the clip.
+struct tColumns {
+  std::int32_t From, To;
+};
+tColumns ColumnsInside(const tRect& clip, std::int32_t left) {
+  const std::int32_t from = std::clamp(clip.Left - left, 0, tWater::CellPixels);
+  return {from, std::clamp(clip.Right - left, from, tWater::CellPixels)};
+}
+
+// The mask has to be read for the cell: it is in use and covers something there.
+bool MaskMatters(const tDib16& target, const tRect& cell) {
+  return target.MaskActive && target.HasMaskBytes() && !target.MaskClearIn(cell);
+}
+
 std::int32_t Wrap(std::int32_t value, std::int32_t size) {
   const std::int32_t r = value % size;
   return r < 0 ? r + size : r;
@@ -195,8 +209,12 @@ void tWater::Render() {
   const std::int32_t upD = b + ((t / 12) % 30) * b - fy - 1;
   const std::uint16_t water = MakePixel(0, 0, 255);
   const std::uint16_t key = MakePixel(255, 0, 255);
-  const bool masked = target.MaskActive && target.HasMaskBytes();
   const std::int32_t screenLeft = px + PlayAreaOffset;
+  const tColumns columns = ColumnsInside(clip, screenLeft);
+  const bool masked =
+      MaskMatters(target, {screenLeft, py, screenLeft + CellPixels, py + CellPixels});
+  // The template's columns this cell has; the rest count as the key colour.
+  const std::int32_t patternColumns = std::clamp(templates->Width() - origin.X, 0, CellPixels);
   // The noise columns each pixel column reads, wrapped once per cell rather than per pixel.
   std::array<std::int32_t, CellPixels> downColumn{}, upColumn{};
   for (std::int32_t i = 0; i < CellPixels; ++i) {
@@ -209,35 +227,31 @@ void tWater::Render() {
   for (std::int32_t j = 0; j < CellPixels; ++j) {
     const std::int32_t y = py + j;
     if (y < clip.Top || y >= clip.Bottom) continue;
-    std::uint16_t* row = target.ScanLine(y);
-    const std::uint8_t* maskRow = masked ? MaskRow(target, y) : nullptr;
+    std::uint16_t* row = target.ScanLine(y) + screenLeft;
+    std::uint16_t* cached = WaterCache.data() + static_cast<std::size_t>(j * CellPixels);
+    const std::uint8_t* maskRow = masked ? MaskRow(target, y) + screenLeft : nullptr;
     const std::int32_t templateRow = origin.Y + j;
     const std::uint16_t* pattern =
-        templateRow < templates->Height() ? templates->ScanLine(templateRow) : nullptr;
+        templateRow < templates->Height() ? templates->ScanLine(templateRow) + origin.X : nullptr;
+    const std::int32_t patternEnd = pattern != nullptr ? patternColumns : 0;
     const std::uint8_t* noiseA = WaterNoise.Row(downA + j);
     const std::uint8_t* noiseB = WaterNoise.Row(downB + j);
     const std::uint8_t* noiseC = WaterNoise.Row(upC - j);
     const std::uint8_t* noiseD = WaterNoise.Row(upD - j);
-    for (std::int32_t i = 0; i < CellPixels; ++i) {
-      const std::int32_t x = screenLeft + i;
-      if (x < clip.Left || x >= clip.Right) continue;
-      std::uint16_t& screen = row[x];
-      std::uint16_t& cached = WaterCache[static_cast<std::size_t>(j * CellPixels + i)];
-      if (maskRow != nullptr && maskRow[x] != 0) {
-        cached = screen;
+    for (std::int32_t i = columns.From; i < columns.To; ++i) {
+      if (maskRow != nullptr && maskRow[i] != 0) {
+        cached[i] = row[i];
         continue;
       }
-      const std::int32_t templateColumn = origin.X + i;
-      std::uint16_t pixel =
-          pattern != nullptr && templateColumn < templates->Width() ? pattern[templateColumn] : key;
+      std::uint16_t pixel = i < patternEnd ? pattern[i] : key;
       if (pixel == water) {
-        const std::size_t down = static_cast<std::size_t>(downColumn[static_cast<std::size_t>(i)]);
-        const std::size_t up = static_cast<std::size_t>(upColumn[static_cast<std::size_t>(i)]);
-        const int sum = noiseA[down] + noiseB[down] + noiseC[up] + noiseD[up];
-        pixel = WaterTable[static_cast<std::size_t>(sum)];
+        const auto down = static_cast<std::size_t>(downColumn[static_cast<std::size_t>(i)]);
+        const auto up = static_cast<std::size_t>(upColumn[static_cast<std::size_t>(i)]);
+        pixel = WaterTable[static_cast<std::size_t>(noiseA[down] + noiseB[down] + noiseC[up] +
+                                                    noiseD[up])];
       }
-      if (pixel != key) screen = pixel;
-      cached = screen;
+      if (pixel != key) row[i] = pixel;
+      cached[i] = row[i];
     }
   }
   templates->EndDraw();
@@ -248,21 +262,23 @@ void tWater::DrawFromCache() {
   if (CurrentDib == nullptr) return;
   tDib16& target = *CurrentDib;
   const tRect& clip = target.ClipRect;
-  const bool masked = target.MaskActive && target.HasMaskBytes();
   const std::int32_t px = CellPixels * GridX + PlayAreaOffset;
   const std::int32_t py = CellPixels * GridY;
+  const tColumns columns = ColumnsInside(clip, px);
+  const bool masked = MaskMatters(target, {px, py, px + CellPixels, py + CellPixels});
   target.BeginDraw();
   for (std::int32_t j = 0; j < CellPixels; ++j) {
     const std::int32_t y = py + j;
     if (y < clip.Top || y >= clip.Bottom) continue;
-    std::uint16_t* row = target.ScanLine(y);
-    const std::uint8_t* maskRow = masked ? MaskRow(target, y) : nullptr;
-    for (std::int32_t i = 0; i < CellPixels; ++i) {
-      const std::int32_t x = px + i;
-      if (x < clip.Left || x >= clip.Right) continue;
-      if (maskRow != nullptr && maskRow[x] != 0) continue;
-      row[x] = WaterCache[static_cast<std::size_t>(j * CellPixels + i)];
+    std::uint16_t* row = target.ScanLine(y) + px;
+    const std::uint16_t* cached = WaterCache.data() + static_cast<std::size_t>(j * CellPixels);
+    if (!masked) {
+      std::copy(cached + columns.From, cached + columns.To, row + columns.From);
+      continue;
     }
+    const std::uint8_t* maskRow = MaskRow(target, y) + px;
+    for (std::int32_t i = columns.From; i < columns.To; ++i)
+      if (maskRow[i] == 0) row[i] = cached[i];
   }
   target.EndDraw();
 }
