@@ -21,3 +21,25 @@ level(name="NineRooms", title="Nine Rooms", bg="Mossgate.jpg", tiles=(16, 17, 29
                      "###K..#...I..E##",
                      "################")),
       props={(13, 10): {'Kind': 'ExitHatch'}})
+
+# A force field that is switched on stops a snake's shot as a wall does. Each snake row has a
+# field between the snake and its key, and the field of one row is the gate of the other
+# row's stair: blue shields the lower row and shuts the stair up, red shields the upper row
+# and shuts the stair down. The one stone runs along a dead-end track over the blue button
+# onto the red one and never comes back: on blue, the upper key is safe to take; pushed on to
+# red, the lower one is. Pushed through to red at once, it leaves the upper key for good.
+level(name="LiveWire", title="Live Wire", bg="Starlitruin.jpg", tiles=(136, 139, 162),
+      music="ShadowWarren.xm",
+      hint="A field that is on stops a shot.",
+      board=hollow(B("#WWWWWWWWWWWWWW#",
+              "#W.K.M....H..SW#",
+              "#WWWWWW.WWWWWWW#",
+              "#WWWWWWFWWWWWWW#",
+              "#W..P..J....E.W#",
+              "#W.WWWWWWW.WWWW#",
+              "#W.B..fh#W.WWWW#",
+              "#WWWWWWWWWHWWWW#",
+              "#WWWWWWWWW.WWWW#",
+              "#W.K.Y.....F.SW#",
+              "#WWWWWWWWWWWWWW#")),
+      props={(12, 5): {'Kind': 'ExitHatch'}})
