@@ -43,3 +43,29 @@ level(name="LiveWire", title="Live Wire", bg="Starlitruin.jpg", tiles=(136, 139,
               "#W.K.Y.....F.SW#",
               "#WWWWWWWWWWWWWW#")),
       props={(12, 5): {'Kind': 'ExitHatch'}})
+
+# The vault's pieces hand on one to the next, and each step shuts the way back. The stone in
+# the chute beside the start has to go down into the snake's row before the one-way pillar at
+# (2, 5) takes the player down there; pushed along the row ahead of the player it shields the
+# walk to the right, and there the droid, which has tracked the player along its own hall,
+# steps over the pillar at (10, 4) onto the red button and is shut in. The red gate opens onto
+# a second one-way pillar and the last bomb. Dropped at (7, 10) it takes the boulder beside it
+# and sets off the bomb buried in the jam, which clears the way to the door; the one cell out of
+# reach of both blasts is the one the bomb lay on.
+level(name="GrandVault", title="The Grand Vault", bg="Lanternhall.jpg", tiles=(129, 131, 164),
+      music="GrandVault.xm",
+      hint="Every piece has its turn.",
+      board=hollow(B("################",
+                     "#WWWWWWWWWWWWWW#",
+                     "#W.P.J#...Z...W#",
+                     "#W.W.WWWWWIWWWW#",
+                     "#WIWBWWWWWhWWWW#",
+                     "#W.W.WWWWWWWWWW#",
+                     "#W...........SW#",
+                     "#WWWWWWWWHWWWWW#",
+                     "#WWWWWWWWIWWWWW#",
+                     "#WWWWW#..CWWWWW#",
+                     "#WWWWBCBWWWWWWW#",
+                     "#WWWWEBDYWWWWWW#",
+                     "#WWWWWWWWWWWWWW#")),
+      props={(5, 12): {'Kind': 'ExitHatch'}})
