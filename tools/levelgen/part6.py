@@ -22,6 +22,26 @@ level(name="NineRooms", title="Nine Rooms", bg="Mossgate.jpg", tiles=(16, 17, 29
                      "################")),
       props={(13, 10): {'Kind': 'ExitHatch'}})
 
+# The way on is jammed, and the only stone that can bridge the pool beyond lies right beside
+# the one corner, (8, 7), where a dropped bomb reaches the bomb in the wall. That one sets off
+# the next, which clears the jam; a bomb dropped at the jam's mouth only takes the first
+# boulder and leaves the second stuck against the dirt. Every blast takes the stones beside
+# it, so before the fuse burns down the stone has to go one step left, the only place out of
+# reach from which it can still be pushed all the way to the water.
+level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8, 9, 35),
+      music="ClockworkDeep.xm",
+      hint="A blast takes every stone beside it.",
+      board=hollow(B("################",
+                     "################",
+                     "################",
+                     "################",
+                     "################",
+                     "#########C######",
+                     "#####.P.C#C#####",
+                     "#####..B.BBDWYE#",
+                     "################")),
+      props={(14, 8): {'Kind': 'ExitHatch'}})
+
 # A force field that is switched on stops a snake's shot as a wall does. Each snake row has a
 # field between the snake and its key, and the field of one row is the gate of the other
 # row's stair: blue shields the lower row and shuts the stair up, red shields the upper row
@@ -43,26 +63,6 @@ level(name="LiveWire", title="Live Wire", bg="Starlitruin.jpg", tiles=(136, 139,
               "#W.K.Y.....F.SW#",
               "#WWWWWWWWWWWWWW#")),
       props={(12, 5): {'Kind': 'ExitHatch'}})
-
-# The way on is jammed, and the only stone that can bridge the pool beyond lies right beside
-# the one corner, (8, 7), where a dropped bomb reaches the bomb in the wall. That one sets off
-# the next, which clears the jam; a bomb dropped at the jam's mouth only takes the first
-# boulder and leaves the second stuck against the dirt. Every blast takes the stones beside
-# it, so before the fuse burns down the stone has to go one step left, the only place out of
-# reach from which it can still be pushed all the way to the water.
-level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8, 9, 35),
-      music="ClockworkDeep.xm",
-      hint="A blast takes every stone beside it.",
-      board=hollow(B("################",
-                     "################",
-                     "################",
-                     "################",
-                     "################",
-                     "#########C######",
-                     "#####.P.C#C#####",
-                     "#####..B.BBDWYE#",
-                     "################")),
-      props={(14, 8): {'Kind': 'ExitHatch'}})
 
 # The vault's pieces hand on one to the next, and each step shuts the way back. The stone in
 # the chute beside the start has to go down into the snake's row before the one-way pillar at
