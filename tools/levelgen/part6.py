@@ -30,7 +30,7 @@ level(name="NineRooms", title="Nine Rooms", bg="Mossgate.jpg", tiles=(16, 17, 29
 # reach from which it can still be pushed all the way to the water.
 level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8, 9, 35),
       music="ClockworkDeep.xm",
-      hint="A blast takes every stone beside it.",
+      hint="Spare a stone from the blast.",
       board=hollow(B("################",
                      "################",
                      "################",
@@ -50,7 +50,7 @@ level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8,
 # red, the lower one is. Pushed through to red at once, it leaves the upper key for good.
 level(name="LiveWire", title="Live Wire", bg="Starlitruin.jpg", tiles=(136, 139, 162),
       music="ShadowWarren.xm",
-      hint="A field that is on stops a shot.",
+      hint="Fields that are on stop shots.",
       board=hollow(B("#WWWWWWWWWWWWWW#",
               "#W.K.M....H..SW#",
               "#WWWWWW.WWWWWWW#",
