@@ -42,15 +42,16 @@ level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8,
                      "################")),
       props={(14, 8): {'Kind': 'ExitHatch'}})
 
-# A force field that is switched on stops a snake's shot as a wall does. Each snake row has a
-# field between the snake and its key, and the field of one row is the gate of the other
-# row's stair: blue shields the lower row and shuts the stair up, red shields the upper row
-# and shuts the stair down. The one stone runs along a dead-end track over the blue button
-# onto the red one and never comes back: on blue, the upper key is safe to take; pushed on to
-# red, the lower one is. Pushed through to red at once, it leaves the upper key for good.
+# A force field that is switched on stops a snake's shot as a wall does, and here the colours
+# cross: each snake row has a field between the snake and its key, and the field of one row is
+# the gate of the other row's stair. Blue shields the lower row and shuts the stair up, red
+# shields the upper row and shuts the stair down. The one stone runs along a dead-end track
+# over the blue button onto the red one and never comes back: on blue, the upper key is safe to
+# take; pushed on to red, the lower one is. Pushed through to red at once, it leaves the upper
+# key for good.
 level(name="LiveWire", title="Live Wire", bg="Starlitruin.jpg", tiles=(136, 139, 162),
       music="ShadowWarren.xm",
-      hint="Fields that are on stop shots.",
+      hint="One row, one colour at a time.",
       board=hollow(B("#WWWWWWWWWWWWWW#",
               "#W.K.M....H..SW#",
               "#WWWWWW.WWWWWWW#",
