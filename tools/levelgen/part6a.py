@@ -1,0 +1,1 @@
+# The sixth part's first half: hard levels before the last stretch.
