@@ -22,3 +22,28 @@ level(name="Constellation", title="Constellation", bg="Starlitruin.jpg", tiles=(
                      "###.IJI.########",
                      W16)),
       props={(7, 2): {'Kind': 'ExitHatch'}})
+
+# The droid lives in its own maze of causeways in the lake and the player walks the shore round
+# it, steering it from there: it steps along the longer way towards the player, takes the other
+# way only when that one is blocked, and never looks at the side the player is not on. Two
+# pits behind pillars, at (5, 4) and (9, 8), open below its causeways: dragged along from the
+# bottom shore it drops into one and stays. Walked round by the top shore instead, the player
+# draws it east, down over the one-way pillar at (11, 6), back west above the second pit and
+# down onto the blue button at (4, 10), which holds the field before the door open.
+level(name="Shepherd", title="The Shepherd", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
+      bonus=True, music="GrandVault.xm", tint="507060",
+      hint="Lead the droid from the shore.",
+      board=hollow(B("#M.............#",
+              "#.WWWWWWWWWWWW.#",
+              "#.WZ.....WWWWW.#",
+              "#.WWWIWW.WWWWWJ#",
+              "#.WWW.WW....WW.#",
+              "#.WWWWWWWWWIWW.#",
+              "#.WW........WW.#",
+              "#.WW.WWWWIWWWW.#",
+              "#JWWfWWWW.WWWW.#",
+              "#.WWWWWWWWWWWW.#",
+              "#P............Y#",
+              "#######F########",
+              "#######E########")),
+      props={(7, 13): {'Kind': 'ExitHatch'}})
