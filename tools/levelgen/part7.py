@@ -66,3 +66,21 @@ level(name="Countdown", title="Countdown", bg="Emberforge.jpg", tiles=(72, 73, 9
                      W16)),
       props={(12, 11): {'Kind': 'ExitHatch'},
              (12, 10): {'InitialDirection': 'Up', 'WallFollowing': 'LeftWall'}})
+
+# Three boulders in a cramped room, and every one of them has to sink in its own pool, in
+# order: the first fills (9, 4) and opens the way round the top, the second fills (8, 9) so
+# the third can be rolled along the bottom row over it into (6, 9), the last pool before the
+# door. Nearly every other push jams a boulder against a wall for good.
+level(name="TightCorner", title="Tight Corner", bg="Cistern.jpg", tiles=(65, 67, 92),
+      bonus=True, music="GrandVault.xm", tint="906040",
+      hint="Each stone has one pool. Think.",
+      board=hollow(B(W16, W16, W16,
+                     "######.B.W.#####",
+                     "######...B.#####",
+                     "######P#...#####",
+                     "######.#MB######",
+                     "######W.#..#####",
+                     "######W.W..#####",
+                     "######E#########",
+                     W16)),
+      props={(6, 10): {'Kind': 'ExitHatch'}})
