@@ -84,3 +84,20 @@ level(name="TightCorner", title="Tight Corner", bg="Cistern.jpg", tiles=(65, 67,
                      "######E#########",
                      W16)),
       props={(6, 10): {'Kind': 'ExitHatch'}})
+
+# Three boulders, three jobs, one order. The one at (10, 7) sinks in the pool above it and
+# opens the nook at (8, 6), the only place from which the one at (8, 7) can be pushed down
+# into the pool in the bottom row. Only then may the last one, brought round from the far
+# left, roll along that row over the filled pool onto the blue button that opens the door.
+level(name="Roundabout", title="Roundabout", bg="Frostvault.jpg", tiles=(65, 66, 88),
+      bonus=True, music="GrandVault.xm", tint="906040",
+      hint="The last stone goes the long way.",
+      board=hollow(B(W16, W16, W16,
+                     "####..MP########",
+                     "####...#.#######",
+                     "#####..#..W#####",
+                     "#####B.#B#B#####",
+                     "####....Wf.FE###",
+                     "#####.#....#####",
+                     W16)),
+      props={(12, 8): {'Kind': 'ExitHatch'}})
