@@ -8,7 +8,7 @@
 # star too early, strands the player.
 level(name="Constellation", title="Constellation", bg="Starlitruin.jpg", tiles=(136, 139, 162),
       bonus=True, music="GrandVault.xm",
-      hint="One stroke crosses every pillar",
+      hint="Draw it all in one stroke.",
       board=hollow(B(W16,
                      "#######E########",
                      "###.IKI.IKI.####",
@@ -73,7 +73,7 @@ level(name="Countdown", title="Countdown", bg="Emberforge.jpg", tiles=(72, 73, 9
 # door. Nearly every other push jams a boulder against a wall for good.
 level(name="TightCorner", title="Tight Corner", bg="Cistern.jpg", tiles=(65, 67, 92),
       bonus=True, music="GrandVault.xm", tint="906040",
-      hint="Each stone has one pool. Think.",
+      hint="Each stone has its own pool.",
       board=hollow(B(W16, W16, W16,
                      "######.B.W.#####",
                      "######...B.#####",
@@ -91,7 +91,7 @@ level(name="TightCorner", title="Tight Corner", bg="Cistern.jpg", tiles=(65, 67,
 # left, roll along that row over the filled pool onto the blue button that opens the door.
 level(name="Roundabout", title="Roundabout", bg="Frostvault.jpg", tiles=(65, 66, 88),
       bonus=True, music="GrandVault.xm", tint="906040",
-      hint="The last stone goes the long way.",
+      hint="The last stone goes round.",
       board=hollow(B(W16, W16, W16,
                      "####..MP########",
                      "####...#.#######",
@@ -101,3 +101,28 @@ level(name="Roundabout", title="Roundabout", bg="Frostvault.jpg", tiles=(65, 66,
                      "#####.#....#####",
                      W16)),
       props={(12, 8): {'Kind': 'ExitHatch'}})
+
+# Two droids in two causeway mazes, and both blue buttons have to be held at once. Every step
+# on the shore pulls both of them. The upper droid goes east along the top causeway and down
+# onto its button at (12, 5), where it stays only while the player keeps to the rows below it;
+# pulled east from the bottom shore it drops into the pit at (6, 5) instead, so from the corner
+# start the player works it along from the east shore, stepping up and down. The lower one
+# then goes up over the pillar at (12, 8), west past the pit at (8, 9) and over the pillar at
+# (5, 7), and down onto its button at (3, 9).
+level(name="TwoDroids", title="Two Droids", bg="Lanternhall.jpg", tiles=(129, 131, 164),
+      bonus=True, music="GrandVault.xm", tint="906040",
+      hint="Both droids pull the same way.",
+      board=hollow(B("#..............#",
+                     "#.WWWWWWWWWWWW.#",
+                     "#.WZ.........W.#",
+                     "#.WWWWIWWWWW.W.#",
+                     "#.WWWW.WWWWWfW.#",
+                     "#.WWWWWWWWWWWW.#",
+                     "#.W..I.......W.#",
+                     "#.W.WWWWIWWWIW.#",
+                     "#JWfWWWW.WWWZW.#",
+                     "#.WWWWWWWWWWWW.#",
+                     "#...M.........P#",
+                     "#######F########",
+                     "#######E########")),
+      props={(7, 13): {'Kind': 'ExitHatch'}})
