@@ -2,26 +2,25 @@
 
 # A figure drawn in one stroke. The stars of the figure are single floor cells and every line
 # between two of them is a short run of pillars with a key or a jewel in the middle, so each
-# line is walked exactly once and every one has to be walked. Only the start (3, 7) and the
-# star under the door (7, 3) meet an odd number of lines, so the stroke runs from one to the
-# other; reaching the door's star with lines still undrawn, or drawing the last line into a
-# star too early, strands the player.
+# line is walked exactly once and every one has to be walked. Only the start (1, 7) and the
+# star by the door, (9, 7), meet an odd number of lines, so the stroke runs from one to the
+# other. The line from (5, 7) to (9, 7) is the only one between the two halves of the figure:
+# crossed before both loops of the left half are drawn, it strands the rest for good.
 level(name="Constellation", title="Constellation", bg="Starlitruin.jpg", tiles=(136, 139, 162),
       bonus=True, music="GrandVault.xm",
       hint="Draw it all in one stroke.",
-      board=hollow(B(W16,
-                     "#######E########",
-                     "###.IKI.IKI.####",
-                     "###I###I###I####",
-                     "###K###J###K####",
-                     "###I###I###I####",
-                     "###PIKI.IMI.####",
-                     "###I###I########",
-                     "###K###K########",
-                     "###I###I########",
-                     "###.IJI.########",
+      board=hollow(B(W16, W16,
+                     "#.IKI.###.IJI.##",
+                     "#I###I###I###I##",
+                     "#J###K###K###K##",
+                     "#I###I###I###I##",
+                     "#PIKI.IMI.IKI.##",
+                     "#I###I###E######",
+                     "#K###J##########",
+                     "#I###I##########",
+                     "#.IKI.##########",
                      W16)),
-      props={(7, 2): {'Kind': 'ExitHatch'}})
+      props={(9, 8): {'Kind': 'ExitHatch'}})
 
 # The droid lives in its own maze of causeways in the lake and the player walks the shore round
 # it, steering it from there: it steps along the longer way towards the player, takes the other
