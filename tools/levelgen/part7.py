@@ -47,25 +47,6 @@ level(name="Shepherd", title="The Shepherd", bg="Sunkengarden.jpg", tiles=(4, 6,
               "#######E########")),
       props={(7, 13): {'Kind': 'ExitHatch'}})
 
-# A spider paces the dead-end passage to the door, back and forth, and while it lives the
-# passage is closed to the player. The boulder at (4, 7) shuts it in and no push moves it.
-# The bomb has to go off in the niche at (4, 6), round the corner from the passage, whose blast
-# reaches one cell of it, (5, 7), and the boulder. The spider stands on that cell for one turn
-# of its round, so the bomb has to be dropped at the right turn, twenty turns ahead of it.
-level(name="Countdown", title="Countdown", bg="Emberforge.jpg", tiles=(72, 73, 97),
-      bonus=True, music="ClockworkDeep.xm",
-      hint="Twenty turns. Count its round.",
-      board=hollow(B(W16, W16, W16, W16, W16,
-                     "#PC..###########",
-                     "####B........###",
-                     "#######J####.###",
-                     "###########M.###",
-                     "############X###",
-                     "############E###",
-                     W16)),
-      props={(12, 11): {'Kind': 'ExitHatch'},
-             (12, 10): {'InitialDirection': 'Up', 'WallFollowing': 'LeftWall'}})
-
 # Three boulders in a cramped room, and every one of them has to sink in its own pool, in
 # order: the first fills (9, 4) and opens the way round the top, the second fills (8, 9) so
 # the third can be rolled along the bottom row over it into (6, 9), the last pool before the
@@ -125,3 +106,22 @@ level(name="TwoDroids", title="Two Droids", bg="Lanternhall.jpg", tiles=(129, 13
                      "#######F########",
                      "#######E########")),
       props={(7, 13): {'Kind': 'ExitHatch'}})
+
+# A spider paces the dead-end passage to the door, back and forth, and while it lives the
+# passage is closed to the player. The boulder at (4, 7) shuts it in and no push moves it.
+# The bomb has to go off in the niche at (4, 6), round the corner from the passage, whose blast
+# reaches one cell of it, (5, 7), and the boulder. The spider stands on that cell for one turn
+# of its round, so the bomb has to be dropped at the right turn, twenty turns ahead of it.
+level(name="Countdown", title="Countdown", bg="Emberforge.jpg", tiles=(72, 73, 97),
+      bonus=True, music="ClockworkDeep.xm",
+      hint="Twenty turns. Count its round.",
+      board=hollow(B(W16, W16, W16, W16, W16,
+                     "#PC..###########",
+                     "####B........###",
+                     "#######J####.###",
+                     "###########M.###",
+                     "############X###",
+                     "############E###",
+                     W16)),
+      props={(12, 11): {'Kind': 'ExitHatch'},
+             (12, 10): {'InitialDirection': 'Up', 'WallFollowing': 'LeftWall'}})
