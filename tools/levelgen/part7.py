@@ -25,8 +25,8 @@ level(name="Constellation", title="Constellation", bg="Starlitruin.jpg", tiles=(
 # The droid lives in its own maze of causeways in the lake and the player walks the shore round
 # it, steering it from there: it steps along the longer way towards the player, takes the other
 # way only when that one is blocked, and never looks at the side the player is not on. Two
-# pits behind pillars, at (5, 4) and (9, 8), open below its causeways: dragged along from the
-# bottom shore it drops into one and stays. Walked round by the top shore instead, the player
+# pits open below its causeways behind the pillars at (5, 4) and (9, 8): dragged along from
+# the bottom shore it drops into one and stays. Walked round by the top shore instead, the player
 # draws it east, down over the one-way pillar at (11, 6), back west above the second pit and
 # down onto the blue button at (4, 10), which holds the field before the door open.
 level(name="Shepherd", title="The Shepherd", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
