@@ -1,0 +1,1 @@
+# The bonus row's last levels.
