@@ -11,6 +11,7 @@
 #include "render/ColourTables.h"
 #include "render/DibStack.h"
 #include "render/DisplayErrors.h"
+#include "render/FrameStretch.h"
 
 namespace qn2 {
 
@@ -91,6 +92,24 @@ tRect FramePlacement(tPoint client, tPoint frame, bool keepAspect) {
   const auto top = static_cast<std::int32_t>((client.Y - height) / 2);
   return {left, top, left + static_cast<std::int32_t>(width),
           top + static_cast<std::int32_t>(height)};
+}
+
+// An "accelerated" renderer whose OpenGL is the processor drawing (Mesa's llvmpipe, softpipe
+// or swrast, as on a machine without a graphics card): it spends far more on every pixel
+// of the window than copying the frame onto the window's own surface does.
+bool RendererIsEmulated(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr ||
+      std::strncmp(info.name, "opengl", 6) != 0)
+    return false;
+  using tGetString = const unsigned char* (*)(unsigned);
+  const auto getString = reinterpret_cast<tGetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (getString == nullptr) return false;
+  const auto* name = reinterpret_cast<const char*>(getString(0x1F01));  // GL_RENDERER
+  if (name == nullptr) return false;
+  for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer", "swrast"})
+    if (std::strstr(name, software) != nullptr) return true;
+  return false;
 }
 
 SDL_Renderer* CreateRendererWithFallback(SDL_Window* window) {
@@ -211,15 +230,22 @@ void tDisplay::CreateFrameSurface() {
       break;
   }
   FrameSurface = std::make_unique<tFrameSurface>(FrameWidth, FrameHeight);
+  OnWindowSurface = false;
   if (UsesRenderer()) {
     GameRenderer = CreateRendererWithFallback(Window);
     if (GameRenderer == nullptr)
       throw EDirectDraw(dd::Generic, "DirectDraw.CreateSurface (primary surface) failed",
                         SdlError());
-    CreateTexture();
-  } else if (SDL_GetWindowSurface(Window) == nullptr) {
-    throw EDirectDraw(dd::Generic, "DirectDraw.CreateSurface (primary surface) failed", SdlError());
+    if (RendererIsEmulated(GameRenderer)) {
+      DebugMessage("The renderer draws in software: using the window's surface");
+      DestroyRenderer();
+      OnWindowSurface = true;
+    } else {
+      CreateTexture();
+    }
   }
+  if (!UsesRenderer() && SDL_GetWindowSurface(Window) == nullptr)
+    throw EDirectDraw(dd::Generic, "DirectDraw.CreateSurface (primary surface) failed", SdlError());
   FrameSurface->TrackDirty = true;
   FrameSurface->SetHasMask(true);
   CurrentDib = FrameSurface.get();
@@ -360,10 +386,11 @@ void tDisplay::PresentThroughRenderer(const tBands& bands) {
   ShownSize = {width, height};
 }
 
-// The window's surface keeps its pixels while the window keeps its size, so changed rows
-// are blitted and sent on their own. A scaled frame is blitted whole, so every screen row
-// comes from the frame row it always comes from, and only the changed rows' rectangles
-// (a row wider each way for the rounding) are sent on.
+// The window's surface keeps its pixels while the window keeps its size, so only changed
+// rows are put on it and sent on. A frame at its own size is blitted band by band. Scaled
+// onto a 32-bit surface, the game stretches the bands itself (every screen row from the
+// frame row it always comes from); onto any other surface SDL stretches the whole frame
+// and only the changed rows' rectangles (a row wider each way for the rounding) are sent.
 void tDisplay::PresentThroughWindowSurface(const tBands& bands, bool all) {
   SDL_Surface* screen = SDL_GetWindowSurface(Window);
   if (screen == nullptr) throw ENoSurfaceLock("Viewing Surface Gone");
@@ -372,36 +399,61 @@ void tDisplay::PresentThroughWindowSurface(const tBands& bands, bool all) {
   const bool unscaled = target.w == FrameWidth && target.h == FrameHeight;
   if (all && (target.w != screen->w || target.h != screen->h))
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
-  SDL_Surface* source = FrameSurface->Surface();
   std::vector<SDL_Rect> sent;
-  if (all || !unscaled) {
-    SDL_Rect to = target;
-    const int result = unscaled ? SDL_BlitSurface(source, nullptr, screen, &to)
-                                : SDL_BlitScaled(source, nullptr, screen, &to);
-    if (result != 0) throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
-  }
-  if (all) {
-    sent.push_back({0, 0, screen->w, screen->h});
-  } else {
-    for (const tDib16::tRowBand& band : bands) {
-      SDL_Rect from{0, band.Top, FrameWidth, band.Bottom - band.Top};
-      SDL_Rect to{target.x, target.y + band.Top, FrameWidth, from.h};
-      if (unscaled) {
-        if (SDL_BlitSurface(source, &from, screen, &to) != 0)
-          throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
-      } else {
-        const int top = std::max(target.y + band.Top * target.h / FrameHeight - 1, 0);
-        const int bottom = std::min(
-            target.y + (band.Bottom * target.h + FrameHeight - 1) / FrameHeight + 1, screen->h);
-        to = {target.x, top, target.w, bottom - top};
-      }
-      sent.push_back(to);
-    }
-  }
+  if (unscaled)
+    BlitRows(screen, target, bands, sent);
+  else if (screen->format->BytesPerPixel == 4 && screen->format->Rmask == 0xFF0000 &&
+           screen->format->Gmask == 0xFF00 && screen->format->Bmask == 0xFF)
+    StretchRows(screen, target, bands, sent);
+  else
+    BlitScaledFrame(screen, target, bands, sent);
+  if (all) sent = {{0, 0, screen->w, screen->h}};
   if (SDL_UpdateWindowSurfaceRects(Window, sent.data(), static_cast<int>(sent.size())) != 0)
     throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
   ShownSurface = screen;
   ShownSize = {screen->w, screen->h};
+}
+
+void tDisplay::BlitRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+                        std::vector<SDL_Rect>& sent) {
+  for (const tDib16::tRowBand& band : bands) {
+    SDL_Rect from{0, band.Top, FrameWidth, band.Bottom - band.Top};
+    SDL_Rect to{target.x, target.y + band.Top, FrameWidth, from.h};
+    if (SDL_BlitSurface(FrameSurface->Surface(), &from, screen, &to) != 0)
+      throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+    sent.push_back(to);
+  }
+}
+
+void tDisplay::StretchRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+                           std::vector<SDL_Rect>& sent) {
+  if (!Stretch || !Stretch->Fits(target.w, target.h))
+    Stretch = std::make_unique<tFrameStretch>(FrameWidth, FrameHeight, target.w, target.h);
+  if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0)
+    throw ENoSurfaceLock("Viewing Surface Gone");
+  const SDL_Surface* source = FrameSurface->Surface();
+  auto* corner =
+      static_cast<std::uint8_t*>(screen->pixels) + target.y * screen->pitch + target.x * 4;
+  for (const tDib16::tRowBand& band : bands) {
+    Stretch->Stretch(static_cast<const std::uint8_t*>(source->pixels), source->pitch, corner,
+                     screen->pitch, band.Top, band.Bottom);
+    const auto [first, end] = Stretch->TargetRows(band.Top, band.Bottom);
+    if (end > first) sent.push_back({target.x, target.y + first, target.w, end - first});
+  }
+  if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+}
+
+void tDisplay::BlitScaledFrame(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+                               std::vector<SDL_Rect>& sent) {
+  SDL_Rect to = target;
+  if (SDL_BlitScaled(FrameSurface->Surface(), nullptr, screen, &to) != 0)
+    throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
+  for (const tDib16::tRowBand& band : bands) {
+    const int top = std::max(target.y + band.Top * target.h / FrameHeight - 1, 0);
+    const int bottom = std::min(
+        target.y + (band.Bottom * target.h + FrameHeight - 1) / FrameHeight + 1, screen->h);
+    sent.push_back({target.x, top, target.w, bottom - top});
+  }
 }
 
 bool tDisplay::HandleEvent(const SDL_Event& event) {

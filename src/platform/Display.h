@@ -12,6 +12,7 @@
 namespace qn2 {
 
 class tFrameSurface;
+class tFrameStretch;
 
 // Shows the game's 640 x 480 frame in the main window, in one of four display types:
 //   0 windowed, through a renderer            2 full screen, through a renderer
@@ -29,6 +30,10 @@ class tFrameSurface;
 // type) the next Present sends the whole frame. With the system-memory back buffer setting
 // the rows go up with SDL_UpdateTexture; without it the texture is locked and they are
 // copied in. The window-surface types blit and update only the changed rows' rectangles.
+//
+// A renderer whose OpenGL draws in software (Mesa's llvmpipe on a machine without a
+// graphics card) costs far more per window pixel than the window's own surface: types 0
+// and 2 then show the frame on the window's surface as types 1 and 3 do.
 //
 // Scaling. A client area of exactly 640 x 480 gets the frame pixel for pixel. Otherwise
 // the frame is stretched (nearest pixel): over the whole client area in a window, as the
@@ -99,13 +104,14 @@ class tDisplay {
   // The frame surface between InitDisplay and ReleaseDisplay, else null.
   tDib16* Frame() const;
   bool Ready() const { return IsReady; }
-  // The renderer of types 0 and 2 once the display is up, else null.
+  // The renderer of types 0 and 2 once the display is up, else null (also when it drew in
+  // software and the frame goes onto the window's surface instead).
   SDL_Renderer* Renderer() const { return GameRenderer; }
   // Notes the window's position and size as the place to return to from full screen.
   void RememberWindowPlacement();
 
  private:
-  bool UsesRenderer() const { return Type == 0 || Type == 2; }
+  bool UsesRenderer() const { return (Type == 0 || Type == 2) && !OnWindowSurface; }
   bool FullScreen() const { return Type >= 2; }
   void ApplyBorder();
   void SetModeForType(bool forceExclusive);
@@ -118,6 +124,12 @@ class tDisplay {
   void UploadRows(const tBands& bands);
   void PresentThroughRenderer(const tBands& bands);
   void PresentThroughWindowSurface(const tBands& bands, bool all);
+  void BlitRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+                std::vector<SDL_Rect>& sent);
+  void StretchRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+                   std::vector<SDL_Rect>& sent);
+  void BlitScaledFrame(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+                       std::vector<SDL_Rect>& sent);
 
   SDL_Window* Window;
   std::int32_t Type = 1;
@@ -125,6 +137,10 @@ class tDisplay {
   bool SystemMemoryBackBuffer = true;
   bool DeviceLost = false;
   bool ShowAll = true;
+  // A renderer type whose renderer turned out to draw in software shows the frame on the
+  // window's surface instead, as the window-surface types do.
+  bool OnWindowSurface = false;
+  std::unique_ptr<tFrameStretch> Stretch;
   // What the last Present drew on: the window surface (window-surface types) and the size
   // of the surface or the renderer's output.
   SDL_Surface* ShownSurface = nullptr;

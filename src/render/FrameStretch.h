@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace qn2 {
+
+// Stretches the 5-6-5 frame onto a 32-bit 8-8-8 picture of another size (the window's own
+// pixels in full screen), nearest pixel, one band of frame rows at a time. Every target
+// row always comes from the same frame row, so a band stretched on its own matches that
+// band of the whole frame stretched at once.
+class tFrameStretch {
+ public:
+  tFrameStretch(std::int32_t fromWidth, std::int32_t fromHeight, std::int32_t toWidth,
+                std::int32_t toHeight);
+
+  bool Fits(std::int32_t toWidth, std::int32_t toHeight) const {
+    return toWidth == ToWidth && toHeight == ToHeight;
+  }
+  // The target rows [first, second) that show the frame rows [top, bottom).
+  std::pair<std::int32_t, std::int32_t> TargetRows(std::int32_t top, std::int32_t bottom) const;
+  // Writes the target rows of frame rows [top, bottom). from: the frame's first pixel; to:
+  // the target's first pixel (its top left corner); pitches in bytes. Pixels are written
+  // as 0xFFRRGGBB, each 5- or 6-bit level widened by repeating its top bits.
+  void Stretch(const std::uint8_t* from, std::int32_t fromPitch, std::uint8_t* to,
+               std::int32_t toPitch, std::int32_t top, std::int32_t bottom) const;
+
+ private:
+  std::int32_t FromHeight, ToWidth, ToHeight;
+  std::vector<std::int32_t> Columns;  // the frame column of every target column
+  std::vector<std::uint32_t> Widened = std::vector<std::uint32_t>(65536);  // 5-6-5 to 8-8-8
+};
+
+}  // namespace qn2
