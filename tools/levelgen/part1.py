@@ -21,7 +21,7 @@ def framed(*rows):
 
 # Three halls, one below the other, each left through a single doorway: the way to the door
 # winds through them.
-level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(1, 2, 32),
+level(name="FirstSteps", title="First Steps", bg="Hollowmere.jpg", tiles=(8, 9, 32),
       hint="Arrow keys walk. The door is the way out.",
       board=hollow([VOID,
                     W16,
