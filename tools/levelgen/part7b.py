@@ -1,1 +1,29 @@
 # The bonus row's last levels.
+
+# Two stones, two colours, and every field opens only while all the buttons of its colour are
+# down. A stone pushed off its button through the field beside it keeps that field open if the
+# player steps onto the button as the stone leaves it: for one more push, the player holds the
+# button instead. The stone in the left shaft takes that way through the red field up to the
+# blue button at (3, 3), but only while the other stone holds the red button at (11, 7); then
+# that stone, the one in the right shaft, goes on up through the blue field the same way, and
+# the player after it to the door. Pushed a step too far early on, it lies on the blue button
+# for good. Each colour is held down by stones alone only once: the jewel behind the red field
+# at (12, 10) has to be taken while both stones stand on red, the one behind the blue field at
+# (8, 11) while the right stone waits on the blue button for its last push.
+level(name="ChangingHands", title="Changing Hands", bg="Mossgate.jpg", tiles=(66, 67, 92),
+      bonus=True, music="GrandVault.xm",
+      hint="Step on as the stone leaves.",
+      board=hollow(B(W16,
+                     "#...M..######.E#",
+                     "#.#f...####..J##",
+                     "#.#....####..###",
+                     "#..##.#####F####",
+                     "##.##H#####f####",
+                     "##.##h#####h####",
+                     "##.##.#####B####",
+                     "##.##B#####.####",
+                     "##P....Y....HG##",
+                     "########F#######",
+                     "########J#######",
+                     W16)),
+      props={(14, 2): {'Kind': 'ExitHatch'}})
