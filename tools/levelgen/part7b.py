@@ -10,13 +10,13 @@
 # for good. Each colour is held down by stones alone only once: the jewel behind the red field
 # at (12, 10) has to be taken while both stones stand on red, the one behind the blue field at
 # (8, 11) while the right stone waits on the blue button for its last push.
-level(name="ChangingHands", title="Changing Hands", bg="Mossgate.jpg", tiles=(66, 67, 92),
+level(name="ChangingHands", title="Changing Hands", bg="Mossgate.jpg", tiles=(65, 66, 96),
       bonus=True, music="GrandVault.xm",
       hint="Step on as the stone leaves.",
       board=hollow(B(W16,
-                     "#...M..######.E#",
+                     "#...M.#######.E#",
                      "#.#f...####..J##",
-                     "#.#....####..###",
+                     "#.##...####..###",
                      "#..##.#####F####",
                      "##.##H#####f####",
                      "##.##h#####h####",
