@@ -28,30 +28,3 @@ level(name="ChangingHands", title="Changing Hands", bg="Mossgate.jpg", tiles=(65
                      "########J#######",
                      W16)),
       props={(14, 2): {'Kind': 'ExitHatch'}})
-
-# One stone for two colours. The red field at (3, 8) and the blue one at (12, 10) each open
-# only while the stone holds the other button of their colour and the player steps off the
-# button beside them into the field: red while the stone stands on (7, 9), blue while it
-# stands on (5, 9). Each field leads round to the far end of the hall, behind the stone, so
-# every trip turns the player round: pushed right onto red for the first trip, the stone has
-# to be pushed back left onto blue for the second and right onto red again for the last,
-# which reaches the door once both keys are held. A pillar closes each way back into a loop;
-# walked into backwards the blue loop is a trap, and a stone pushed one cell too far blocks a
-# gate.
-level(name="GoBetween", title="The Go-Between", bg="Hollowmere.jpg", tiles=(10, 11, 35),
-      bonus=True, music="GrandVault.xm",
-      hint="One stone, two colours.",
-      board=hollow(B(W16,
-                     "##########E#####",
-                     "###...K....M...#",
-                     "###.##########.#",
-                     "###.##########.#",
-                     "###.##########.#",
-                     "###.##########.#",
-                     "###H##########I#",
-                     "#P.h.fBh....f..#",
-                     "#I##########F###",
-                     "#.##########.###",
-                     "#.....J.K....###",
-                     W16)),
-      props={(10, 2): {'Kind': 'ExitHatch'}})
