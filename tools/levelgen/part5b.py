@@ -20,3 +20,20 @@ level(name="IslandKeys", title="Island Keys", bg="Sunkengarden.jpg", tiles=(4, 6
               "#WWP....WWWWWWW#",
               "#WWWWWWWWWWWWWW#"),
       props={(12, 5): {'Kind': 'ExitHatch'}})
+
+# One blue button, two stones, and a pillar that lets a stone go only one way. The first stone
+# rolls over the pillar at (5, 4) onto the blue button, and the pillar rises behind it: the blue
+# door at (5, 2) opens into the middle room, and nothing but that room can move the stone now.
+# From above, it goes on down onto the red button, which opens the way east; the middle room's
+# own stone then takes its place on blue, for the blue field before the key. Roll that stone
+# into the column first, and it sits over the button for good with nothing to push it on.
+level(name="Relay", title="The Relay", bg="Frostvault.jpg", tiles=(129, 131, 160),
+      music="LanternHall.xm",
+      hint="Blue first, then swap stones.",
+      board=hollow(B(W16,
+                     "#P..MF..J#....Y#",
+                     "#.####.B.H.....#",
+                     "#..B.If######F##",
+                     "######h####E.K.#",
+                     W16)),
+      props={(11, 5): {'Kind': 'ExitHatch'}})
