@@ -37,3 +37,23 @@ level(name="Relay", title="The Relay", bg="Frostvault.jpg", tiles=(129, 131, 160
                      "######h####E.K.#",
                      W16)),
       props={(11, 5): {'Kind': 'ExitHatch'}})
+
+# The spider paces the dead-end corridor between the dirt plug at (5, 4) and the key, and a
+# corridor one cell wide leaves no way past it. There is one bomb, and a blast takes a spider
+# only within a cell of it when the fuse runs out. A lit bomb stops the spider like a wall, so
+# dropped in the corridor it also keeps the spider off while it burns; but it has to be dropped
+# when the spider will be back beside it twenty turns later, and the player has to be two cells
+# away by then. Drop it at the wrong moment and the blast goes off to an empty corridor.
+level(name="LongWait", title="The Long Wait", bg="Emberforge.jpg", tiles=(72, 73, 97),
+      music="ClockworkDeep.xm",
+      hint="Time the fuse to its pacing.",
+      board=hollow(B(W16,
+                     "#####P##########",
+                     "#####C##########",
+                     "#####D##########",
+                     "#####....X.K####",
+                     "##########D#####",
+                     "#####E....Y.####",
+                     W16)),
+      props={(9, 5): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (5, 7): {'Kind': 'ExitHatch'}})
