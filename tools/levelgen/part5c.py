@@ -1,0 +1,1 @@
+# The fifth part's last levels.

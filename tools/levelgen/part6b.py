@@ -1,0 +1,1 @@
+# The sixth part's middle: hard levels before the last stretch.
