@@ -170,16 +170,26 @@ level(name="MudAndWater", title="Mud and Water", bg="Mossgate.jpg", tiles=(16, 1
               "#.....#oooooooo#",
               "#######oooooooo#"))
 
+# The start hall between two key rooms, a lake hall below them all. Each key room has a
+# pillar door from the start hall and another down to the lake hall; a pillar rises once
+# crossed, so each room is entered by one door and left by the other.
 level(name="PillarRooms", title="In and Out", bg="Starlitruin.jpg", tiles=(132, 133, 164),
       music="AncientStories2.xm",
       hint="Every pillar once: plan a way in and out.",
-      board=hollow(B("#K..#.....#..K.#",
-              "#...I..P..I....#",
-              "#...#.....#....#",
-              "##I###...###I###",
-              "#.....#.#......#",
-              "#.J........#.E.#",
-              W16)))
+      board=B("#K...#....#...K#",
+              "#....#....#....#",
+              "#....I..P.I....#",
+              "#....#....#....#",
+              "#.WW.#....#.WW.#",
+              "#....#....#....#",
+              "##I####..####I##",
+              "#..............#",
+              "#J.WWWW..WWWW.E#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              W16))
 
 level(name="TwoColours", title="Red Before Blue", bg="Emberforge.jpg", tiles=(10, 11, 35),
       music="ClockworkDeep.xm",
