@@ -99,15 +99,27 @@ level(name="LooseEarth", title="Loose Earth", bg="Mossgate.jpg", tiles=(16, 17, 
                      "#P..#######..E.#",
                      W16)))
 
+# The first water: a cistern of walled pools, the start hall on the left and the door's hall
+# on the right. The way across is the pier at row 7, cut by two water cells: the boulder
+# waiting on the pier sinks into the first, and the hall's boulder, lined up with the pier
+# and pushed over the new floor, fills the second.
 level(name="SteppingStones", title="Stepping Stones", bg="Cistern.jpg", tiles=(65, 66, 96),
       music="DeepCistern.xm", tint="A08050",
       hint="Sink a boulder in water to cross.",
-      board=hollow(B(W16,
-              "###.....########",
-              "###P.B.WW..J####",
-              "###..B.##..#####",
-              "###....##..E####",
-              W16)))
+      board=B("#WWWWW#WWWW#...#",
+              "#WWWWW#WWWW#.E.#",
+              "#WWWWW#WWWW#...#",
+              "#######WWWW#...#",
+              "#.....#WWWW#...#",
+              "#.P.B.#WWWW#...#",
+              "#.......BWW....#",
+              "#.....#WWWW#...#",
+              "#.....#WWWW#...#",
+              "#######WWWW#.J.#",
+              "#WWWWW#WWWW#...#",
+              "#WWWWW#WWWW#...#",
+              "#WWWWW#WWWW#...#",
+              W16))
 
 # The boulder's room and the door's pool hall are split by the blue field at (8, 4). Pushed
 # onto the button, the boulder holds the field open while the player walks round it.
@@ -158,16 +170,26 @@ level(name="MudAndWater", title="Mud and Water", bg="Mossgate.jpg", tiles=(16, 1
               "#.....#oooooooo#",
               "#######oooooooo#"))
 
+# The start hall between two key rooms, a lake hall below them all. Each key room has a
+# pillar door from the start hall and another down to the lake hall; a pillar rises once
+# crossed, so each room is entered by one door and left by the other.
 level(name="PillarRooms", title="In and Out", bg="Starlitruin.jpg", tiles=(132, 133, 164),
       music="AncientStories2.xm",
       hint="Every pillar once: plan a way in and out.",
-      board=hollow(B("#K..#.....#..K.#",
-              "#...I..P..I....#",
-              "#...#.....#....#",
-              "##I###...###I###",
-              "#.....#.#......#",
-              "#.J........#.E.#",
-              W16)))
+      board=B("#K...#....#...K#",
+              "#....#....#....#",
+              "#....I..P.I....#",
+              "#....#....#....#",
+              "#.WW.#....#.WW.#",
+              "#....#....#....#",
+              "##I####..####I##",
+              "#..............#",
+              "#J.WWWW..WWWW.E#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              W16))
 
 level(name="TwoColours", title="Red Before Blue", bg="Emberforge.jpg", tiles=(10, 11, 35),
       music="ClockworkDeep.xm",

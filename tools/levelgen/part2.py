@@ -127,21 +127,28 @@ level(name="Seeker", title="The Seeker", bg="Cistern.jpg", tiles=(68, 69, 98),
               W16),
       props={(13, 2): {'Kind': 'ExitHatch'}})
 
-# A droid steps onto pillars as the player does, and a pillar rises once left. Stood below the
-# pillar at (7, 4), across the water, the player draws the droid down over it into the cell
-# beneath; the pillar rises behind it and shuts it in for good. The player's own way up, the
-# pillar at (14, 5), can be crossed only once, so the droid has to be dealt with first.
+# A droid steps onto pillars as the player does, and a pillar rises once left. The droid
+# waits in the garden hall above; stood below the pillar at (7, 6), across the water, the
+# player draws it down over it into the cell beneath, where the risen pillar shuts it in for
+# good. The player's own way up, the pillar at (14, 7), can be crossed only once, so the
+# droid has to be dealt with first. A wide pond fills the garden below the walk.
 level(name="OneWayDown", title="One Way Down", bg="Sunkengarden.jpg", tiles=(4, 6, 29),
       music="TideCaves.xm",
       hint="Pillars rise behind droids too.",
-      board=hollow(B("#K......E.....K#",
+      board=B("#K......E.....K#",
+              "#..............#",
+              "#..............#",
               "#..............#",
               "#.......Z......#",
               "#######I######.#",
               "#######.######I#",
               "#WWWWWWWWWWWWW.#",
               "#P.....J.......#",
-              "#WWWWWWWWWWWWWW#")),
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#",
+              W16),
       props={(8, 1): {'Kind': 'ExitHatch'}})
 
 # The snake at (1, 7) covers the whole of row 7, which the player has to walk to reach the way
