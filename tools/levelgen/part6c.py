@@ -1,0 +1,1 @@
+# More of the sixth part's middle.
