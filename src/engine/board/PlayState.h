@@ -10,7 +10,7 @@
 namespace qn2 {
 
 class tUnit;
-class tUnitClass;
+struct tUnitClass;
 class tInputDevice;
 class tStateIo;
 
