@@ -68,7 +68,7 @@ def level(**kw): LEVELS.append(kw); return kw
 
 # The episode in its order: each part file adds its levels with level(...). Levels marked
 # bonus=True go after all the others, into the bonus row (entries 54..62, labelled B1..B9).
-PARTS = ["part1.py", "part2.py", "part3.py", "part4.py", "part5.py", "part5b.py", "part5c.py", "part6a.py", "part6b.py", "part6c.py", "part6.py", "part7.py", "part7b.py"]
+PARTS = [f"part{i:02d}.py" for i in range(1, 14)]
 for part in PARTS:
     exec(open(os.path.join(os.path.dirname(__file__), part)).read())
 

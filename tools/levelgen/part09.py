@@ -1,4 +1,4 @@
-# The sixth part's middle: hard levels before the last stretch.
+# Ninth part: one-way doors planned in order.
 
 # A field beside its button is a one-way door that can be used again and again: stand on the
 # button and step straight into the field. A pillar is a door either way, but only once. The

@@ -1,4 +1,4 @@
-# The sixth part's first half: hard levels before the last stretch.
+# Eighth part: fields held in turn, by a droid and by one stone.
 
 # A switched-on field holds a droid as a wall does. The droid walks the hall over the water and
 # can sit on the red button that opens the door on the way up only through the blue field at

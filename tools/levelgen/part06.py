@@ -1,4 +1,4 @@
-# The fifth part's second half: more of the last third, before the hardest levels.
+# Sixth part: crossings, relays and timing in the last third.
 
 # Three stones for three crossings of the lake: no stone to spare. One shore stone, rolled west
 # to column 3 and pushed up from (3, 9), sinks at (3, 7) and bridges the strait to the middle

@@ -1,4 +1,4 @@
-# Fifth part of the episode: hostiles and machinery combined, after the hard stretch opens.
+# Fifth part: hostiles and machinery combined, the start of the last third.
 
 # A force field stops a spider as it stops the player. The key lies in the spider's cage behind
 # the blue field at (7, 4), so whatever opens the field for the player lets the spider out too.

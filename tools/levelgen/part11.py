@@ -1,4 +1,4 @@
-# Sixth part of the episode: the last and hardest main levels.
+# Eleventh part: the last and hardest main levels, ending with the episode's final level.
 
 # Nine small rooms, and every doorway between them a pillar: each is crossed once and then
 # stands as wall. The corner rooms hold the keys and have two doors each, so a corner is passed

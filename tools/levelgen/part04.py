@@ -1,4 +1,4 @@
-# Fourth part of the episode: the hardest levels before the bonus row.
+# Fourth part of the episode: the first of the hard levels.
 
 # Three pieces hand on to each other. The droid, drawn along the hall above the water, drops into
 # the recess at (7, 3) once the player stands below it, and holds the blue button there. That

@@ -1,4 +1,4 @@
-# Seventh part: more of the bonus row, among the hardest levels of the episode.
+# Twelfth part: more of the bonus row, among the hardest levels of the episode.
 
 # A figure drawn in one stroke. The stars of the figure are single floor cells and every line
 # between two of them is a short run of pillars with a key or a jewel in the middle, so each

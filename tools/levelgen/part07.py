@@ -1,4 +1,4 @@
-# The fifth part's last levels.
+# Seventh part: a spider re-routed.
 
 # A spider keeps its left side to the wall, so it circles the pond with the water on its left,
 # down the long pier and out again, and the key lies at the end of that pier. The boulder at

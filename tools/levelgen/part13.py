@@ -1,4 +1,4 @@
-# The bonus row's last levels.
+# Thirteenth part: the bonus row's last level.
 
 # Two stones, two colours, and every field opens only while all the buttons of its colour are
 # down. A stone pushed off its button through the field beside it keeps that field open if the

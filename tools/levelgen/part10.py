@@ -1,4 +1,4 @@
-# More of the sixth part's middle.
+# Tenth part: a droid let off its island.
 
 # A sunk boulder makes floor for a droid as much as for the player. The droid is marooned on
 # the island in the west, and the blue button that opens the way to the door lies in a pocket
