@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/Exception.h"
+#include "render/RowWidth.h"
 
 namespace qn2 {
 
@@ -216,9 +217,18 @@ void tDib16::RestoreDirtyFrom(tDib16& source, std::int32_t offsetX, std::int32_t
     const std::int32_t top = std::max({dirty.Top, 0, -offsetY});
     const std::int32_t right = std::min({dirty.Right, PixelsWide, source.Width() - offsetX});
     const std::int32_t bottom = std::min({dirty.Bottom, PixelsHigh, source.Height() - offsetY});
-    if (right <= left) continue;
-    for (std::int32_t row = top; row < bottom; ++row)
-      CopyRow(ScanLine(row) + left, source.ScanLine(row + offsetY) + left + offsetX, right - left);
+    if (right <= left || bottom <= top) continue;
+    std::uint16_t* const* dest = ScanLines(top, bottom - top);
+    std::uint16_t* const* from = source.ScanLines(top + offsetY, bottom - top);
+    if (&source == this) {
+      for (std::int32_t r = 0; r < bottom - top; ++r)
+        CopyRow(dest[r] + left, from[r] + left + offsetX, right - left);
+      continue;
+    }
+    WithRowWidth(right - left, [&](auto width) {
+      for (std::int32_t r = 0; r < bottom - top; ++r)
+        std::copy_n(from[r] + left + offsetX, static_cast<std::int32_t>(width), dest[r] + left);
+    });
   }
   ClearDirty();
   EndDraw();

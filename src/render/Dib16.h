@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -63,6 +64,15 @@ class tDib16 {
     RowTouched[static_cast<std::size_t>(row)] = 1;
     RowChanged[static_cast<std::size_t>(row)] = 1;
     return Rows[static_cast<std::size_t>(row)];
+  }
+  // The row pointers of rows [top, top + count), all marked as ScanLine marks them: for
+  // loops over many rows, which then fetch nothing but the pointer per row.
+  std::uint16_t* const* ScanLines(std::int32_t top, std::int32_t count) {
+    if (!RowsValid) MakeScanLines();
+    const auto first = static_cast<std::size_t>(top);
+    std::fill_n(RowTouched.begin() + first, count, std::uint8_t{1});
+    std::fill_n(RowChanged.begin() + first, count, std::uint8_t{1});
+    return Rows.data() + first;
   }
   void ClearTouchedRows() { RowTouched.fill(0); }
 

@@ -60,19 +60,16 @@ inline std::uint16_t SaturatingSum(std::uint16_t s, std::uint16_t d) {
   return static_cast<std::uint16_t>(r + g + b);
 }
 
-// The same sum for the 5-6-5 layout only, all three channels at once: the pixel is spread
-// to 0000 0GGG GGG0 0000 RRRR R000 0001 1111 so that each channel has a free bit above it
-// for its carry; a carry fills its channel with ones.
+// The same sum for the 5-6-5 layout only, channel by channel in 16-bit arithmetic and
+// without a branch: the form a pixel loop compiles to many pixels a step.
 inline std::uint16_t SaturatingSum565(std::uint16_t s, std::uint16_t d) {
-  constexpr std::uint32_t kSpread = 0x07E0F81Fu;
-  std::uint32_t a = (s | (static_cast<std::uint32_t>(s) << 16)) & kSpread;
-  std::uint32_t b = (d | (static_cast<std::uint32_t>(d) << 16)) & kSpread;
-  std::uint32_t sum = a + b;
-  std::uint32_t carryRB = sum & 0x00010020u;  // above red (bit 16) and blue (bit 5)
-  std::uint32_t carryG = sum & 0x08000000u;   // above green (bit 27)
-  sum |= (carryRB - (carryRB >> 5)) | (carryG - (carryG >> 6));
-  sum &= kSpread;
-  return static_cast<std::uint16_t>(sum | (sum >> 16));
+  auto clamp = [](std::uint16_t v, std::uint16_t top) {
+    return static_cast<std::uint16_t>(v > top ? top : v);
+  };
+  const auto r = clamp(static_cast<std::uint16_t>((s >> 11) + (d >> 11)), 31);
+  const auto g = clamp(static_cast<std::uint16_t>(((s >> 5) & 63) + ((d >> 5) & 63)), 63);
+  const auto b = clamp(static_cast<std::uint16_t>((s & 31) + (d & 31)), 31);
+  return static_cast<std::uint16_t>((r << 11) | (g << 5) | b);
 }
 
 // Runs body once with the saturating sum of the current layout as a callable, so a pixel

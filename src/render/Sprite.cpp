@@ -7,6 +7,7 @@
 #include "render/Dib16.h"
 #include "render/DibRegistry.h"
 #include "render/DibStack.h"
+#include "render/RowWidth.h"
 
 namespace qn2 {
 
@@ -158,36 +159,57 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
   const std::uint16_t key = MakePixel(KeyColour);
   const std::int32_t w = at.Width;
   switch (DrawMode) {
-    case dmKeyed:
-      for (std::int32_t r = 0; r < at.Height; ++r) {
-        std::uint16_t* __restrict d = target.ScanLine(at.DestY + r) + at.DestX;
-        const std::uint16_t* __restrict s = A->ScanLine(at.AY + r) + at.AX;
-        for (std::int32_t i = 0; i < w; ++i) d[i] = Pick(s[i] != key, s[i], d[i]);
-      }
-      break;
-    case dmOpaque:
-      for (std::int32_t r = 0; r < at.Height; ++r) {
-        std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
-        std::memmove(d, A->ScanLine(at.AY + r) + at.AX, static_cast<std::size_t>(w) * 2);
-      }
-      break;
-    case dmAdditive:
-      WithSaturatingSum([&](auto sum) {
+    case dmKeyed: {
+      std::uint16_t* const* dest = target.ScanLines(at.DestY, at.Height);
+      std::uint16_t* const* source = A->ScanLines(at.AY, at.Height);
+      WithRowWidth(w, [&](auto width) {
         for (std::int32_t r = 0; r < at.Height; ++r) {
-          std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
-          const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
-          for (std::int32_t i = 0; i < w; ++i)
-            if (s[i] != key) d[i] = sum(s[i], d[i]);
+          std::uint16_t* __restrict d = dest[r] + at.DestX;
+          const std::uint16_t* __restrict s = source[r] + at.AX;
+          for (std::int32_t i = 0; i < width; ++i) d[i] = Pick(s[i] != key, s[i], d[i]);
         }
       });
       break;
-    case dmAlternate:
+    }
+    case dmOpaque: {
+      std::uint16_t* const* dest = target.ScanLines(at.DestY, at.Height);
+      std::uint16_t* const* source = A->ScanLines(at.AY, at.Height);
+      if (A == &target) {
+        // A picture drawn onto itself: rows may overlap.
+        for (std::int32_t r = 0; r < at.Height; ++r)
+          std::memmove(dest[r] + at.DestX, source[r] + at.AX, static_cast<std::size_t>(w) * 2);
+        break;
+      }
+      WithRowWidth(w, [&](auto width) {
+        for (std::int32_t r = 0; r < at.Height; ++r)
+          std::copy_n(source[r] + at.AX, static_cast<std::int32_t>(width), dest[r] + at.DestX);
+      });
+      break;
+    }
+    case dmAdditive: {
+      std::uint16_t* const* dest = target.ScanLines(at.DestY, at.Height);
+      std::uint16_t* const* source = A->ScanLines(at.AY, at.Height);
+      WithSaturatingSum([&](auto sum) {
+        WithRowWidth(w, [&](auto width) {
+          for (std::int32_t r = 0; r < at.Height; ++r) {
+            std::uint16_t* __restrict d = dest[r] + at.DestX;
+            const std::uint16_t* __restrict s = source[r] + at.AX;
+            for (std::int32_t i = 0; i < width; ++i)
+              d[i] = Pick(s[i] != key, sum(s[i], d[i]), d[i]);
+          }
+        });
+      });
+      break;
+    }
+    case dmAlternate: {
       RequireSource(B);
+      std::uint16_t* const* dest = target.ScanLines(at.DestY, at.Height);
+      std::uint16_t* const* sourceA = A->ScanLines(at.AY, at.Height);
+      std::uint16_t* const* sourceB = B->ScanLines(at.BY, at.Height);
       WithSaturatingSum([&](auto sum) {
         for (std::int32_t r = 0; r < at.Height; ++r) {
-          std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
-          const std::uint16_t* a = A->ScanLine(at.AY + r) + at.AX;
-          const std::uint16_t* b = B->ScanLine(at.BY + r) + at.BX;
+          const std::uint16_t* a = sourceA[r] + at.AX;
+          const std::uint16_t* b = sourceB[r] + at.BX;
           // The sources for the even and the odd columns of this row.
           const bool evenRow = r % 2 == 0;
           const std::uint16_t* onEven = a;
@@ -201,6 +223,7 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
             onEven = b;
             onOdd = evenRow ? a : b;
           }
+          std::uint16_t* d = dest[r] + at.DestX;
           for (std::int32_t i = 0; i < w; ++i) {
             const std::uint16_t s = ((i & 1) != 0 ? onOdd : onEven)[i];
             if (s != key) d[i] = sum(s, d[i]);
@@ -208,6 +231,7 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
         }
       });
       break;
+    }
     case dmNone:
       break;
   }
@@ -220,27 +244,38 @@ void tSprite::DrawMasked(tDib16& target, const tPlacement& at) const {
     case dmKeyed:
     case dmOpaque: {
       const bool keyed = DrawMode == dmKeyed;
-      for (std::int32_t r = 0; r < at.Height; ++r) {
-        std::uint16_t* __restrict d = target.ScanLine(at.DestY + r) + at.DestX;
-        const std::uint16_t* __restrict s = A->ScanLine(at.AY + r) + at.AX;
-        const std::uint8_t* __restrict m = MaskRow(target, at.DestX, at.DestY + r);
-        for (std::int32_t i = 0; i < w; ++i)
-          d[i] = Pick((m[i] == 0) & (!keyed | (s[i] != key)), s[i], d[i]);
-      }
-      break;
-    }
-    case dmAdditive:
-    case dmAlternate:
-      WithSaturatingSum([&](auto sum) {
+      std::uint16_t* const* dest = target.ScanLines(at.DestY, at.Height);
+      std::uint16_t* const* source = A->ScanLines(at.AY, at.Height);
+      const std::uint8_t* mask = MaskRow(target, at.DestX, at.DestY);
+      WithRowWidth(w, [&](auto width) {
         for (std::int32_t r = 0; r < at.Height; ++r) {
-          std::uint16_t* d = target.ScanLine(at.DestY + r) + at.DestX;
-          const std::uint16_t* s = A->ScanLine(at.AY + r) + at.AX;
-          const std::uint8_t* m = MaskRow(target, at.DestX, at.DestY + r);
-          for (std::int32_t i = 0; i < w; ++i)
-            if (m[i] == 0 && s[i] != key && s[i] != 0) d[i] = sum(s[i], d[i]);
+          std::uint16_t* __restrict d = dest[r] + at.DestX;
+          const std::uint16_t* __restrict s = source[r] + at.AX;
+          const std::uint8_t* __restrict m = mask + static_cast<std::size_t>(r) * target.Width();
+          for (std::int32_t i = 0; i < width; ++i)
+            d[i] = Pick((m[i] == 0) & (!keyed | (s[i] != key)), s[i], d[i]);
         }
       });
       break;
+    }
+    case dmAdditive:
+    case dmAlternate: {
+      std::uint16_t* const* dest = target.ScanLines(at.DestY, at.Height);
+      std::uint16_t* const* source = A->ScanLines(at.AY, at.Height);
+      const std::uint8_t* mask = MaskRow(target, at.DestX, at.DestY);
+      WithSaturatingSum([&](auto sum) {
+        WithRowWidth(w, [&](auto width) {
+          for (std::int32_t r = 0; r < at.Height; ++r) {
+            std::uint16_t* __restrict d = dest[r] + at.DestX;
+            const std::uint16_t* __restrict s = source[r] + at.AX;
+            const std::uint8_t* __restrict m = mask + static_cast<std::size_t>(r) * target.Width();
+            for (std::int32_t i = 0; i < width; ++i)
+              d[i] = Pick((m[i] == 0) & (s[i] != key) & (s[i] != 0), sum(s[i], d[i]), d[i]);
+          }
+        });
+      });
+      break;
+    }
     case dmNone:
       break;
   }
