@@ -312,13 +312,22 @@ void tDisplay::Present() {
   const tBands changed = FrameSurface->TakeChangedRows();
   const bool all = ShowAll || OutputChanged();
   if (!all && changed.empty()) return;
+  const SDL_Surface* source = FrameSurface->Surface();
+  const auto* pixels = static_cast<const std::uint8_t*>(source->pixels);
+  tRects rects;
+  if (all) {
+    Shown.ShowAll(pixels, source->pitch, FrameWidth, FrameHeight);
+    rects = {{0, 0, FrameWidth, FrameHeight}};
+  } else {
+    rects = Shown.Changes(pixels, source->pitch, FrameWidth, FrameHeight, changed);
+    if (rects.empty()) return;
+  }
   // Should the present fail half way, the next one sends everything.
   ShowAll = true;
-  const tBands bands = all ? tBands{{0, FrameHeight}} : changed;
   if (UsesRenderer())
-    PresentThroughRenderer(bands);
+    PresentThroughRenderer(rects);
   else
-    PresentThroughWindowSurface(bands, all);
+    PresentThroughWindowSurface(rects, all);
   ShowAll = false;
 }
 
@@ -336,38 +345,39 @@ bool tDisplay::OutputChanged() const {
   return screen == nullptr || screen != ShownSurface || tPoint{screen->w, screen->h} != ShownSize;
 }
 
-void tDisplay::UploadRows(const tBands& bands) {
+void tDisplay::UploadRects(const tRects& rects) {
   const SDL_Surface* source = FrameSurface->Surface();
   const auto* pixels = static_cast<const std::uint8_t*>(source->pixels);
-  for (const tDib16::tRowBand& band : bands) {
-    const SDL_Rect rows{0, band.Top, FrameWidth, band.Bottom - band.Top};
-    const std::uint8_t* first = pixels + band.Top * source->pitch;
+  for (const tRect& rect : rects) {
+    const SDL_Rect area = ToSdl(rect);
+    const std::uint8_t* first =
+        pixels + rect.Top * source->pitch + rect.Left * static_cast<int>(sizeof(std::uint16_t));
     if (SystemMemoryBackBuffer) {
-      if (SDL_UpdateTexture(FrameTexture, &rows, first, source->pitch) != 0)
+      if (SDL_UpdateTexture(FrameTexture, &area, first, source->pitch) != 0)
         throw ENoSurfaceLock("Drawing Surface Gone");
       continue;
     }
     void* locked = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(FrameTexture, &rows, &locked, &pitch) != 0)
+    if (SDL_LockTexture(FrameTexture, &area, &locked, &pitch) != 0)
       throw ENoSurfaceLock("Drawing Surface Gone");
-    const auto rowBytes = static_cast<std::size_t>(FrameWidth) * sizeof(std::uint16_t);
-    for (std::int32_t row = 0; row < rows.h; ++row)
+    const auto rowBytes = static_cast<std::size_t>(area.w) * sizeof(std::uint16_t);
+    for (std::int32_t row = 0; row < area.h; ++row)
       std::memcpy(static_cast<std::uint8_t*>(locked) + row * pitch, first + row * source->pitch,
                   rowBytes);
     SDL_UnlockTexture(FrameTexture);
   }
 }
 
-// The texture keeps what was sent before, so only the changed rows go up; the renderer's
+// The texture keeps what was sent before, so only the changed pixels go up; the renderer's
 // picture is drawn whole, as a renderer's back buffer holds nothing from one present to
 // the next.
-void tDisplay::PresentThroughRenderer(const tBands& bands) {
+void tDisplay::PresentThroughRenderer(const tRects& rects) {
   if (DeviceLost || GameRenderer == nullptr || FrameTexture == nullptr) {
     RestoreRenderer();
-    UploadRows({{0, FrameHeight}});
+    UploadRects({{0, 0, FrameWidth, FrameHeight}});
   } else {
-    UploadRows(bands);
+    UploadRects(rects);
   }
   int width = 0;
   int height = 0;
@@ -386,12 +396,13 @@ void tDisplay::PresentThroughRenderer(const tBands& bands) {
   ShownSize = {width, height};
 }
 
-// The window's surface keeps its pixels while the window keeps its size, so only changed
-// rows are put on it and sent on. A frame at its own size is blitted band by band. Scaled
-// onto a 32-bit surface, the game stretches the bands itself (every screen row from the
-// frame row it always comes from); onto any other surface SDL stretches the whole frame
-// and only the changed rows' rectangles (a row wider each way for the rounding) are sent.
-void tDisplay::PresentThroughWindowSurface(const tBands& bands, bool all) {
+// The window's surface keeps its pixels while the window keeps its size, so only the
+// changed pixels are put on it and sent on. Onto a 32-bit surface the game widens (and,
+// scaled, stretches) the changed rectangles itself: every screen pixel always comes from
+// the same frame pixel. Onto any other surface SDL blits them at the frame's own size, or
+// stretches the whole frame and only the changed rows' rectangles (a row wider each way
+// for the rounding) are sent.
+void tDisplay::PresentThroughWindowSurface(const tRects& rects, bool all) {
   SDL_Surface* screen = SDL_GetWindowSurface(Window);
   if (screen == nullptr) throw ENoSurfaceLock("Viewing Surface Gone");
   const SDL_Rect target =
@@ -400,13 +411,13 @@ void tDisplay::PresentThroughWindowSurface(const tBands& bands, bool all) {
   if (all && (target.w != screen->w || target.h != screen->h))
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
   std::vector<SDL_Rect> sent;
-  if (unscaled)
-    BlitRows(screen, target, bands, sent);
-  else if (screen->format->BytesPerPixel == 4 && screen->format->Rmask == 0xFF0000 &&
-           screen->format->Gmask == 0xFF00 && screen->format->Bmask == 0xFF)
-    StretchRows(screen, target, bands, sent);
+  if (screen->format->BytesPerPixel == 4 && screen->format->Rmask == 0xFF0000 &&
+      screen->format->Gmask == 0xFF00 && screen->format->Bmask == 0xFF)
+    StretchRects(screen, target, rects, sent);
+  else if (unscaled)
+    BlitRects(screen, target, rects, sent);
   else
-    BlitScaledFrame(screen, target, bands, sent);
+    BlitScaledFrame(screen, target, rects, sent);
   if (all) sent = {{0, 0, screen->w, screen->h}};
   if (SDL_UpdateWindowSurfaceRects(Window, sent.data(), static_cast<int>(sent.size())) != 0)
     throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
@@ -414,19 +425,19 @@ void tDisplay::PresentThroughWindowSurface(const tBands& bands, bool all) {
   ShownSize = {screen->w, screen->h};
 }
 
-void tDisplay::BlitRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
-                        std::vector<SDL_Rect>& sent) {
-  for (const tDib16::tRowBand& band : bands) {
-    SDL_Rect from{0, band.Top, FrameWidth, band.Bottom - band.Top};
-    SDL_Rect to{target.x, target.y + band.Top, FrameWidth, from.h};
+void tDisplay::BlitRects(SDL_Surface* screen, const SDL_Rect& target, const tRects& rects,
+                         std::vector<SDL_Rect>& sent) {
+  for (const tRect& rect : rects) {
+    SDL_Rect from = ToSdl(rect);
+    SDL_Rect to{target.x + from.x, target.y + from.y, from.w, from.h};
     if (SDL_BlitSurface(FrameSurface->Surface(), &from, screen, &to) != 0)
       throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
     sent.push_back(to);
   }
 }
 
-void tDisplay::StretchRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
-                           std::vector<SDL_Rect>& sent) {
+void tDisplay::StretchRects(SDL_Surface* screen, const SDL_Rect& target, const tRects& rects,
+                            std::vector<SDL_Rect>& sent) {
   if (!Stretch || !Stretch->Fits(target.w, target.h))
     Stretch = std::make_unique<tFrameStretch>(FrameWidth, FrameHeight, target.w, target.h);
   if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0)
@@ -434,24 +445,26 @@ void tDisplay::StretchRows(SDL_Surface* screen, const SDL_Rect& target, const tB
   const SDL_Surface* source = FrameSurface->Surface();
   auto* corner =
       static_cast<std::uint8_t*>(screen->pixels) + target.y * screen->pitch + target.x * 4;
-  for (const tDib16::tRowBand& band : bands) {
+  for (const tRect& rect : rects) {
     Stretch->Stretch(static_cast<const std::uint8_t*>(source->pixels), source->pitch, corner,
-                     screen->pitch, band.Top, band.Bottom);
-    const auto [first, end] = Stretch->TargetRows(band.Top, band.Bottom);
-    if (end > first) sent.push_back({target.x, target.y + first, target.w, end - first});
+                     screen->pitch, rect);
+    const tRect shown = Stretch->TargetRect(rect);
+    if (!shown.Empty())
+      sent.push_back({target.x + shown.Left, target.y + shown.Top, shown.Right - shown.Left,
+                      shown.Bottom - shown.Top});
   }
   if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
 }
 
-void tDisplay::BlitScaledFrame(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+void tDisplay::BlitScaledFrame(SDL_Surface* screen, const SDL_Rect& target, const tRects& rects,
                                std::vector<SDL_Rect>& sent) {
   SDL_Rect to = target;
   if (SDL_BlitScaled(FrameSurface->Surface(), nullptr, screen, &to) != 0)
     throw EDirectDraw(dd::Generic, "Couldn't blit pageflip", SdlError());
-  for (const tDib16::tRowBand& band : bands) {
-    const int top = std::max(target.y + band.Top * target.h / FrameHeight - 1, 0);
+  for (const tRect& rect : rects) {
+    const int top = std::max(target.y + rect.Top * target.h / FrameHeight - 1, 0);
     const int bottom = std::min(
-        target.y + (band.Bottom * target.h + FrameHeight - 1) / FrameHeight + 1, screen->h);
+        target.y + (rect.Bottom * target.h + FrameHeight - 1) / FrameHeight + 1, screen->h);
     sent.push_back({target.x, top, target.w, bottom - top});
   }
 }

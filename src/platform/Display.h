@@ -8,6 +8,7 @@
 
 #include "render/Dib16.h"
 #include "render/Rect.h"
+#include "render/ShownFrame.h"
 
 namespace qn2 {
 
@@ -120,15 +121,16 @@ class tDisplay {
   void RestoreRenderer();
   void DestroyRenderer();
   using tBands = std::vector<tDib16::tRowBand>;
+  using tRects = std::vector<tRect>;
   bool OutputChanged() const;
-  void UploadRows(const tBands& bands);
-  void PresentThroughRenderer(const tBands& bands);
-  void PresentThroughWindowSurface(const tBands& bands, bool all);
-  void BlitRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
-                std::vector<SDL_Rect>& sent);
-  void StretchRows(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
-                   std::vector<SDL_Rect>& sent);
-  void BlitScaledFrame(SDL_Surface* screen, const SDL_Rect& target, const tBands& bands,
+  void UploadRects(const tRects& rects);
+  void PresentThroughRenderer(const tRects& rects);
+  void PresentThroughWindowSurface(const tRects& rects, bool all);
+  void BlitRects(SDL_Surface* screen, const SDL_Rect& target, const tRects& rects,
+                 std::vector<SDL_Rect>& sent);
+  void StretchRects(SDL_Surface* screen, const SDL_Rect& target, const tRects& rects,
+                    std::vector<SDL_Rect>& sent);
+  void BlitScaledFrame(SDL_Surface* screen, const SDL_Rect& target, const tRects& rects,
                        std::vector<SDL_Rect>& sent);
 
   SDL_Window* Window;
@@ -141,6 +143,8 @@ class tDisplay {
   // window's surface instead, as the window-surface types do.
   bool OnWindowSurface = false;
   std::unique_ptr<tFrameStretch> Stretch;
+  // The frame as the screen shows it, so only pixels that really changed are sent.
+  tShownFrame Shown;
   // What the last Present drew on: the window surface (window-surface types) and the size
   // of the surface or the renderer's output.
   SDL_Surface* ShownSurface = nullptr;

@@ -46,6 +46,34 @@ TEST(FrameStretch, BandsMatchTheWholeFrameAndCoverEveryTargetRowOnce) {
   EXPECT_EQ(whole[76 * ToW + 101], Stretched(tFrameStretch(1, 1, 1, 1), {corner}, {{0, 1}})[0]);
 }
 
+// A rectangle stretched on its own writes exactly its target rectangle, with the pixels the
+// whole frame stretched at once has there; at the frame's own size it is a plain widening.
+TEST(FrameStretch, ARectangleWritesItsOwnPartOfTheWholeFrameAndNothingElse) {
+  const std::vector<std::uint16_t> frame = Frame();
+  for (auto [toW, toH] : {std::pair{ToW, ToH}, std::pair{FromW, FromH}}) {
+    const tFrameStretch stretch(FromW, FromH, toW, toH);
+    auto stretched = [&](const tRect& part) {
+      std::vector<std::uint32_t> out(toW * toH, 0x12345678);
+      stretch.Stretch(reinterpret_cast<const std::uint8_t*>(frame.data()), FromW * 2,
+                      reinterpret_cast<std::uint8_t*>(out.data()), toW * 4, part);
+      return out;
+    };
+    const auto whole = stretched({0, 0, FromW, FromH});
+    const tRect part{13, 7, 41, 30};
+    const tRect target = stretch.TargetRect(part);
+    const auto alone = stretched(part);
+    for (int y = 0; y < toH; ++y)
+      for (int x = 0; x < toW; ++x) {
+        const bool inside =
+            x >= target.Left && x < target.Right && y >= target.Top && y < target.Bottom;
+        ASSERT_EQ(alone[y * toW + x], inside ? whole[y * toW + x] : 0x12345678u)
+            << toW << " wide, at " << x << ", " << y;
+      }
+  }
+  EXPECT_EQ(tFrameStretch(FromW, FromH, FromW, FromH).TargetRect({13, 7, 41, 30}),
+            (tRect{13, 7, 41, 30}));
+}
+
 TEST(FrameStretch, LevelsWidenByRepeatingTheirTopBits) {
   const tFrameStretch one(1, 1, 1, 1);
   auto widened = [&](std::uint16_t pixel) {
