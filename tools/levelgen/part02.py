@@ -194,15 +194,30 @@ level(name="ShortFuse", title="Short Fuse", bg="Hollowmere.jpg", tiles=(12, 13, 
                     "################",
                     "################"]))
 
+# A lantern hall of walkways over a lake, and three stones with a job each. The one on the pier
+# at (6, 3) can only go into the water before it and bridge the way over to the island. There
+# the second stone stands where two ways part: east onto the red button at (13, 3), or down the
+# shaft into the water at (10, 10), which looks like the way to the key. The red button is the
+# right job: its fields let the third stone, out on the bottom walk, through the
+# field at (8, 10) into that water, and the player on through the field at (12, 11) to the
+# door. Sunk down the shaft, the second stone leaves both fields shut for good.
 level(name="LastLantern", title="The Last Lantern", bg="Lanternhall.jpg", tiles=(129, 140, 167),
       music="DeepCistern.xm",
-      hint="Every boulder has a job. Mind the order.",
-      board=hollow(B(W16,
-              "###.....########",
-              "###P.B.WW.BhY###",
-              "###..B.##..H.###",
-              "###....##.KH.E##",
-              W16)))
+      hint="Three stones, three jobs.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W....WW...WYWW#",
+              "#W.P..BW..B..hW#",
+              "#W....WW...WWWW#",
+              "#W....WWWW.WWWW#",
+              "#WW.WWWWWW.WWWW#",
+              "#WW.WWWWWW.WWWW#",
+              "#WW.WWWWWW.WWWW#",
+              "#WW.WWWWWW.WWWW#",
+              "#WW...B.H.W..KW#",
+              "#WWWWWWWWWWWHWW#",
+              "#WWWWWWWWWWW.EW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(13, 12): {'Kind': 'ExitHatch'}})
 
 # The bonus levels.
 

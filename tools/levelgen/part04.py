@@ -1,26 +1,32 @@
 # Fourth part of the episode: the first of the hard levels.
 
-# Three pieces hand on to each other. The droid, drawn along the hall above the water, drops into
-# the recess at (7, 3) once the player stands below it, and holds the blue button there. That
-# opens the blue field at (10, 7), so the boulder can go down the chute onto the red button in
-# the snake's row, where it does two jobs: it opens the red field and stops the snake's shot.
+# Three pieces hand on to each other, and in the right order. The stone at (11, 7) has to be
+# pushed west along the walk to the chute at (8, 7), so from the east, and every way west
+# drags the droid along its hall until it drops into the empty pocket at (10, 5). Only the
+# player up on the north walk draws it out again, and only led in from the west does it pass
+# that pocket and drop onto the blue button at (5, 5), where it stays while the player keeps
+# below it. Blue opens the field in the chute, and the stone goes on down onto the red button
+# at (8, 10) in the snake's row: it opens the red field before the door and stops the snake's
+# shot. The blue field at (12, 10) needs the droid on its button to the end. Parked first,
+# the droid has to be fetched again; taken down into the snake's row before the stone, the
+# player is shot; pushed on into the corner at (1, 7), the stone is lost.
 level(name="HandOnHand", title="Hand on Hand", bg="Emberforge.jpg", tiles=(72, 73, 97),
       music="ClockworkDeep.xm",
       hint="Droid on blue, boulder on red.",
       board=B("#WWWWWWWWWWWWWW#",
-              "#W.....Z......W#",
-              "#W#####f######W#",
-              "#WWWWWWWWWWWWWW#",
-              "#W.P.....J....W#",
-              "#WWWWWWWWWB#.WW#",
-              "#WWWWWWWWWF#.WW#",
-              "#S........h.MHE#",
-              "#WWWWWWWWWWWWWW#",
-              "#WWWWWWWWWWWWWW#",
-              "#WWWWWWWWWWWWWW#",
-              "#WWWWWWWWWWWWWW#",
+              "#....Y.........#",
+              "#.WWWWWWWWWWWW.#",
+              "#.W........ZWW.#",
+              "#.W##f####.#WW.#",
+              "#.WWWWW...WWWW.#",
+              "#..........B.P.#",
+              "#WWWWWWW.WW.WWW#",
+              "#WWWWWWWFWW.WWW#",
+              "#S.WWWW.h...F.M#",
+              "#WWWWWWWWWWWWHW#",
+              "#WWWWWWWWWWWWEW#",
               "#WWWWWWWWWWWWWW#"),
-      props={(14, 8): {'Kind': 'ExitHatch'}})
+      props={(13, 12): {'Kind': 'ExitHatch'}})
 
 # Anything lying in a snake's row stops its shot, jewels and keys too, but only until it is
 # picked up. The player comes down into the snake's row at (14, 7) behind the jewels and the
