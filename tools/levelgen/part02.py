@@ -64,26 +64,30 @@ level(name="Demolition", title="Demolition", bg="Emberforge.jpg", tiles=(8, 9, 3
               "#WWWWWWWWWWWWWW#"),
       props={(10, 9): {'Kind': 'ExitHatch'}})
 
-# The spider paces the corridor of row 6 between the dead end at (4, 6) and the jewel at
-# (13, 7). Pushed down in the turn after it reaches the dead end, the boulder at (5, 5) shuts
-# it in; it bursts after five blocked turns and takes both boulders beside it along, which
-# opens the way down to the exit.
+# A cistern of walkways. The spider paces the corridor of row 6 between the dead end at (3, 6)
+# and the water at its east end. Pushed down the chute in the turn after the spider reaches the
+# dead end, the boulder at (4, 5) shuts it in; it bursts after five blocked turns and takes
+# both boulders beside it along, which opens the way down at (2, 7) to the door's walk. The
+# jewel above the dead end, at (3, 5), is reached only from the chute, and safely only once the
+# spider is gone; the jewels of the top walk fill the wait.
 level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97),
       music="DeepCistern.xm",
-      hint="Spiders hug walls. Shut one in and it bursts.",
-      board=hollow(B(W16,
-              "##P.....J.....##",
-              "##..........Y.##",
-              "#####.######D###",
-              "#####B######D###",
-              "###B.......X..##",
-              "###.#########G##",
-              "###.############",
-              "##.........E..##",
-              "##.M.......Y..##",
-              W16)),
-      props={(11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
-             (11, 9): {'Kind': 'ExitHatch'}})
+      hint="Shut a spider in: it bursts.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W.P..WWWWW..J.#",
+              "#W....M.....WWW#",
+              "#WWW.WWWWWWWWWW#",
+              "#WWYBWWWWWWWWWW#",
+              "##B......X..WWW#",
+              "##.#############",
+              "#W...J.WWWWWWWW#",
+              "#WWWW..WWWWWWWW#",
+              "#WWWWW.....MWWW#",
+              "#WWWWWWW.WWWWWW#",
+              "#WWWWWWWEWWWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(9, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (8, 12): {'Kind': 'ExitHatch'}})
 
 # The spider circles the ring round the middle block without end. Both keys lie in nooks off
 # the ring, one cell deep past a doorway: the player slips in behind the spider, and waits deep
