@@ -232,23 +232,30 @@ level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 7
               "#WWWWWWWWWWWWWW#"),
       props={(7, 11): {'Kind': 'ExitHatch'}})
 
-# A spider that bursts sets off a bomb lying beside it. The spider paces row 6 from the dead end
-# at (3, 6); the boulder at (4, 5), pushed down as it reaches the dead end, shuts it in. Its
-# burst takes the boulder and lights the bomb at (3, 7), whose blast clears the boulders
-# jamming the stair down to the door.
+# A spider that bursts sets off a bomb lying beside it. The spider paces row 6 between the
+# jewel at (4, 6) and the east end, over (8, 6) beside the bomb sealed in at (8, 7), and
+# nothing stops it there: it has to be walled in on both sides. The boulder at (9, 5) goes
+# down first, while the spider is west of it, and keeps it in the west half; the one at (7, 5)
+# goes down in the turn after it reaches (8, 6). The pillar at (7, 2) lets the player over to
+# the west shaft only once, so the east shaft comes first, and the jewel at (8, 1) before the
+# pillar. The burst takes both boulders and lights the bomb, whose blast clears the boulder at
+# (8, 8) off the stair down to the bridge and the door. Stepped down too soon, the player is
+# caught in the blast.
 level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35), bonus=True,
       music="GrandVault.xm",
-      hint="A bursting spider lights bombs.",
-      board=hollow(B("#WWWWWWWWWWWWWW#",
-              "#WWP.....J.WWWW#",
-              "#WWW.......WWWW#",
-              "####.###########",
-              "####.###########",
-              "###.......X...##",
-              "###C############",
-              "##BBB###########",
-              "###.############",
-              "#W...Y..E..WWWW#",
-              "#WWWWWWWWWWWWWW#")),
-      props={(8, 10): {'Kind': 'ExitHatch'},
-             (10, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
+      hint="A spider's burst lights bombs.",
+      board=B("#WWWWWWWMWWWWWW#",
+              "#WWW...I...WWWW#",
+              "#WWW.WWWWW.WWWW#",
+              "#WWW....#..PWWW#",
+              "#WWWWWWB#BWWWWW#",
+              "####J......X.###",
+              "########C#######",
+              "########B#######",
+              "#WWWWWY...WWWWW#",
+              "#WWWWWWWW.WWWWW#",
+              "#WWWWWWWW.B.WEW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(13, 11): {'Kind': 'ExitHatch'},
+             (11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
