@@ -64,26 +64,30 @@ level(name="Demolition", title="Demolition", bg="Emberforge.jpg", tiles=(8, 9, 3
               "#WWWWWWWWWWWWWW#"),
       props={(10, 9): {'Kind': 'ExitHatch'}})
 
-# The spider paces the corridor of row 6 between the dead end at (4, 6) and the jewel at
-# (13, 7). Pushed down in the turn after it reaches the dead end, the boulder at (5, 5) shuts
-# it in; it bursts after five blocked turns and takes both boulders beside it along, which
-# opens the way down to the exit.
+# A cistern of walkways. The spider paces the corridor of row 6 between the dead end at (3, 6)
+# and the water at its east end. Pushed down the chute in the turn after the spider reaches the
+# dead end, the boulder at (4, 5) shuts it in; it bursts after five blocked turns and takes
+# both boulders beside it along, which opens the way down at (2, 7) to the door's walk. The
+# jewel above the dead end, at (3, 5), is reached only from the chute, and safely only once the
+# spider is gone; the jewels of the top walk fill the wait.
 level(name="EightLegs", title="Eight Legs", bg="Cistern.jpg", tiles=(72, 73, 97),
       music="DeepCistern.xm",
-      hint="Spiders hug walls. Shut one in and it bursts.",
-      board=hollow(B(W16,
-              "##P.....J.....##",
-              "##..........Y.##",
-              "#####.######D###",
-              "#####B######D###",
-              "###B.......X..##",
-              "###.#########G##",
-              "###.############",
-              "##.........E..##",
-              "##.M.......Y..##",
-              W16)),
-      props={(11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
-             (11, 9): {'Kind': 'ExitHatch'}})
+      hint="Shut a spider in: it bursts.",
+      board=B("#WWWWWWWWWWWWWW#",
+              "#W.P..WWWWW..J.#",
+              "#W....M.....WWW#",
+              "#WWW.WWWWWWWWWW#",
+              "#WWYBWWWWWWWWWW#",
+              "##B......X..WWW#",
+              "##.#############",
+              "#W...J.WWWWWWWW#",
+              "#WWWW..WWWWWWWW#",
+              "#WWWWW.....MWWW#",
+              "#WWWWWWW.WWWWWW#",
+              "#WWWWWWWEWWWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(9, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (8, 12): {'Kind': 'ExitHatch'}})
 
 # The spider circles the ring round the middle block without end. Both keys lie in nooks off
 # the ring, one cell deep past a doorway: the player slips in behind the spider, and waits deep
@@ -243,23 +247,30 @@ level(name="Switchman", title="The Switchman", bg="Emberforge.jpg", tiles=(72, 7
               "#WWWWWWWWWWWWWW#"),
       props={(7, 11): {'Kind': 'ExitHatch'}})
 
-# A spider that bursts sets off a bomb lying beside it. The spider paces row 6 from the dead end
-# at (3, 6); the boulder at (4, 5), pushed down as it reaches the dead end, shuts it in. Its
-# burst takes the boulder and lights the bomb at (3, 7), whose blast clears the boulders
-# jamming the stair down to the door.
+# A spider that bursts sets off a bomb lying beside it. The spider paces row 6 between the
+# jewel at (4, 6) and the east end, over (8, 6) beside the bomb sealed in at (8, 7), and
+# nothing stops it there: it has to be walled in on both sides. The boulder at (9, 5) goes
+# down first, while the spider is west of it, and keeps it in the west half; the one at (7, 5)
+# goes down in the turn after it reaches (8, 6). The pillar at (7, 2) lets the player over to
+# the west shaft only once, so the east shaft comes first, and the jewel at (8, 1) before the
+# pillar. The burst takes both boulders and lights the bomb, whose blast clears the boulder at
+# (8, 8) off the stair down to the bridge and the door. Stepped down too soon, the player is
+# caught in the blast.
 level(name="PowderKeg", title="Powder Keg", bg="Emberforge.jpg", tiles=(8, 10, 35), bonus=True,
       music="GrandVault.xm",
-      hint="A bursting spider lights bombs.",
-      board=hollow(B("#WWWWWWWWWWWWWW#",
-              "#WWP.....J.WWWW#",
-              "#WWW.......WWWW#",
-              "####.###########",
-              "####.###########",
-              "###.......X...##",
-              "###C############",
-              "##BBB###########",
-              "###.############",
-              "#W...Y..E..WWWW#",
-              "#WWWWWWWWWWWWWW#")),
-      props={(8, 10): {'Kind': 'ExitHatch'},
-             (10, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
+      hint="A spider's burst lights bombs.",
+      board=B("#WWWWWWWMWWWWWW#",
+              "#WWW...I...WWWW#",
+              "#WWW.WWWWW.WWWW#",
+              "#WWW....#..PWWW#",
+              "#WWWWWWB#BWWWWW#",
+              "####J......X.###",
+              "########C#######",
+              "########B#######",
+              "#WWWWWY...WWWWW#",
+              "#WWWWWWWW.WWWWW#",
+              "#WWWWWWWW.B.WEW#",
+              "#WWWWWWWWWWWWWW#",
+              "#WWWWWWWWWWWWWW#"),
+      props={(13, 11): {'Kind': 'ExitHatch'},
+             (11, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'}})
