@@ -48,6 +48,16 @@ std::int32_t Wrap(std::int32_t value, std::int32_t size) {
   return r < 0 ? r + size : r;
 }
 
+// The CellPixels noise bytes of a row from column x on: read straight from the row, or,
+// where they wrap round its end, gathered into spare.
+const std::uint8_t* NoiseSpan(const std::uint8_t* row, std::int32_t x, std::size_t width,
+                              std::array<std::uint8_t, tWater::CellPixels>& spare) {
+  const auto from = static_cast<std::size_t>(x);
+  if (from + tWater::CellPixels <= width) return row + from;
+  for (std::size_t i = 0; i < tWater::CellPixels; ++i) spare[i] = row[(from + i) % width];
+  return spare.data();
+}
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -215,15 +225,13 @@ void tWater::Render() {
       MaskMatters(target, {screenLeft, py, screenLeft + CellPixels, py + CellPixels});
   // The template's columns this cell has; the rest count as the key colour.
   const std::int32_t patternColumns = std::clamp(templates->Width() - origin.X, 0, CellPixels);
-  // The noise columns each pixel column reads, wrapped once per cell rather than per pixel.
-  std::array<std::int32_t, CellPixels> downColumn{}, upColumn{};
-  for (std::int32_t i = 0; i < CellPixels; ++i) {
-    downColumn[static_cast<std::size_t>(i)] = Wrap(downX + i, w);
-    upColumn[static_cast<std::size_t>(i)] = Wrap(upX + i, w);
-  }
+  const std::size_t noiseWidth = static_cast<std::size_t>(w);
 
   target.BeginDraw();
   templates->BeginDraw();
+  std::array<std::uint16_t, CellPixels> shade{};
+  std::array<std::uint16_t, CellPixels> sum{};
+  std::array<std::array<std::uint8_t, CellPixels>, 4> wrapped{};
   for (std::int32_t j = 0; j < CellPixels; ++j) {
     const std::int32_t y = py + j;
     if (y < clip.Top || y >= clip.Bottom) continue;
@@ -233,26 +241,28 @@ void tWater::Render() {
     const std::int32_t templateRow = origin.Y + j;
     const std::uint16_t* pattern =
         templateRow < templates->Height() ? templates->ScanLine(templateRow) + origin.X : nullptr;
-    const std::int32_t patternEnd = pattern != nullptr ? patternColumns : 0;
-    const std::uint8_t* noiseA = WaterNoise.Row(downA + j);
-    const std::uint8_t* noiseB = WaterNoise.Row(downB + j);
-    const std::uint8_t* noiseC = WaterNoise.Row(upC - j);
-    const std::uint8_t* noiseD = WaterNoise.Row(upD - j);
-    for (std::int32_t i = columns.From; i < columns.To; ++i) {
-      if (maskRow != nullptr && maskRow[i] != 0) {
-        cached[i] = row[i];
-        continue;
-      }
-      std::uint16_t pixel = i < patternEnd ? pattern[i] : key;
-      if (pixel == water) {
-        const auto down = static_cast<std::size_t>(downColumn[static_cast<std::size_t>(i)]);
-        const auto up = static_cast<std::size_t>(upColumn[static_cast<std::size_t>(i)]);
-        pixel = WaterTable[static_cast<std::size_t>(noiseA[down] + noiseB[down] + noiseC[up] +
-                                                    noiseD[up])];
-      }
-      if (pixel != key) row[i] = pixel;
+    const std::int32_t patternEnd = pattern != nullptr ? std::min(patternColumns, columns.To) : 0;
+    // The four noise windows' bytes under this row of the cell, each read straight on.
+    const std::uint8_t* noiseA =
+        NoiseSpan(WaterNoise.Row(downA + j), downX, noiseWidth, wrapped[0]);
+    const std::uint8_t* noiseB =
+        NoiseSpan(WaterNoise.Row(downB + j), downX, noiseWidth, wrapped[1]);
+    const std::uint8_t* noiseC = NoiseSpan(WaterNoise.Row(upC - j), upX, noiseWidth, wrapped[2]);
+    const std::uint8_t* noiseD = NoiseSpan(WaterNoise.Row(upD - j), upX, noiseWidth, wrapped[3]);
+    for (std::size_t i = 0; i < CellPixels; ++i)
+      sum[i] = static_cast<std::uint16_t>(noiseA[i] + noiseB[i] + noiseC[i] + noiseD[i]);
+    for (std::size_t i = 0; i < CellPixels; ++i) shade[i] = WaterTable[sum[i]];
+    // Pure blue in the template shows the shade; the key colour and the mask keep what is
+    // there. Whatever the cell ends with is kept for the frames in between.
+    for (std::int32_t i = columns.From; i < patternEnd; ++i) {
+      const std::uint16_t p = pattern[i];
+      const std::uint16_t pixel = p == water ? shade[static_cast<std::size_t>(i)] : p;
+      const bool keep = (maskRow != nullptr && maskRow[i] != 0) || pixel == key;
+      row[i] = keep ? row[i] : pixel;
       cached[i] = row[i];
     }
+    for (std::int32_t i = std::max(columns.From, patternEnd); i < columns.To; ++i)
+      cached[i] = row[i];
   }
   templates->EndDraw();
   target.EndDraw();
