@@ -164,17 +164,16 @@ for shot in dead death-popup warp; do [ -f "$dir/$shot.png" ] || fail "death: no
   fail "death: progress changed"
 
 # --- Undo after a death: the spider's bite taken back with Backspace, then the level finished -
-# The last three steps walk into the spider; three Backspaces take them back (the death
-# with them), and the stored solution's remaining moves finish the level with every jewel.
+# The last step goes for the jewel beside the spider just shut in, and the spider bites; a
+# Backspace takes the step back (the death with it), and the stored solution's remaining
+# moves finish the level with every jewel.
 dir=$(game_folder undo)
 {
-  moves_script 127 RRRRRRDRRRRDDD
-  for tick in 296 298 300; do
-    echo "$tick down 8"
-    echo "$tick up 8"
-  done
-  echo "305 shot undone.png"
-  moves_script 300 LLLLLLLD....D..........DRRRRRRRRDULLLLLLLLLLDDDDRRRRRRRRU
+  moves_script 127 .DRDDL
+  echo "212 down 8"
+  echo "212 up 8"
+  echo "217 shot undone.png"
+  moves_script 212 UURRRRRRRURRLLDLLLLLLLDDLDLDDRRRDRDRRRRRLLLDD
 } | sort -n -s -k1,1 >"$dir/script.txt"
 run_game "$dir" --headless --ticks 1100 --entry 22 --script script.txt || fail "undo: exit status $?"
 died=$(sed -n 's/^tick \([0-9]*\) mode 4 entry 22 .*/\1/p' "$dir/stdout.txt" | head -n 1)
