@@ -48,6 +48,13 @@ inline tRgb SplitPixel(std::uint16_t p) {
           static_cast<std::uint8_t>(((p & BlueMask) >> BlueShift) * BlueDivisor)};
 }
 
+// One of two pixels without a branch. Pixel loops that write every pixel, the old one where
+// nothing shows, compile to many pixels a step; a conditional store or a branch would not.
+inline std::uint16_t PickPixel(bool first, std::uint16_t a, std::uint16_t b) {
+  const auto all = static_cast<std::uint16_t>(-static_cast<std::int32_t>(first));
+  return static_cast<std::uint16_t>((a & all) | (b & ~all));
+}
+
 // Adds two pixels channel by channel; a channel that overflows stays at its maximum.
 // Works in 32 bits, so a red channel in the top bits is clamped, never wrapped.
 inline std::uint16_t SaturatingSum(std::uint16_t s, std::uint16_t d) {

@@ -32,13 +32,6 @@ void LoadSource(tDib16* source) {
   if (source != nullptr) source->Load();
 }
 
-// One of two pixels without a branch. Sprite loops write every pixel, the old one where the
-// sprite does not show: a loop without a conditional store runs many pixels a step.
-inline std::uint16_t Pick(bool first, std::uint16_t a, std::uint16_t b) {
-  const auto all = static_cast<std::uint16_t>(-static_cast<std::int32_t>(first));
-  return static_cast<std::uint16_t>((a & all) | (b & ~all));
-}
-
 const std::uint8_t* MaskRow(const tDib16& target, std::int32_t x, std::int32_t y) {
   return target.Mask() + static_cast<std::size_t>(y) * static_cast<std::size_t>(target.Width()) +
          static_cast<std::size_t>(x);
@@ -166,7 +159,7 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
         for (std::int32_t r = 0; r < at.Height; ++r) {
           std::uint16_t* __restrict d = dest[r] + at.DestX;
           const std::uint16_t* __restrict s = source[r] + at.AX;
-          for (std::int32_t i = 0; i < width; ++i) d[i] = Pick(s[i] != key, s[i], d[i]);
+          for (std::int32_t i = 0; i < width; ++i) d[i] = PickPixel(s[i] != key, s[i], d[i]);
         }
       });
       break;
@@ -195,7 +188,7 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
             std::uint16_t* __restrict d = dest[r] + at.DestX;
             const std::uint16_t* __restrict s = source[r] + at.AX;
             for (std::int32_t i = 0; i < width; ++i)
-              d[i] = Pick(s[i] != key, sum(s[i], d[i]), d[i]);
+              d[i] = PickPixel(s[i] != key, sum(s[i], d[i]), d[i]);
           }
         });
       });
@@ -253,7 +246,7 @@ void tSprite::DrawMasked(tDib16& target, const tPlacement& at) const {
           const std::uint16_t* __restrict s = source[r] + at.AX;
           const std::uint8_t* __restrict m = mask + static_cast<std::size_t>(r) * target.Width();
           for (std::int32_t i = 0; i < width; ++i)
-            d[i] = Pick((m[i] == 0) & (!keyed | (s[i] != key)), s[i], d[i]);
+            d[i] = PickPixel((m[i] == 0) & (!keyed | (s[i] != key)), s[i], d[i]);
         }
       });
       break;
@@ -270,7 +263,7 @@ void tSprite::DrawMasked(tDib16& target, const tPlacement& at) const {
             const std::uint16_t* __restrict s = source[r] + at.AX;
             const std::uint8_t* __restrict m = mask + static_cast<std::size_t>(r) * target.Width();
             for (std::int32_t i = 0; i < width; ++i)
-              d[i] = Pick((m[i] == 0) & (s[i] != key) & (s[i] != 0), sum(s[i], d[i]), d[i]);
+              d[i] = PickPixel((m[i] == 0) & (s[i] != key) & (s[i] != 0), sum(s[i], d[i]), d[i]);
           }
         });
       });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 
 #include "assets/SampleNames.h"
 #include "assets/TerrainSheets.h"
@@ -56,6 +57,26 @@ const std::uint8_t* NoiseSpan(const std::uint8_t* row, std::int32_t x, std::size
   if (from + tWater::CellPixels <= width) return row + from;
   for (std::size_t i = 0; i < tWater::CellPixels; ++i) spare[i] = row[(from + i) % width];
   return spare.data();
+}
+
+// One row of a cell, columns [from, to): pure blue in the template shows the shade; the key
+// colour and the mask keep what is there. Whatever the cell ends with is kept in cached for
+// the frames in between.
+template <bool ReadsMask>
+void MixRow(std::uint16_t* __restrict row, std::uint16_t* __restrict cached,
+            const std::uint16_t* __restrict pattern, const std::uint16_t* __restrict shade,
+            const std::uint8_t* __restrict mask, std::int32_t from, std::int32_t to) {
+  const std::uint16_t water = MakePixel(0, 0, 255);
+  const std::uint16_t key = MakePixel(255, 0, 255);
+  for (std::int32_t i = from; i < to; ++i) {
+    const std::uint16_t p = pattern[i];
+    const std::uint16_t pixel = PickPixel(p == water, shade[i], p);
+    bool keep = pixel == key;
+    if constexpr (ReadsMask) keep = keep | (mask[i] != 0);
+    const std::uint16_t shown = PickPixel(keep, row[i], pixel);
+    row[i] = shown;
+    cached[i] = shown;
+  }
 }
 
 int HexDigit(char c) {
@@ -217,8 +238,6 @@ void tWater::Render() {
   const std::int32_t upX = (fx + w / 2) % w;
   const std::int32_t upC = b + (((t + 6) / 12) % 30) * b - fy - 1;
   const std::int32_t upD = b + ((t / 12) % 30) * b - fy - 1;
-  const std::uint16_t water = MakePixel(0, 0, 255);
-  const std::uint16_t key = MakePixel(255, 0, 255);
   const std::int32_t screenLeft = px + PlayAreaOffset;
   const tColumns columns = ColumnsInside(clip, screenLeft);
   const bool masked =
@@ -235,8 +254,8 @@ void tWater::Render() {
   for (std::int32_t j = 0; j < CellPixels; ++j) {
     const std::int32_t y = py + j;
     if (y < clip.Top || y >= clip.Bottom) continue;
-    std::uint16_t* row = target.ScanLine(y) + screenLeft;
-    std::uint16_t* cached = WaterCache.data() + static_cast<std::size_t>(j * CellPixels);
+    std::uint16_t* __restrict row = target.ScanLine(y) + screenLeft;
+    std::uint16_t* __restrict cached = WaterCache.data() + static_cast<std::size_t>(j * CellPixels);
     const std::uint8_t* maskRow = masked ? MaskRow(target, y) + screenLeft : nullptr;
     const std::int32_t templateRow = origin.Y + j;
     const std::uint16_t* pattern =
@@ -252,15 +271,10 @@ void tWater::Render() {
     for (std::size_t i = 0; i < CellPixels; ++i)
       sum[i] = static_cast<std::uint16_t>(noiseA[i] + noiseB[i] + noiseC[i] + noiseD[i]);
     for (std::size_t i = 0; i < CellPixels; ++i) shade[i] = WaterTable[sum[i]];
-    // Pure blue in the template shows the shade; the key colour and the mask keep what is
-    // there. Whatever the cell ends with is kept for the frames in between.
-    for (std::int32_t i = columns.From; i < patternEnd; ++i) {
-      const std::uint16_t p = pattern[i];
-      const std::uint16_t pixel = p == water ? shade[static_cast<std::size_t>(i)] : p;
-      const bool keep = (maskRow != nullptr && maskRow[i] != 0) || pixel == key;
-      row[i] = keep ? row[i] : pixel;
-      cached[i] = row[i];
-    }
+    if (maskRow != nullptr)
+      MixRow<true>(row, cached, pattern, shade.data(), maskRow, columns.From, patternEnd);
+    else
+      MixRow<false>(row, cached, pattern, shade.data(), nullptr, columns.From, patternEnd);
     for (std::int32_t i = std::max(columns.From, patternEnd); i < columns.To; ++i)
       cached[i] = row[i];
   }
