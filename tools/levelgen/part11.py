@@ -42,28 +42,33 @@ level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8,
                      "################")),
       props={(14, 8): {'Kind': 'ExitHatch'}})
 
-# A force field that is switched on stops a snake's shot as a wall does, and here the colours
-# cross: each snake row has a field between the snake and its key, and the field of one row is
-# the gate of the other row's stair. Blue shields the lower row and shuts the stair up, red
-# shields the upper row and shuts the stair down. The one stone runs along a dead-end track
-# over the blue button onto the red one and never comes back: on blue, the upper key is safe to
-# take; pushed on to red, the lower one is. Pushed through to red at once, it leaves the upper
-# key for good.
-level(name="LiveWire", title="Live Wire", bg="Starlitruin.jpg", tiles=(136, 139, 162),
+# Anything heavier than the floor holds a button down, and a dropped bomb is no exception: lit
+# on the blue button at the foot of the nook, it holds the vault's field open for as long as
+# its fuse burns. The vault's stone has to come out through that field and go onto the red
+# button by the start, which opens the way down to the door, and no stone can ever reach the
+# blue button. The red button beside the start is the trap: the bomb holds that one just as
+# well, but the door stays locked without the vault's key. The fuse leaves not a turn to
+# spare: straight round the vault's ring to come in behind the stone, taking the key and the
+# jewel in the notch on the way, then push the stone out west. Walking into the stone from the
+# door rolls it deeper and costs turns the fuse does not have; rolled twice, it jams in the
+# corner.
+level(name="LiveWire", title="Burning Weight", bg="Starlitruin.jpg", tiles=(136, 139, 162),
       music="ShadowWarren.xm",
-      hint="One row, one colour at a time.",
+      hint="A lit bomb still weighs.",
       board=hollow(B("#WWWWWWWWWWWWWW#",
-              "#W.K.M....H..SW#",
-              "#WWWWWW.WWWWWWW#",
-              "#WWWWWWFWWWWWWW#",
-              "#W..P..J....E.W#",
-              "#W.WWWWWWW.WWWW#",
-              "#W.B..fh#W.WWWW#",
-              "#WWWWWWWWWHWWWW#",
-              "#WWWWWWWWW.WWWW#",
-              "#W.K.Y.....F.SW#",
-              "#WWWWWWWWWWWWWW#")),
-      props={(12, 5): {'Kind': 'ExitHatch'}})
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWW#C######W#",
+                     "#WW.hP..F.B..#W#",
+                     "#WW.WWHW#.##.#W#",
+                     "#WWfWW.W#..K.#W#",
+                     "#WWWWW.W####Y#W#",
+                     "#WWE.J.WWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
+                     "#WWWWWWWWWWWWWW#")),
+      props={(3, 9): {'Kind': 'ExitHatch'}})
 
 # The vault's pieces hand on one to the next, and each step shuts the way back. The stone in
 # the chute beside the start has to go down into the snake's row before the one-way pillar at
