@@ -42,9 +42,11 @@ def write_map(path, lv):
         tiles.append(",".join(t)); more.append(",".join(m)); over.append(",".join(["000"] * 16))
     units = ["[Units]"]
     order = "P?WwfhFHIDBKJMYGCESXZ"
-    cells = [(order.index(rows[y][x]), y, x) for y in range(15) for x in range(16) if rows[y][x] in UNIT]
-    for _, y, x in sorted(cells):
-        c = rows[y][x]
+    cells = [(order.index(rows[y][x]), y, x, rows[y][x]) for y in range(15) for x in range(16)
+             if rows[y][x] in UNIT]
+    # a second unit under the board's one, e.g. a button below a key: under={(x, y): 'h'}
+    cells += [(order.index(c), y, x, c) for (x, y), c in lv.get('under', {}).items()]
+    for _, y, x, c in sorted(cells):
         name = UNIT[c]
         props = {'InitialX': str(x), 'InitialY': str(y)}
         props.update(DEFAULT_PROPS.get(c, {}))

@@ -1,26 +1,31 @@
 # Eleventh part: the last and hardest main levels, ending with the episode's final level.
 
-# Nine small rooms, and every doorway between them a pillar: each is crossed once and then
-# stands as wall. The corner rooms hold the keys and have two doors each, so a corner is passed
-# through: in by one door, out by the other. Counted out, only one round takes every room and
-# ends at the door: east first, then north, west along the top and down the west side. The
-# doorway west of the start is the trap: whoever takes it first can still walk a round, but it
-# ends at the door with the south-west key left behind.
-level(name="NineRooms", title="Nine Rooms", bg="Mossgate.jpg", tiles=(16, 17, 29),
+# A key lying on a button weighs it down like a stone: both keys start on buttons, the red one
+# in the west room beside the start, the blue one at the east end of the lane. Lifting the red
+# key shuts both red fields and with them the east wing; lifting the blue one shuts the blue
+# field in the lane, the west wing behind it and the way down to the door. The one stone has
+# to run the whole lane, out through blue and in through red, before either key is taken:
+# push it east to the middle, go round by the top through red, take the blue key, then push
+# the stone onto the blue button in its place. Only then is the red key, the nearest and most
+# tempting thing in the level, safe to take. A stone pushed all the way east before the blue
+# key is gone stops against it and walls it off for good.
+level(name="NineRooms", title="Counterweight", bg="Mossgate.jpg", tiles=(16, 17, 29),
       music="LanternHall.xm",
-      hint="Every doorway opens only once.",
-      board=hollow(B("################",
-                     "################",
-                     "###K..I...#..K##",
-                     "###...#...I...##",
-                     "####I#######I###",
-                     "###...#.P.I...##",
-                     "###...I...#...##",
-                     "###I#########I##",
-                     "###...I.Y.#...##",
-                     "###K..#...I..E##",
-                     "################")),
-      props={(13, 10): {'Kind': 'ExitHatch'}})
+      hint="Treasure holds buttons down.",
+      board=hollow(B(W16,
+                     "#######....#..J#",
+                     "#######....H...#",
+                     "#K....#.P..#...#",
+                     "#.....#....#...#",
+                     "##.##.##.####.##",
+                     "##.B..F....H..K#",
+                     "#########F######",
+                     "#WWWWWWWW.WWWWW#",
+                     "#WWWWWWW...WWWW#",
+                     "#WWWWWWW.E.WWWW#",
+                     "#WWWWWWWWWWWWWW#")),
+      under={(1, 4): 'h', (14, 7): 'f'},
+      props={(9, 11): {'Kind': 'ExitHatch'}})
 
 # The way on is jammed, and the only stone that can bridge the pool beyond lies right beside
 # the one corner, (8, 7), where a dropped bomb reaches the bomb in the wall. That one sets off
