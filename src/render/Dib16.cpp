@@ -225,9 +225,10 @@ void tDib16::RestoreDirtyFrom(tDib16& source, std::int32_t offsetX, std::int32_t
         CopyRow(dest[r] + left, from[r] + left + offsetX, right - left);
       continue;
     }
+    // Two surfaces never overlap: a plain copy, a whole cell's row inlined.
     WithRowWidth(right - left, [&](auto width) {
       for (std::int32_t r = 0; r < bottom - top; ++r)
-        std::copy_n(from[r] + left + offsetX, static_cast<std::int32_t>(width), dest[r] + left);
+        std::memcpy(dest[r] + left, from[r] + left + offsetX, width * sizeof(std::uint16_t));
     });
   }
   ClearDirty();

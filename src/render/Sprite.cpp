@@ -175,7 +175,7 @@ void tSprite::DrawPlain(tDib16& target, const tPlacement& at) const {
       }
       WithRowWidth(w, [&](auto width) {
         for (std::int32_t r = 0; r < at.Height; ++r)
-          std::copy_n(source[r] + at.AX, static_cast<std::int32_t>(width), dest[r] + at.DestX);
+          std::memcpy(dest[r] + at.DestX, source[r] + at.AX, width * sizeof(std::uint16_t));
       });
       break;
     }
