@@ -57,6 +57,13 @@ TEST(Dib16, ChangedRowsComeInRunsAndStartAfreshWhenTaken) {
   EXPECT_EQ(dib.TakeChangedRows(), (std::vector<tDib16::tRowBand>{{2, 4}, {7, 8}, {11, 12}}));
   EXPECT_TRUE(dib.TakeChangedRows().empty());
   EXPECT_EQ(dib.RowTouched[3], 0);
+
+  // A run of rows reached at once is marked as each row alone would be, and its pointers
+  // are the rows' own.
+  std::uint16_t* const* rows = dib.ScanLines(5, 3);
+  EXPECT_EQ(dib.RowTouched[4] + dib.RowTouched[5] + dib.RowTouched[7] + dib.RowTouched[8], 2);
+  EXPECT_EQ(dib.TakeChangedRows(), (std::vector<tDib16::tRowBand>{{5, 8}}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(rows[i], dib.ScanLine(5 + i));
 }
 
 // Drawing may skip the mask only where no pixel is covered; a write through the mask

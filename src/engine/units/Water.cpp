@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <type_traits>
 
 #include "assets/SampleNames.h"
 #include "assets/TerrainSheets.h"
