@@ -27,24 +27,30 @@ level(name="NineRooms", title="Counterweight", bg="Mossgate.jpg", tiles=(16, 17,
       under={(1, 4): 'h', (14, 7): 'f'},
       props={(9, 11): {'Kind': 'ExitHatch'}})
 
-# The way on is jammed, and the only stone that can bridge the pool beyond lies right beside
-# the one corner, (8, 7), where a dropped bomb reaches the bomb in the wall. That one sets off
-# the next, which clears the jam; a bomb dropped at the jam's mouth only takes the first
-# boulder and leaves the second stuck against the dirt. Every blast takes the stones beside
-# it, so before the fuse burns down the stone has to go one step left, the only place out of
-# reach from which it can still be pushed all the way to the water.
+# From the south hall the way runs up the west corridor, past its jewel, and across the top
+# hall to the one-way pillar at (5, 6), which shuts the player into the bomb chamber below.
+# There the way on is jammed, and the only stone that can bridge the pool beyond lies right
+# beside the one corner, (8, 7), where a dropped bomb reaches the bomb in the wall. That one
+# sets off the next, which clears the jam; a bomb dropped at the jam's mouth only takes the
+# first boulder and leaves the second stuck against the dirt. Every blast takes the stones
+# beside it, so before the fuse burns down the stone has to go one step left, the only place
+# out of reach from which it can still be pushed all the way to the water and the door.
 level(name="SpareStone", title="The Spare Stone", bg="Emberforge.jpg", tiles=(8, 9, 35),
       music="ClockworkDeep.xm",
       hint="Spare a stone from the blast.",
-      board=hollow(B("################",
-                     "################",
-                     "################",
-                     "################",
-                     "################",
-                     "#########C######",
-                     "#####.P.C#C#####",
-                     "#####..B.BBDWYE#",
-                     "################")),
+      board=hollow(B("#....#.........#",
+                     "#....#...WWW...#",
+                     "#........WWW...#",
+                     "#.........#....#",
+                     "#.###.##########",
+                     "#.###I###C######",
+                     "#J###...C#C#####",
+                     "#.###..B.BBDWYE#",
+                     "#.##############",
+                     "#..........#...#",
+                     "#.WWWW.....#...#",
+                     "#.WWWW....P....#",
+                     "#..............#")),
       props={(14, 8): {'Kind': 'ExitHatch'}})
 
 # Anything heavier than the floor holds a button down, and a dropped bomb is no exception: lit

@@ -107,7 +107,9 @@ level(name="TwoDroids", title="Two Droids", bg="Lanternhall.jpg", tiles=(129, 13
                      "#######E########")),
       props={(7, 13): {'Kind': 'ExitHatch'}})
 
-# A spider paces the dead-end passage to the door, back and forth, and while it lives the
+# The causeways wind from the lower mere up the east side and back across the upper one to the
+# one-way pillar at (1, 5), which shuts the player into the niche with the bomb. Below it a
+# spider paces the dead-end passage to the door, back and forth, and while it lives the
 # passage is closed to the player. The boulder at (4, 7) shuts it in and no push moves it.
 # The bomb has to go off in the niche at (4, 6), round the corner from the passage, whose blast
 # reaches one cell of it, (5, 7), and the boulder. The spider stands on that cell for one turn
@@ -115,13 +117,18 @@ level(name="TwoDroids", title="Two Droids", bg="Lanternhall.jpg", tiles=(129, 13
 level(name="Countdown", title="Countdown", bg="Emberforge.jpg", tiles=(72, 73, 97),
       bonus=True, music="ClockworkDeep.xm",
       hint="Twenty turns. Count its round.",
-      board=hollow(B(W16, W16, W16, W16, W16,
-                     "#PC..###########",
-                     "####B........###",
-                     "#######J####.###",
-                     "###########M.###",
-                     "############X###",
-                     "############E###",
-                     W16)),
+      board=hollow(B("#WWWWWWWWWWWWWW#",
+                     "#W.....WWWWWWWW#",
+                     "#W.WWW.....WWWW#",
+                     "#..WWWWWWW.....#",
+                     "#I#####WWWWWWW.#",
+                     "#.C..#########.#",
+                     "####B........#.#",
+                     "#######J####.#.#",
+                     "#WWWWWW####M.#.#",
+                     "#W...WWWW###X#.#",
+                     "#W.P.WWWW###E#.#",
+                     "#WW......WWW#W.#",
+                     "#WWWWWWW.......#")),
       props={(12, 11): {'Kind': 'ExitHatch'},
              (12, 10): {'InitialDirection': 'Up', 'WallFollowing': 'LeftWall'}})
