@@ -1,22 +1,29 @@
 # Fifth part: hostiles and machinery combined, the start of the last third.
 
 # A force field stops a spider as it stops the player. The key lies in the spider's cage behind
-# the blue field at (7, 4), so whatever opens the field for the player lets the spider out too.
+# the blue field at (7, 3), and the cage stands in a yard of pools: from the yard the player sees
+# the spider pace round the key, but the only way on is the pillar door at (11, 3) up into the
+# hall, which closes behind. Whatever opens the field for the player lets the spider out too.
 # With the boulder on the button the spider follows its wall out of the cage and round the hall,
 # and comes back in on every round: go in behind it for the key, out again before it is back,
 # and keep out of its way in the hall.
 level(name="SpiderCage", title="The Cage", bg="Hollowmere.jpg", tiles=(68, 69, 98),
       music="DeepCistern.xm",
       hint="Fields cage spiders too.",
-      board=hollow(B(W16,
-                     "###M......P.E###",
+      board=hollow(B("###M........E###",
                      "##fB.........Y##",
-                     "#######F########",
-                     "######...K######",
-                     "######..X.######",
+                     "#######F###I####",
+                     "#....#...K#....#",
+                     "#.WW.#..X.#.WW.#",
+                     "#.WW.######.WW.#",
+                     "#..............#",
+                     "#.WWWW....WWWW.#",
+                     "#.WWWW....WWWW.#",
+                     "#......P.......#",
+                     "#WWWW......WWWW#",
                      W16)),
-      props={(8, 6): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
-             (12, 2): {'Kind': 'ExitHatch'}})
+      props={(8, 5): {'InitialDirection': 'Left', 'WallFollowing': 'LeftWall'},
+             (12, 1): {'Kind': 'ExitHatch'}})
 
 # Both droids step whenever the player does, even on the spot. Each blue button lies in a
 # recess under a pillar, and a droid that follows the other one in stands on that pillar for

@@ -47,23 +47,29 @@ level(name="Shepherd", title="The Shepherd", bg="Sunkengarden.jpg", tiles=(4, 6,
               "#######E########")),
       props={(7, 13): {'Kind': 'ExitHatch'}})
 
-# Three boulders in a cramped room, and every one of them has to sink in its own pool, in
-# order: the first fills (9, 4) and opens the way round the top, the second fills (8, 9) so
-# the third can be rolled along the bottom row over it into (6, 9), the last pool before the
-# door. Nearly every other push jams a boulder against a wall for good.
+# A cramped room in the middle of a cistern, the door across the water in the far corner of
+# the west hall. Three boulders in the room have to sink each in its own pool, in order: the
+# first fills (9, 4) and opens the way round the top, the second fills (8, 9) so the third can
+# be rolled along the bottom row over it into (6, 9), the pool before the room's only way out
+# at (6, 10). Nearly every other push jams a boulder against a wall for good. Out in the
+# cistern no boulder follows: the walk round the pools to the door is the reward.
 level(name="TightCorner", title="Tight Corner", bg="Cistern.jpg", tiles=(65, 67, 92),
       bonus=True, music="GrandVault.xm", tint="906040",
       hint="Each stone has its own pool.",
-      board=hollow(B(W16, W16, W16,
-                     "######.B.W.#####",
-                     "######...B.#####",
-                     "######P#...#####",
-                     "######.#MB######",
-                     "######W.#..#####",
-                     "######W.W..#####",
-                     "######E#########",
+      board=hollow(B("#.E...WWWWWWWWW#",
+                     "#.....WWWWWWWWW#",
+                     "#..WW.#####WWWW#",
+                     "#..WW#.B.W.#WWW#",
+                     "#....#...B.#WWW#",
+                     "#.WW.#P#...#WWW#",
+                     "#.WW.#.#MB##WWW#",
+                     "#....#W.#..#WWW#",
+                     "#.WWW#W.W..#WWW#",
+                     "#.WWW#.#####WWW#",
+                     "#.......WWWWWWW#",
+                     "#WWWWWWWWWWWWWW#",
                      W16)),
-      props={(6, 10): {'Kind': 'ExitHatch'}})
+      props={(2, 1): {'Kind': 'ExitHatch'}})
 
 # Three boulders, three jobs, one order. The one at (10, 7) sinks in the pool above it and
 # opens the nook at (8, 6), the only place from which the one at (8, 7) can be pushed down
